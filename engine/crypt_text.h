@@ -1,0 +1,30 @@
+#pragma once
+// The keyed shift cipher: each byte moves by 0..127 places, drawn from the generator along a
+// chain of seeds that starts at the code number; the shifted bytes are then written with the
+// six-bit codec.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/overflow_error.h"
+
+namespace vellumark {
+
+enum CryptMode : std::uint8_t { kModeEncrypt = 1, kModeDecrypt = 2, kModeToggle = 3 };
+
+// The code number that stands for "the code-number box holds no valid code".
+inline constexpr float kInvalidCodeNumber = -1.0f;
+inline constexpr std::string_view kInvalidCodeNumberText = "Invalid Code Number";
+
+// Encrypts (mode 1) or decrypts (mode 2) `text` under `codeNum`; any other mode passes the
+// text through. Code number -1 gives "Invalid Code Number". Decryption skips blanks, tabs and
+// line breaks, which no cipher text holds. Throws OverflowError, before any output, for more
+// than kMaxTextLength characters to encrypt or kMaxCipherSymbols symbols to decrypt.
+std::string CryptText(std::string_view text, std::uint8_t mode, float codeNum);
+
+// Whether decrypting the encryption of `text` under `codeNum` gives `text` back. It does not
+// when a byte shifts to 0 in the last group of three, which the cipher-text format drops.
+bool DecryptsBack(std::string_view text, float codeNum);
+
+}  // namespace vellumark

@@ -1,0 +1,36 @@
+#pragma once
+// The text that the cipher works on is single bytes. Screen text maps onto them through
+// Windows-1252, both ways; its five undefined bytes map to the C1 controls of the same value,
+// so every byte 0..255 has exactly one character and back.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vellumark {
+
+struct UnmappableCharacter {
+    char32_t character;    // the code point (U+FFFD for malformed input)
+    std::size_t position;  // 1-based, counted in characters (code points)
+};
+
+struct Windows1252Text {
+    std::string bytes;
+    // The first character that has no byte; it stands in `bytes` as the substitute.
+    std::optional<UnmappableCharacter> unmappable;
+};
+
+// A byte that is neither a cipher symbol nor white space, so an unmappable character in a
+// cipher text counts as a character outside the cipher alphabet.
+inline constexpr char kSubstituteByte = '\x1A';
+
+Windows1252Text Utf16ToWindows1252(std::u16string_view text);
+Windows1252Text Utf8ToWindows1252(std::string_view text);
+std::u16string Windows1252ToUtf16(std::string_view bytes);
+std::string Windows1252ToUtf8(std::string_view bytes);
+
+// "U+00E9 'é'" style name of a character, in UTF-8, for messages.
+std::string DescribeCharacter(char32_t character);
+
+}  // namespace vellumark
