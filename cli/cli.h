@@ -1,0 +1,18 @@
+#pragma once
+// vellumark-cli: the cipher for scripts and pipes. Reads the text from standard input and
+// writes the result to standard output.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace vellumark {
+
+enum ExitCode : int { kExitOk = 0, kExitFailure = 1, kExitUsage = 2 };
+
+// Runs the command line `arguments` (without the program name). `environmentCode` is the
+// value of VELLUMARK_CODE, or null. Returns the exit code.
+int RunCli(const std::vector<std::string>& arguments, const char* environmentCode, std::istream& in,
+           std::ostream& out, std::ostream& err);
+
+}  // namespace vellumark
