@@ -1,0 +1,49 @@
+#include "engine/code_number.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/crypt_text.h"
+
+namespace vellumark {
+namespace {
+
+struct CodeRow {
+    std::string text;
+    float value;
+};
+
+class CodeNumberValidation : public testing::TestWithParam<CodeRow> {};
+
+TEST_P(CodeNumberValidation, GivesTheValueOrTheSentinel) {
+    EXPECT_EQ(ValidateCodeNumber(GetParam().text), GetParam().value)
+        << '"' << GetParam().text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    KnownAnswers, CodeNumberValidation,
+    testing::Values(CodeRow{"408153", 408153}, CodeRow{"1", 1}, CodeRow{"000001", 1},
+                    CodeRow{"999999", 999999}, CodeRow{"000042", 42}, CodeRow{"", -1},
+                    CodeRow{"0", -1}, CodeRow{"000000", -1}, CodeRow{" 12", -1}, CodeRow{"12 ", -1},
+                    CodeRow{"+12", -1}, CodeRow{"-12", -1}, CodeRow{"12a", -1}, CodeRow{"1.5", -1},
+                    CodeRow{"1e3", -1}, CodeRow{"&H10", -1}, CodeRow{"1234567", -1},
+                    // Arabic-Indic and full-width digits, as UTF-8 or Windows-1252 bytes.
+                    CodeRow{"\xD9\xA1\xD9\xA2", -1}, CodeRow{"\xEF\xBC\x91", -1},
+                    CodeRow{"\xB9\xB2", -1}));
+
+TEST(RandomCodeText, IsSixDigitsFromOneToNineHundredNinetyNineThousand) {
+    EXPECT_EQ(RandomCodeText(0.0f), "000001");
+    EXPECT_EQ(RandomCodeText(41.5f / 999999.0f), "000042");
+    EXPECT_EQ(RandomCodeText(0.5f), "500000");
+    EXPECT_EQ(RandomCodeText(16777215.0f / 16777216.0f), "999999");
+}
+
+TEST(RandomCodeText, IsAlwaysAValidCodeNumber) {
+    for (std::uint32_t state = 0; state < (1u << 24); state += 4099) {
+        const std::string text = RandomCodeText(static_cast<float>(state) / 16777216.0f);
+        ASSERT_EQ(text.size(), 6u);
+        ASSERT_NE(ValidateCodeNumber(text), kInvalidCodeNumber) << text;
+    }
+}
+
+}  // namespace
+}  // namespace vellumark

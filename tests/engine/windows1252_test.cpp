@@ -1,0 +1,101 @@
+#include "runtime/windows1252.h"
+
+#include <gtest/gtest.h>
+
+namespace vellumark {
+namespace {
+
+TEST(Windows1252, EveryByteHasOneCharacterAndBack) {
+    std::string all;
+    for (int byte = 0; byte < 256; ++byte) {
+        all.push_back(static_cast<char>(byte));
+    }
+    const std::u16string text = Windows1252ToUtf16(all);
+    ASSERT_EQ(text.size(), 256u);
+    const Windows1252Text back = Utf16ToWindows1252(text);
+    EXPECT_EQ(back.bytes, all);
+    EXPECT_FALSE(back.unmappable);
+
+    const Windows1252Text viaUtf8 = Utf8ToWindows1252(Windows1252ToUtf8(all));
+    EXPECT_EQ(viaUtf8.bytes, all);
+    EXPECT_FALSE(viaUtf8.unmappable);
+}
+
+struct CharacterRow {
+    char16_t character;
+    unsigned char byte;
+};
+
+class Windows1252Characters : public testing::TestWithParam<CharacterRow> {};
+
+TEST_P(Windows1252Characters, MapToTheirByte) {
+    const std::u16string text(1, GetParam().character);
+    EXPECT_EQ(Utf16ToWindows1252(text).bytes, std::string(1, static_cast<char>(GetParam().byte)));
+    EXPECT_EQ(Windows1252ToUtf16(std::string(1, static_cast<char>(GetParam().byte))), text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    KnownAnswers, Windows1252Characters,
+    testing::Values(CharacterRow{u'A', 0x41}, CharacterRow{u'\u20AC', 0x80},
+                    CharacterRow{u'\u0081', 0x81}, CharacterRow{u'\u201A', 0x82},
+                    CharacterRow{u'\u008D', 0x8D}, CharacterRow{u'\u008F', 0x8F},
+                    CharacterRow{u'\u0090', 0x90}, CharacterRow{u'\u2122', 0x99},
+                    CharacterRow{u'\u009D', 0x9D}, CharacterRow{u'\u0178', 0x9F},
+                    CharacterRow{u'\u00A0', 0xA0}, CharacterRow{u'\u00E9', 0xE9},
+                    CharacterRow{u'\u00FF', 0xFF}, CharacterRow{u'\0', 0x00}));
+
+TEST(Windows1252, ReportsTheFirstCharacterWithoutAByteAndWhereItStands) {
+    // The emoji is one character though it takes two UTF-16 units.
+    const Windows1252Text result = Utf16ToWindows1252(u"a\U0001F600b\u0100c");
+    ASSERT_TRUE(result.unmappable);
+    EXPECT_EQ(result.unmappable->character, U'\U0001F600');
+    EXPECT_EQ(result.unmappable->position, 2u);
+    EXPECT_EQ(result.bytes, std::string("a") + kSubstituteByte + "b" + kSubstituteByte + "c");
+}
+
+TEST(Windows1252, C1ControlsThatWindows1252RedefinesHaveNoByte) {
+    const Windows1252Text result = Utf16ToWindows1252(u"\u0080");
+    ASSERT_TRUE(result.unmappable);
+    EXPECT_EQ(result.unmappable->character, U'\u0080');
+}
+
+TEST(Windows1252, LoneSurrogatesAndMalformedUtf8AreReported) {
+    const std::u16string lone = {u'x', char16_t{0xD800}, u'y'};
+    const Windows1252Text fromUtf16 = Utf16ToWindows1252(lone);
+    ASSERT_TRUE(fromUtf16.unmappable);
+    EXPECT_EQ(fromUtf16.unmappable->position, 2u);
+    EXPECT_EQ(fromUtf16.bytes.size(), 3u);
+
+    for (const std::string& bad :
+         {std::string("a\xC3"), std::string("a\x80z"), std::string("a\xC0\xAFz"),
+          std::string("a\xED\xA0\x80z"), std::string("a\xF5\x80\x80\x80z")}) {
+        const Windows1252Text fromUtf8 = Utf8ToWindows1252(bad);
+        ASSERT_TRUE(fromUtf8.unmappable) << bad;
+        EXPECT_EQ(fromUtf8.unmappable->character, U'\uFFFD');
+        EXPECT_EQ(fromUtf8.unmappable->position, 2u);
+    }
+}
+
+TEST(Windows1252, Utf8DecodesEveryLength) {
+    const Windows1252Text result = Utf8ToWindows1252("\x41\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");
+    EXPECT_EQ(result.bytes, std::string("A\xE9\x80") + kSubstituteByte);
+    ASSERT_TRUE(result.unmappable);
+    EXPECT_EQ(result.unmappable->character, U'\U0001F600');
+    EXPECT_EQ(result.unmappable->position, 4u);
+}
+
+TEST(Windows1252, SubstituteIsNeitherACipherSymbolNorWhiteSpace) {
+    EXPECT_FALSE(std::isalnum(static_cast<unsigned char>(kSubstituteByte)));
+    EXPECT_FALSE(std::isspace(static_cast<unsigned char>(kSubstituteByte)));
+    EXPECT_NE(kSubstituteByte, '!');
+    EXPECT_NE(kSubstituteByte, '?');
+}
+
+TEST(DescribeCharacter, NamesTheCodePointAndShowsPrintableOnes) {
+    EXPECT_EQ(DescribeCharacter(U'\U0001F600'), "U+1F600 \"\xF0\x9F\x98\x80\"");
+    EXPECT_EQ(DescribeCharacter(U'\u0100'), "U+0100 \"\xC4\x80\"");
+    EXPECT_EQ(DescribeCharacter(U'\u0085'), "U+0085");
+}
+
+}  // namespace
+}  // namespace vellumark
