@@ -1,5 +1,6 @@
 #include "engine/crypt_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/code_text.h"
@@ -63,8 +64,12 @@ std::string CryptText(std::string_view text, std::uint8_t mode, float codeNum) {
                 throw OverflowError();
             }
             return CodeText(Shift(text, +1, seed), kEncode);
-        case kModeDecrypt:
-            return Shift(CodeText(WithoutWhiteSpace(text), kDecode), -1, seed);
+        case kModeDecrypt: {
+            const bool hasWhiteSpace = std::any_of(text.begin(), text.end(), IsWhiteSpace);
+            const std::string bytes =
+                CodeText(hasWhiteSpace ? WithoutWhiteSpace(text) : std::string_view(text), kDecode);
+            return Shift(bytes, -1, seed);
+        }
         default:
             if (text.size() > kMaxTextLength) {
                 throw OverflowError();

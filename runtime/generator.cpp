@@ -7,19 +7,6 @@
 namespace vellumark {
 namespace {
 
-constexpr std::uint32_t kMask24 = 0xFFFFFF;
-constexpr std::uint32_t kMultiplier = 0x43FD43FD;
-constexpr std::uint32_t kIncrement = 0xC39EC3;
-constexpr float kScale = 1.0f / 16777216.0f;  // 2^-24: every 24-bit state is exact as a float
-
-constexpr std::uint32_t Step(std::uint32_t state) {
-    return (state * kMultiplier + kIncrement) & kMask24;
-}
-
-float ValueOf(std::uint32_t state) {
-    return static_cast<float>(state) * kScale;
-}
-
 template <typename To, typename From>
 To BitsOf(From value) {
     static_assert(sizeof(To) == sizeof(From));
@@ -30,16 +17,6 @@ To BitsOf(From value) {
 
 }  // namespace
 
-float ReseedAndDraw(float seed) {
-    // A zero seed arises only from a draw of exactly 0; the old runtime answered it with that
-    // previous draw, so 0 it is.
-    if (seed == 0.0f) {
-        return 0.0f;
-    }
-    const auto bits = BitsOf<std::uint32_t>(seed);
-    return ValueOf(Step((bits + (bits >> 24)) & kMask24));
-}
-
 void RandomGenerator::Seed(float timer) {
     const auto high = static_cast<std::uint32_t>(BitsOf<std::uint64_t>(double{timer}) >> 32);
     const std::uint32_t mixed = ((high & 0xFFFF) ^ (high >> 16)) & 0xFFFF;
@@ -47,8 +24,8 @@ void RandomGenerator::Seed(float timer) {
 }
 
 float RandomGenerator::NextValue() {
-    state_ = Step(state_);
-    return ValueOf(state_);
+    state_ = classic::Step(state_);
+    return static_cast<float>(state_) * classic::kScale;
 }
 
 RandomGenerator& ProcessGenerator() {
