@@ -1,0 +1,175 @@
+#include "about/frm_about.h"
+
+#include <qdrawutil.h>
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QUrl>
+#include <cmath>
+
+#include "about/cursor_file.h"
+#include "ui_frmAbout.h"
+
+#ifndef VELLUMARK_HOMEPAGE
+#error "VELLUMARK_HOMEPAGE comes from the build configuration"
+#endif
+
+// The pictures live in an object library; when this library is linked from an archive,
+// nothing else may refer to their initializer, so the box pulls it in by name.
+static void EnsurePictures() {
+    Q_INIT_RESOURCE(vellumark);
+}
+
+namespace vellumark {
+
+namespace {
+
+// The width of the dialog frame that the box paints around its client area: the window
+// manager draws nothing around a window without a title bar.
+constexpr int kFrameWidth = 3;
+
+// The point size of the address, which the stored design can only hold in whole points.
+constexpr qreal kUrlPointSize = 9.75;
+
+void OpenWithDesktop(const QString& address) {
+    // The desktop decides which program opens the address; whether it could is not our
+    // business, as the box has nothing to say when it fails.
+    static_cast<void>(QDesktopServices::openUrl(QUrl::fromUserInput(address)));
+}
+
+LinkOpener& CurrentOpener() {
+    static LinkOpener opener = OpenWithDesktop;
+    return opener;
+}
+
+}  // namespace
+
+float CentredEdge(float own, float mainEdge, float mainSize) {
+    const float difference = mainSize - own;
+    const float half = difference / 2.0f;
+    return half + mainEdge;
+}
+
+int TwipsToPixels(float twips) {
+    return static_cast<int>(std::floor(twips / kTwipsPerPixel + 0.5f));
+}
+
+void SetLinkOpener(LinkOpener opener) {
+    CurrentOpener() = opener ? std::move(opener) : LinkOpener(OpenWithDesktop);
+}
+
+QString HomepageAddress() {
+    return QStringLiteral(VELLUMARK_HOMEPAGE);
+}
+
+frmAbout::frmAbout(QWidget* mainWindow)
+    // The main window is the parent only so that the window manager treats the box as its
+    // dialog and keeps it out of the taskbar; the box places itself.
+    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), ui_(new Ui::frmAbout) {
+    EnsurePictures();
+    ui_->setupUi(this);
+    setFixedSize(size());
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    QFont urlFont = ui_->lblUrl->font();
+    urlFont.setPointSizeF(kUrlPointSize);
+    ui_->lblUrl->setFont(urlFont);
+    ui_->lblUrl->setText(HomepageAddress());
+    // The address label takes the size of its text. It grows about its centre, so that an
+    // address longer than the design's room stays over the middle of the frame.
+    const QRect designed = ui_->lblUrl->geometry();
+    ui_->lblUrl->adjustSize();
+    QRect fitted = ui_->lblUrl->geometry();
+    fitted.moveCenter(QPoint(designed.center().x(), fitted.center().y()));
+    fitted.moveTop(designed.top());
+    ui_->lblUrl->setGeometry(fitted);
+    ui_->lblUrl->setCursor(LoadCursorFile(QStringLiteral(":/pictures/hand.cur")));
+    ui_->lblUrl->installEventFilter(this);
+
+    // The icon is stretched to the image's inside, pixel for pixel as the old image control
+    // did it, rather than smoothed into a blur.
+    const QPixmap icon(QStringLiteral(":/pictures/vellumark.ico"));
+    ui_->Image1->setScaledContents(false);
+    ui_->Image1->setAlignment(Qt::AlignCenter);
+    ui_->Image1->setPixmap(icon.scaled(ui_->Image1->contentsRect().size(), Qt::IgnoreAspectRatio,
+                                       Qt::FastTransformation));
+
+    connect(ui_->cmdOk, &QPushButton::clicked, this, &QDialog::accept);
+
+    if (mainWindow != nullptr) {
+        Centre(*mainWindow);
+    }
+}
+
+frmAbout::~frmAbout() = default;
+
+void frmAbout::Centre(const QWidget& mainWindow) {
+    const QRect main = mainWindow.frameGeometry();
+
+    const float w = static_cast<float>(frameGeometry().width()) * kTwipsPerPixel;
+    const float mainLeft = static_cast<float>(main.x()) * kTwipsPerPixel;
+    const float mainWidth = static_cast<float>(main.width()) * kTwipsPerPixel;
+    const float left = CentredEdge(w, mainLeft, mainWidth);
+
+    const float h = static_cast<float>(frameGeometry().height()) * kTwipsPerPixel;
+    const float mainTop = static_cast<float>(main.y()) * kTwipsPerPixel;
+    const float mainHeight = static_cast<float>(main.height()) * kTwipsPerPixel;
+    const float top = CentredEdge(h, mainTop, mainHeight);
+
+    move(TwipsToPixels(left), TwipsToPixels(top));
+}
+
+bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui_->lblUrl) {
+        // A click is a press and a release of the left button, both on the address.
+        if (event->type() == QEvent::MouseButtonPress) {
+            urlPressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const bool click = urlPressed_ && mouse->button() == Qt::LeftButton &&
+                               ui_->lblUrl->rect().contains(mouse->position().toPoint());
+            urlPressed_ = false;
+            if (click) {
+                OpenLink();
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmAbout::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    qDrawWinPanel(&painter, rect(), palette(), false);
+    painter.setPen(palette().color(QPalette::Button));
+    painter.drawRect(rect().adjusted(kFrameWidth - 1, kFrameWidth - 1, -kFrameWidth, -kFrameWidth));
+}
+
+void frmAbout::keyPressEvent(QKeyEvent* event) {
+    // "Ok" is the box's Enter button only: like the old box, Esc does nothing.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmAbout::OpenLink() {
+    // Copied first, so that an opener that replaces itself cannot pull the rug from under
+    // its own call.
+    const LinkOpener opener = CurrentOpener();
+    opener(ui_->lblUrl->text());
+}
+
+void OpenAbout(QWidget* mainWindow) {
+    // The box keeps nothing between two openings, so each opening loads it anew and
+    // closing it throws it away. It lives on the heap because its parent, the main window,
+    // would otherwise be entitled to delete it while it is still on this stack.
+    const QPointer<frmAbout> box = new frmAbout(mainWindow);
+    box->exec();
+    delete box.data();
+}
+
+}  // namespace vellumark

@@ -1,0 +1,74 @@
+#pragma once
+// The about box: names the tool, shows its version and icon, and opens the author's web
+// address. It is opened modally from the main window's Help menu and centres itself over
+// that window each time.
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QWidget;
+class QEvent;
+class QPaintEvent;
+class QKeyEvent;
+
+namespace Ui {
+class frmAbout;
+}
+
+namespace vellumark {
+
+// Windows kept their places and sizes in twips; the box's centring works in them, in
+// single precision, so that its rounding is that of the measures it reads.
+inline constexpr float kTwipsPerPixel = 15.0f;
+
+// Where a window of size `own` starts so that it is centred on a window that starts at
+// `mainEdge` with size `mainSize`, all in twips: first the difference, then the halving,
+// then the sum. Nothing keeps the result on the screen.
+float CentredEdge(float own, float mainEdge, float mainSize);
+
+// The pixel that a place in twips falls on; a place half way between two pixels goes to
+// the higher one.
+int TwipsToPixels(float twips);
+
+// Opens the address that it is given with the desktop's default program. The result is
+// never looked at: a desktop that cannot open it simply does nothing.
+using LinkOpener = std::function<void(const QString& address)>;
+
+// Replaces how the box opens its address (tests record the calls instead of starting a
+// browser); an empty function brings back the desktop's own way.
+void SetLinkOpener(LinkOpener opener);
+
+// The address that the box shows and opens, set when the build is configured.
+QString HomepageAddress();
+
+class frmAbout : public QDialog {
+    Q_OBJECT
+
+public:
+    // Loads the box: builds its controls and, given the main window, centres it on that
+    // window's outer rectangle, before it is ever shown.
+    explicit frmAbout(QWidget* mainWindow);
+    ~frmAbout() override;
+
+    // The centring of the load, on the main window's outer rectangle as it is now.
+    void Centre(const QWidget& mainWindow);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void OpenLink();
+
+    std::unique_ptr<Ui::frmAbout> ui_;
+    bool urlPressed_ = false;
+};
+
+// The Help menu's About entry: shows a freshly loaded box modally over `mainWindow` and
+// returns once it has been closed. The main window takes no input meanwhile.
+void OpenAbout(QWidget* mainWindow);
+
+}  // namespace vellumark

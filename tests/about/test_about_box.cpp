@@ -1,0 +1,565 @@
+// The about box: its centring, its modality, its address, its keys, its cursor, its fonts
+// and texts. The box is driven as a user would drive it, through QTest's mouse and keys.
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QWindow>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "about/frm_about.h"
+
+using vellumark::frmAbout;
+
+namespace {
+
+// The box's outer size: its 346 x 201 pixel client area and a 3 pixel dialog frame.
+constexpr int kBoxWidth = 352;
+constexpr int kBoxHeight = 207;
+
+// A stand-in for the main window: a plain top-level window with one button that counts the
+// clicks that reach it.
+class MainWindow : public QWidget {
+public:
+    MainWindow() {
+        button = new QPushButton(QStringLiteral("Press"), this);
+        button->setGeometry(10, 10, 80, 25);
+        QObject::connect(button, &QPushButton::clicked, this, [this] { ++clicks; });
+    }
+    QPushButton* button;
+    int clicks = 0;
+};
+
+// Puts the main window's outer rectangle, frame included, at `frame` and waits until the
+// platform has done it.
+bool PlaceFrame(QWidget* window, const QRect& frame) {
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window)) {
+        return false;
+    }
+    const QMargins margins(window->geometry().left() - window->frameGeometry().left(),
+                           window->geometry().top() - window->frameGeometry().top(),
+                           window->frameGeometry().right() - window->geometry().right(),
+                           window->frameGeometry().bottom() - window->geometry().bottom());
+    window->setGeometry(frame.marginsRemoved(margins));
+    return QTest::qWaitFor([&] { return window->frameGeometry() == frame; });
+}
+
+template <typename T>
+T* Child(QWidget* box, const char* name) {
+    T* child = box->findChild<T*>(QString::fromLatin1(name));
+    if (child == nullptr) {
+        qFatal("the about box has no %s", name);
+    }
+    return child;
+}
+
+// Runs `inspect` on the modal box as soon as the event loop of the modal show runs, then
+// makes sure the box goes away, also when `inspect` failed halfway and left it open.
+void WhileOpen(std::function<void(QWidget* box)> inspect) {
+    QTimer::singleShot(0, qApp, [inspect] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (box == nullptr) {
+            QFAIL("no modal widget while the about box is open");
+            return;
+        }
+        inspect(box);
+        if (QApplication::activeModalWidget() == box) {
+            box->close();
+        }
+    });
+}
+
+}  // namespace
+
+class AboutBoxTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void centredEdgeFollowsTheArithmetic_data();
+    void centredEdgeFollowsTheArithmetic();
+    void twipsBecomePixels_data();
+    void twipsBecomePixels();
+
+    void loadCentresOnTheMainWindow_data();
+    void loadCentresOnTheMainWindow();
+    void reopeningCentresOverTheMovedMainWindow();
+    void eachOpeningLoadsTheBoxAnew();
+    void theMainWindowTakesNoInputWhileTheBoxIsOpen();
+
+    void windowHasNoTitleBarAndAFixedSize();
+    void controlsStandAtTheirPlaces_data();
+    void controlsStandAtTheirPlaces();
+    void fontsAndTexts_data();
+    void fontsAndTexts();
+    void addressIsBlueUnderlinedAndFitsItsText();
+    void iconFillsTheImage();
+    void onlyOkTakesTheFocus();
+
+    void everyClickOnTheAddressOpensItOnce_data();
+    void everyClickOnTheAddressOpensItOnce();
+    void handCursorOverTheAddressOnly();
+
+    void keysThatCloseTheBox_data();
+    void keysThatCloseTheBox();
+    void escapeLeavesTheBoxOpen();
+    void enterInTheModalBoxEndsTheOpening();
+
+private:
+    std::unique_ptr<MainWindow> main_;
+    QStringList opened_;
+};
+
+void AboutBoxTest::init() {
+    opened_.clear();
+    vellumark::SetLinkOpener([this](const QString& address) { opened_ << address; });
+    main_ = std::make_unique<MainWindow>();
+}
+
+void AboutBoxTest::cleanup() {
+    main_.reset();
+    vellumark::SetLinkOpener({});
+}
+
+// ---------------------------------------------------------------------------------------
+// Centring
+
+void AboutBoxTest::centredEdgeFollowsTheArithmetic_data() {
+    QTest::addColumn<float>("own");
+    QTest::addColumn<float>("mainEdge");
+    QTest::addColumn<float>("mainSize");
+    QTest::addColumn<float>("expected");
+
+    // Twips. A box narrower by d stands d / 2 inside the main window's edge.
+    QTest::newRow("narrower") << 5280.0f << 1500.0f << 6600.0f << 2160.0f;
+    // A main window narrower than the box: the box starts left of it by half the difference.
+    QTest::newRow("wider") << 5280.0f << 1500.0f << 3000.0f << 360.0f;
+    QTest::newRow("same size covers exactly") << 5280.0f << 1500.0f << 5280.0f << 1500.0f;
+    QTest::newRow("off the screen's left edge") << 5280.0f << -3000.0f << 6600.0f << -2340.0f;
+    QTest::newRow("odd pixel difference") << 5280.0f << 1500.0f << 5295.0f << 1507.5f;
+    QTest::newRow("at the origin") << 3105.0f << 0.0f << 3105.0f << 0.0f;
+    // Single precision: 2^24 + 1.5 is no float; the sum rounds to the nearest, 2^24 + 2.
+    QTest::newRow("single precision") << 0.0f << 16777216.0f << 3.0f << 16777218.0f;
+}
+
+void AboutBoxTest::centredEdgeFollowsTheArithmetic() {
+    QFETCH(float, own);
+    QFETCH(float, mainEdge);
+    QFETCH(float, mainSize);
+    QFETCH(float, expected);
+    QCOMPARE(vellumark::CentredEdge(own, mainEdge, mainSize), expected);
+}
+
+void AboutBoxTest::twipsBecomePixels_data() {
+    QTest::addColumn<float>("twips");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("zero") << 0.0f << 0;
+    QTest::newRow("one pixel") << 15.0f << 1;
+    QTest::newRow("less than half") << 7.0f << 0;
+    QTest::newRow("half goes up") << 7.5f << 1;
+    QTest::newRow("one and a half") << 22.5f << 2;
+    QTest::newRow("minus half goes up") << -7.5f << 0;
+    QTest::newRow("minus one and a half") << -22.5f << -1;
+    QTest::newRow("minus a pixel") << -15.0f << -1;
+    QTest::newRow("far right") << 28800.0f << 1920;
+}
+
+void AboutBoxTest::twipsBecomePixels() {
+    QFETCH(float, twips);
+    QFETCH(int, pixels);
+    QCOMPARE(vellumark::TwipsToPixels(twips), pixels);
+}
+
+void AboutBoxTest::loadCentresOnTheMainWindow_data() {
+    QTest::addColumn<QRect>("mainRect");
+    QTest::addColumn<QPoint>("expected");
+
+    // Pixels; the box is 352 x 207 outside.
+    QTest::newRow("main wider and taller") << QRect(100, 50, 440, 260) << QPoint(144, 77);
+    QTest::newRow("main narrower and lower") << QRect(300, 200, 200, 100) << QPoint(224, 147);
+    QTest::newRow("same size") << QRect(40, 30, kBoxWidth, kBoxHeight) << QPoint(40, 30);
+    QTest::newRow("main near the left edge") << QRect(0, 0, 300, 150) << QPoint(-26, -28);
+    QTest::newRow("odd differences") << QRect(10, 10, 353, 208) << QPoint(11, 11);
+}
+
+void AboutBoxTest::loadCentresOnTheMainWindow() {
+    QFETCH(QRect, mainRect);
+    QFETCH(QPoint, expected);
+
+    QVERIFY(PlaceFrame(main_.get(), mainRect));
+
+    frmAbout box(main_.get());
+    QCOMPARE(box.frameGeometry().size(), QSize(kBoxWidth, kBoxHeight));
+    QCOMPARE(box.pos(), expected);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QCOMPARE(box.frameGeometry().topLeft(), expected);
+}
+
+void AboutBoxTest::reopeningCentresOverTheMovedMainWindow() {
+    QVERIFY(PlaceFrame(main_.get(), QRect(100, 100, 440, 260)));
+
+    QPoint first;
+    WhileOpen([&first](QWidget* box) {
+        first = box->pos();
+        QTest::mouseClick(Child<QPushButton>(box, "cmdOk"), Qt::LeftButton);
+    });
+    vellumark::OpenAbout(main_.get());
+    QCOMPARE(first, QPoint(144, 127));  // (440 - 352) / 2 + 100, (260 - 207) / 2 + 100
+
+    // Moving the window moves its frame; the size stays.
+    main_->move(500, 20);
+    QTRY_COMPARE(main_->frameGeometry(), QRect(500, 20, 440, 260));
+    QPoint second;
+    WhileOpen([&second](QWidget* box) {
+        second = box->pos();
+        QTest::mouseClick(Child<QPushButton>(box, "cmdOk"), Qt::LeftButton);
+    });
+    vellumark::OpenAbout(main_.get());
+    QCOMPARE(second, QPoint(544, 47));  // the half pixel of 46.5 goes down the screen
+}
+
+void AboutBoxTest::eachOpeningLoadsTheBoxAnew() {
+    QVERIFY(PlaceFrame(main_.get(), QRect(100, 100, 440, 260)));
+
+    // Whatever an opening leaves in the box is gone at the next one.
+    WhileOpen([](QWidget* box) {
+        Child<QLabel>(box, "Label2")->setText(QStringLiteral("changed"));
+        box->move(0, 0);
+    });
+    vellumark::OpenAbout(main_.get());
+
+    QString text;
+    QPoint where;
+    WhileOpen([&text, &where](QWidget* box) {
+        text = Child<QLabel>(box, "Label2")->text();
+        where = box->pos();
+    });
+    vellumark::OpenAbout(main_.get());
+    QCOMPARE(text, QStringLiteral("Version 1.0"));
+    QCOMPARE(where, QPoint(144, 127));
+    QVERIFY(main_->findChildren<frmAbout*>().isEmpty());
+}
+
+void AboutBoxTest::theMainWindowTakesNoInputWhileTheBoxIsOpen() {
+    QVERIFY(PlaceFrame(main_.get(), QRect(100, 100, 440, 260)));
+    // Input reaches a window through the platform, so it is sent to the main window's native
+    // window, where the blocking of a modal box takes effect.
+    QWindow* window = main_->windowHandle();
+    const QPoint onButton = main_->button->geometry().center();
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, onButton);
+    QCOMPARE(main_->clicks, 1);
+    main_->button->setFocus();
+    QTest::keyClick(window, Qt::Key_Space);
+    QCOMPARE(main_->clicks, 2);
+
+    bool inspected = false;
+    MainWindow* mainWindow = main_.get();
+    WhileOpen([&inspected, mainWindow, window, onButton](QWidget* box) {
+        QVERIFY(qobject_cast<frmAbout*>(box) != nullptr);
+        QVERIFY(box->isVisible());
+        QCOMPARE(box->windowModality(), Qt::ApplicationModal);
+        QCOMPARE(QApplication::activeModalWidget(), box);
+        QCOMPARE(QGuiApplication::modalWindow(), box->windowHandle());
+        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, onButton);
+        QTest::keyClick(window, Qt::Key_Space);
+        QCOMPARE(mainWindow->clicks, 2);
+        inspected = true;
+        QTest::mouseClick(Child<QPushButton>(box, "cmdOk"), Qt::LeftButton);
+    });
+    vellumark::OpenAbout(main_.get());
+    QVERIFY(inspected);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, onButton);
+    QCOMPARE(main_->clicks, 3);
+}
+
+// ---------------------------------------------------------------------------------------
+// Design
+
+void AboutBoxTest::windowHasNoTitleBarAndAFixedSize() {
+    frmAbout box(main_.get());
+    QVERIFY(box.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(box.windowType(), Qt::Dialog);
+    QVERIFY(box.windowTitle().isEmpty());
+    QCOMPARE(box.minimumSize(), QSize(kBoxWidth, kBoxHeight));
+    QCOMPARE(box.maximumSize(), QSize(kBoxWidth, kBoxHeight));
+    QCOMPARE(Child<QWidget>(&box, "clientArea")->geometry(), QRect(3, 3, 346, 201));
+    QCOMPARE(box.objectName(), QStringLiteral("frmAbout"));
+
+    // The main window is the box's transient parent, which keeps it out of the taskbar.
+    main_->show();
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QVERIFY(box.windowHandle() != nullptr);
+    QCOMPARE(box.windowHandle()->transientParent(), main_->windowHandle());
+}
+
+void AboutBoxTest::controlsStandAtTheirPlaces_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QRect>("place");
+
+    // Twips of the design divided by 15.
+    QTest::newRow("cmdOk") << "cmdOk"
+                           << "clientArea" << QRect(16, 160, 313, 25);
+    QTest::newRow("fraTheFrame") << "fraTheFrame"
+                                 << "clientArea" << QRect(96, 72, 233, 81);
+    QTest::newRow("Label3") << "Label3"
+                            << "fraTheFrame" << QRect(8, 16, 217, 17);
+    QTest::newRow("Image1") << "Image1"
+                            << "clientArea" << QRect(16, 80, 68, 68);
+    QTest::newRow("Label2") << "Label2"
+                            << "clientArea" << QRect(16, 48, 313, 17);
+    QTest::newRow("Label1") << "Label1"
+                            << "clientArea" << QRect(16, 16, 313, 25);
+}
+
+void AboutBoxTest::controlsStandAtTheirPlaces() {
+    QFETCH(QString, name);
+    QFETCH(QString, container);
+    QFETCH(QRect, place);
+    frmAbout box(main_.get());
+    auto* widget = box.findChild<QWidget*>(name);
+    QVERIFY(widget != nullptr);
+    QCOMPARE(widget->parentWidget()->objectName(), container);
+    QCOMPARE(widget->geometry(), place);
+    QVERIFY(widget->isVisibleTo(&box));
+}
+
+void AboutBoxTest::fontsAndTexts_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("family");  // empty: the default font
+    QTest::addColumn<qreal>("pointSize");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("italic");
+    QTest::addColumn<bool>("underline");
+    QTest::addColumn<bool>("border");
+
+    QTest::newRow("Label1") << "Label1"
+                            << "Vellumark"
+                            << "MS Sans Serif" << 12.0 << true << false << false << true;
+    QTest::newRow("Label2") << "Label2"
+                            << "Version 1.0"
+                            << "" << 0.0 << false << false << false << true;
+    QTest::newRow("Label3") << "Label3"
+                            << "By the Vellumark authors"
+                            << "Arial" << 12.0 << true << true << false << false;
+    QTest::newRow("lblUrl") << "lblUrl" << VELLUMARK_HOMEPAGE << "Arial" << 9.75 << false << false
+                            << true << false;
+}
+
+void AboutBoxTest::fontsAndTexts() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, family);
+    QFETCH(qreal, pointSize);
+    QFETCH(bool, bold);
+    QFETCH(bool, italic);
+    QFETCH(bool, underline);
+    QFETCH(bool, border);
+
+    frmAbout box(main_.get());
+    auto* label = box.findChild<QLabel*>(name);
+    QVERIFY(label != nullptr);
+    QCOMPARE(label->text(), text);
+    QCOMPARE(label->alignment(), Qt::AlignCenter);
+    const QFont font = label->font();
+    if (family.isEmpty()) {
+        QCOMPARE(font, box.font());
+    } else {
+        QCOMPARE(font.family(), family);
+        QCOMPARE(font.pointSizeF(), pointSize);
+    }
+    QCOMPARE(font.bold(), bold);
+    QCOMPARE(font.weight(), bold ? QFont::Bold : QFont::Normal);
+    QCOMPARE(font.italic(), italic);
+    QCOMPARE(font.underline(), underline);
+    QCOMPARE(label->frameShape(), border ? QFrame::Box : QFrame::NoFrame);
+    if (border) {
+        QCOMPARE(label->lineWidth(), 1);
+    }
+    QCOMPARE(Child<QPushButton>(&box, "cmdOk")->text(), QStringLiteral("Ok"));
+    QVERIFY(Child<QGroupBox>(&box, "fraTheFrame")->title().isEmpty());
+}
+
+void AboutBoxTest::addressIsBlueUnderlinedAndFitsItsText() {
+    frmAbout box(main_.get());
+    auto* url = Child<QLabel>(&box, "lblUrl");
+    QCOMPARE(url->palette().color(QPalette::Active, QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(url->palette().color(QPalette::Inactive, QPalette::WindowText), QColor(0, 0, 255));
+    QVERIFY(url->font().underline());
+    QCOMPARE(vellumark::HomepageAddress(), QStringLiteral(VELLUMARK_HOMEPAGE));
+
+    // The label takes its text's size, keeps its top and the centre of its design place
+    // (70, 48, 94 x 16), and stays inside the frame.
+    QCOMPARE(url->size(), url->sizeHint());
+    QCOMPARE(url->y(), 48);
+    QCOMPARE(url->geometry().center().x(), QRect(70, 48, 94, 16).center().x());
+    QVERIFY(Child<QGroupBox>(&box, "fraTheFrame")->rect().contains(url->geometry()));
+}
+
+void AboutBoxTest::iconFillsTheImage() {
+    frmAbout box(main_.get());
+    auto* image = Child<QLabel>(&box, "Image1");
+    const QPixmap shown = image->pixmap();
+    QCOMPARE(shown.size(), image->contentsRect().size());
+    QCOMPARE(shown.size(), QSize(66, 66));
+
+    // Stretched pixel for pixel from the icon's 32 x 32 image, not smoothed: the middle of
+    // every icon pixel's stretched block shows that pixel's colour.
+    const QImage icon =
+        QImage(QStringLiteral(":/pictures/vellumark.ico")).convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(icon.size(), QSize(32, 32));
+    const QImage stretched = shown.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const QRgb want = icon.pixel(x, y);
+            const QRgb got = stretched.pixel((2 * x + 1) * 66 / 64, (2 * y + 1) * 66 / 64);
+            QCOMPARE(qAlpha(got), qAlpha(want));
+            if (qAlpha(want) == 255) {
+                QCOMPARE(got, want);
+            }
+        }
+    }
+}
+
+void AboutBoxTest::onlyOkTakesTheFocus() {
+    frmAbout box(main_.get());
+    const auto widgets = box.findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
+        if (widget->objectName() == QLatin1String("cmdOk")) {
+            QVERIFY(widget->focusPolicy() != Qt::NoFocus);
+        } else {
+            QVERIFY2(widget->focusPolicy() == Qt::NoFocus, qPrintable(widget->objectName()));
+        }
+    }
+    box.show();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    QTRY_COMPARE(QApplication::focusWidget(), Child<QWidget>(&box, "cmdOk"));
+    QTest::keyClick(&box, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Child<QWidget>(&box, "cmdOk"));
+    QVERIFY(Child<QPushButton>(&box, "cmdOk")->isDefault());
+}
+
+// ---------------------------------------------------------------------------------------
+// The address
+
+void AboutBoxTest::everyClickOnTheAddressOpensItOnce_data() {
+    QTest::addColumn<int>("leftClicks");
+    QTest::addColumn<int>("otherClicks");
+    QTest::newRow("one click") << 1 << 0;
+    QTest::newRow("three clicks") << 3 << 0;
+    QTest::newRow("right and middle buttons do nothing") << 0 << 2;
+    QTest::newRow("mixed") << 2 << 2;
+}
+
+void AboutBoxTest::everyClickOnTheAddressOpensItOnce() {
+    QFETCH(int, leftClicks);
+    QFETCH(int, otherClicks);
+
+    frmAbout box(main_.get());
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    auto* url = Child<QLabel>(&box, "lblUrl");
+    QSignalSpy finished(&box, &QDialog::finished);
+    for (int i = 0; i < leftClicks; ++i) {
+        QTest::mouseClick(url, Qt::LeftButton);
+    }
+    for (int i = 0; i < otherClicks; ++i) {
+        QTest::mouseClick(url, i % 2 ? Qt::MiddleButton : Qt::RightButton);
+    }
+    QCOMPARE(opened_.size(), leftClicks);
+    for (const QString& address : std::as_const(opened_)) {
+        QCOMPARE(address, QStringLiteral(VELLUMARK_HOMEPAGE));
+    }
+    // The box stays open.
+    QVERIFY(box.isVisible());
+    QCOMPARE(finished.count(), 0);
+
+    // A click on another label, the image or the frame opens nothing.
+    for (const char* name : {"Label1", "Label2", "Label3", "Image1", "fraTheFrame"}) {
+        QTest::mouseClick(Child<QWidget>(&box, name), Qt::LeftButton);
+    }
+    QCOMPARE(opened_.size(), leftClicks);
+}
+
+void AboutBoxTest::handCursorOverTheAddressOnly() {
+    frmAbout box(main_.get());
+    auto* url = Child<QLabel>(&box, "lblUrl");
+    QVERIFY(url->testAttribute(Qt::WA_SetCursor));
+    const QCursor hand = url->cursor();
+    QCOMPARE(hand.shape(), Qt::BitmapCursor);
+    QCOMPARE(hand.hotSpot(), QPoint(5, 0));
+    QCOMPARE(hand.pixmap().size(), QSize(32, 32));
+    // The finger's tip is drawn, and the corner beside it shows the screen through.
+    const QImage image = hand.pixmap().toImage();
+    QCOMPARE(qAlpha(image.pixel(5, 0)), 255);
+    QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+
+    for (const char* name :
+         {"clientArea", "Label1", "Label2", "Label3", "Image1", "fraTheFrame", "cmdOk"}) {
+        QVERIFY2(!Child<QWidget>(&box, name)->testAttribute(Qt::WA_SetCursor), name);
+    }
+    QVERIFY(!box.testAttribute(Qt::WA_SetCursor));
+}
+
+// ---------------------------------------------------------------------------------------
+// Closing
+
+void AboutBoxTest::keysThatCloseTheBox_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    QTest::newRow("space") << int(Qt::Key_Space);
+}
+
+void AboutBoxTest::keysThatCloseTheBox() {
+    QFETCH(int, key);
+    frmAbout box(main_.get());
+    QSignalSpy accepted(&box, &QDialog::accepted);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    QTRY_COMPARE(QApplication::focusWidget(), Child<QWidget>(&box, "cmdOk"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QTRY_COMPARE(accepted.count(), 1);
+    QVERIFY(!box.isVisible());
+}
+
+void AboutBoxTest::escapeLeavesTheBoxOpen() {
+    frmAbout box(main_.get());
+    QSignalSpy finished(&box, &QDialog::finished);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(box.isVisible());
+    QCOMPARE(finished.count(), 0);
+}
+
+void AboutBoxTest::enterInTheModalBoxEndsTheOpening() {
+    QVERIFY(PlaceFrame(main_.get(), QRect(100, 100, 440, 260)));
+    bool pressed = false;
+    WhileOpen([&pressed](QWidget* box) {
+        QVERIFY(QTest::qWaitForWindowActive(box));
+        QTRY_COMPARE(QApplication::focusWidget(), Child<QWidget>(box, "cmdOk"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        pressed = true;
+        QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+    });
+    vellumark::OpenAbout(main_.get());
+    QVERIFY(pressed);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+}
+
+QTEST_MAIN(AboutBoxTest)
+#include "test_about_box.moc"
