@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QClipboard;
+class QMimeData;
+
+namespace vellumark {
+
+// The format that asks clipboard managers to keep a text out of their histories, with the
+// value that says so. KDE's Klipper and several others honour it on Linux.
+inline constexpr char kPasswordManagerHint[] = "x-kde-passwordManagerHint";
+inline constexpr char kSecretHint[] = "secret";
+
+// The text as plain text, and, when `secret`, with the formats that keep it out of
+// clipboard histories on this platform.
+QMimeData* ClipboardDataOf(const QString& text, bool secret);
+
+// Clears the clipboard in every format, then puts the text on it: two steps, as the program
+// always did, so nothing of the previous contents survives beside the new text.
+void PutOnClipboard(QClipboard& clipboard, const QString& text, bool secret);
+
+}  // namespace vellumark

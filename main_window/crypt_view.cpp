@@ -1,0 +1,105 @@
+#include "main_window/crypt_view.h"
+
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <string>
+#include <string_view>
+
+#include "engine/code_number.h"
+#include "engine/crypt_text.h"
+#include "engine/overflow_error.h"
+#include "runtime/windows1252.h"
+
+namespace vellumark {
+
+namespace {
+
+std::u16string_view Utf16Of(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+QString QStringOf(const std::u16string& text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()),
+                   static_cast<qsizetype>(text.size()));
+}
+
+QString Grouped(std::size_t count) {
+    // Always the same digits and grouping, whatever the desktop's locale: the limits are
+    // quoted as the documentation quotes them.
+    return QLocale(QLocale::English, QLocale::UnitedStates)
+        .toString(static_cast<qulonglong>(count));
+}
+
+}  // namespace
+
+QString TextOf(const QTextDocument& document) {
+    QString text = document.toRawText();
+    for (QChar& character : text) {
+        if (character == QChar::ParagraphSeparator || character == QChar::LineSeparator) {
+            character = u'\n';
+        }
+    }
+    return text;
+}
+
+QString TextOf(const QPlainTextEdit& box) {
+    return TextOf(*box.document());
+}
+
+float CodeNumberOf(const QString& text) {
+    return ValidateCodeNumber(Utf16ToWindows1252(Utf16Of(text)).bytes);
+}
+
+QString RandomCode(float r) {
+    return QString::fromStdString(RandomCodeText(r));
+}
+
+QString TooLongNotice(std::uint8_t mode) {
+    if (mode == kModeDecrypt) {
+        return QStringLiteral("Input over %1 symbols: the output is not of this input.")
+            .arg(Grouped(kMaxCipherSymbols));
+    }
+    return QStringLiteral("Input over %1 characters: the output is not of this input.")
+        .arg(Grouped(kMaxTextLength));
+}
+
+QString UnmappableNotice(char32_t character, std::size_t position) {
+    return QStringLiteral(
+               "%1 (character %2) is not in Windows-1252: the output is not of this "
+               "input.")
+        .arg(QString::fromStdString(DescribeCharacter(character)), Grouped(position));
+}
+
+QString NotDecryptableNotice() {
+    return QStringLiteral("This cipher text would not decrypt back to exactly the input.");
+}
+
+CryptView ViewOfCrypt(const QString& input, std::uint8_t mode, float codeNum) {
+    CryptView view;
+    const Windows1252Text text = Utf16ToWindows1252(Utf16Of(input));
+    const bool encrypting = mode == kModeEncrypt && codeNum != kInvalidCodeNumber;
+    // When decrypting, the substitute byte stands for a character outside the alphabet, as
+    // any other stray character; only a text to encrypt would lose information.
+    if (encrypting && text.unmappable) {
+        view.notice = NoticeKind::kUnmappable;
+        view.noticeText = UnmappableNotice(text.unmappable->character, text.unmappable->position);
+        return view;
+    }
+    std::string result;
+    try {
+        result = CryptText(text.bytes, mode, codeNum);
+    } catch (const OverflowError&) {
+        view.notice = NoticeKind::kTooLong;
+        view.noticeText = TooLongNotice(mode);
+        return view;
+    }
+    if (encrypting && !DecryptsBack(text.bytes, codeNum)) {
+        view.notice = NoticeKind::kNotDecryptable;
+        view.noticeText = NotDecryptableNotice();
+    }
+    view.output = QStringOf(Windows1252ToUtf16(result));
+    return view;
+}
+
+}  // namespace vellumark

@@ -1,0 +1,45 @@
+// The program's entry: seed the generator from the clock, show the main window, and let its
+// events drive everything from there.
+
+#include <QApplication>
+#include <QIcon>
+#include <memory>
+
+#include "main_window/frm_main.h"
+#include "main_window/pictures.h"
+#include "runtime/generator.h"
+
+#ifdef VELLUMARK_HAVE_ABOUT
+#include "about/frm_about.h"
+#endif
+
+namespace {
+
+// The program's one main window, for the whole run.
+std::unique_ptr<vellumark::frmMain> mainWindow;
+
+void Main() {
+    vellumark::ProcessGenerator().Seed(vellumark::SecondsSinceMidnight());
+    mainWindow = std::make_unique<vellumark::frmMain>();
+    // Exit ends the program at once: no window is asked whether it may close.
+    QObject::connect(mainWindow.get(), &vellumark::frmMain::exitRequested, qApp,
+                     [] { QCoreApplication::exit(0); });
+#ifdef VELLUMARK_HAVE_ABOUT
+    QObject::connect(mainWindow.get(), &vellumark::frmMain::aboutRequested, mainWindow.get(),
+                     [] { vellumark::OpenAbout(mainWindow.get()); });
+#endif
+    mainWindow->show();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vellumark"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setWindowIcon(QIcon(vellumark::kProgramIcon));
+    Main();
+    const int status = QApplication::exec();
+    mainWindow.reset();
+    return status;
+}
