@@ -17,7 +17,7 @@ class OverflowError : public std::overflow_error {
 public:
     static constexpr int kNumber = 6;
     OverflowError() : std::overflow_error("Overflow") {}
-    int number() const { return kNumber; }
+    [[nodiscard]] static int number() { return kNumber; }
 };
 
 }  // namespace vellumark

@@ -41,7 +41,8 @@ float SecondsSinceMidnight() {
     localtime_r(&seconds, &local);
     const auto fraction = duration_cast<milliseconds>(now.time_since_epoch()) % 1000;
     const double sinceMidnight =
-        local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction.count() / 1000.0;
+        local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec +
+        static_cast<double>(fraction.count()) / 1000.0;
     return static_cast<float>(sinceMidnight);
 }
 

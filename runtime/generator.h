@@ -28,7 +28,7 @@ inline float ReseedAndDraw(float seed) {
     if (seed == 0.0f) {
         return 0.0f;
     }
-    std::uint32_t bits;
+    std::uint32_t bits = 0;
     std::memcpy(&bits, &seed, sizeof bits);
     const std::uint32_t state = classic::Step((bits + (bits >> 24)) & classic::kMask24);
     return static_cast<float>(state) * classic::kScale;
@@ -45,7 +45,7 @@ public:
     // The next value of the sequence, in [0, 1).
     float NextValue();
 
-    std::uint32_t state() const { return state_; }
+    [[nodiscard]] std::uint32_t state() const { return state_; }
 
 private:
     std::uint32_t state_ = kInitialState;

@@ -1,7 +1,7 @@
 #include "runtime/windows1252.h"
 
 #include <array>
-#include <cstdio>
+#include <cstdint>
 
 namespace vellumark {
 namespace {
@@ -77,6 +77,16 @@ void AppendUtf8(std::string& out, char32_t c) {
         out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
         out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
     }
+}
+
+// Upper-case hexadecimal, at least four digits, as code points are written.
+std::string HexDigits(char32_t character) {
+    constexpr std::string_view kDigits = "0123456789ABCDEF";
+    std::string digits;
+    for (std::uint32_t value = character; value != 0 || digits.size() < 4; value >>= 4U) {
+        digits.insert(digits.begin(), kDigits[value & 0xFU]);
+    }
+    return digits;
 }
 
 bool IsHighSurrogate(char16_t unit) {
@@ -155,9 +165,7 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
 }
 
 std::string DescribeCharacter(char32_t character) {
-    char code[16];
-    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(character));
-    std::string description = code;
+    std::string description = "U+" + HexDigits(character);
     if (character >= 0x20 && character != 0x7F && !(character >= 0x80 && character < 0xA0) &&
         character != kReplacement) {
         description += " \"";

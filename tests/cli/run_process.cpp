@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -24,6 +25,9 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
     const pid_t child = fork();
     Check(child >= 0, "fork");
     if (child == 0) {
+        // The parent ignores SIGPIPE (below) and ignored signals survive exec; the program
+        // under test must meet a closed pipe as it would anywhere else.
+        std::signal(SIGPIPE, SIG_DFL);
         dup2(in[0], 0);
         dup2(out[1], 1);
         dup2(err[1], 2);
@@ -45,6 +49,9 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
     close(in[0]);
     close(out[1]);
     close(err[1]);
+    // A program that exits without reading all of its input (a usage error, say) closes the
+    // pipe under our feet; the write must then fail with EPIPE instead of killing the tests.
+    std::signal(SIGPIPE, SIG_IGN);
 
     // Feed and drain at once, so a large text cannot block either side on a full pipe.
     ProcessResult result;
