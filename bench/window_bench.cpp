@@ -1,0 +1,104 @@
+// Keystroke to repainted output at the longest input, in the main window and in two bare
+// QPlainTextEdits doing the same text work: what the cipher, the conversions and the handlers
+// add to what Qt's text layout costs anyway.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "engine/overflow_error.h"
+#include "main_window/frm_main.h"
+
+namespace {
+
+// Ends one character short of the limit, so the typed key makes it exactly the limit.
+QString LongestInputButOne() {
+    QString text;
+    text.reserve(static_cast<qsizetype>(vellumark::kMaxTextLength));
+    for (std::size_t i = 0; i + 1 < vellumark::kMaxTextLength; ++i) {
+        text.append(QChar(static_cast<char16_t>(u'a' + (i * 7) % 26)));
+        if (i % 9 == 8) {
+            text.append(QChar(u' '));
+            ++i;
+        }
+    }
+    return text;
+}
+
+void PlaceCaretAtEnd(QPlainTextEdit& box) {
+    QTextCursor cursor = box.textCursor();
+    cursor.movePosition(QTextCursor::End);
+    box.setTextCursor(cursor);
+}
+
+// Types one key at the end of `input` and brings both boxes to the screen; the removal of
+// the key afterwards is not timed.
+template <typename SetOutput>
+void TypeAndRepaint(benchmark::State& state, QPlainTextEdit& input, QPlainTextEdit& output,
+                    SetOutput&& setOutput) {
+    for (auto _ : state) {
+        QTest::keyClick(&input, Qt::Key_Z);
+        setOutput();
+        input.viewport()->repaint();
+        output.viewport()->repaint();
+        state.PauseTiming();
+        QTest::keyClick(&input, Qt::Key_Backspace);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+void BM_WindowKeystroke(benchmark::State& state) {
+    vellumark::frmMain window;
+    window.show();
+    auto* txtIn = window.findChild<QPlainTextEdit*>(QStringLiteral("txtIn"));
+    auto* txtOut = window.findChild<QPlainTextEdit*>(QStringLiteral("txtOut"));
+    txtIn->setPlainText(LongestInputButOne());
+    txtIn->setFocus();
+    PlaceCaretAtEnd(*txtIn);
+    QCoreApplication::processEvents();
+    TypeAndRepaint(state, *txtIn, *txtOut, [] {});
+    state.counters["output_chars"] = static_cast<double>(txtOut->document()->characterCount());
+}
+BENCHMARK(BM_WindowKeystroke)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_BareWidgetsKeystroke(benchmark::State& state) {
+    // Built like the window's boxes, and given the window's output for the same input.
+    vellumark::frmMain window;
+    window.show();
+    auto* txtIn = window.findChild<QPlainTextEdit*>(QStringLiteral("txtIn"));
+    auto* txtOut = window.findChild<QPlainTextEdit*>(QStringLiteral("txtOut"));
+    txtIn->setPlainText(LongestInputButOne() + QStringLiteral("z"));
+    const QString outputText = txtOut->toPlainText();
+
+    QWidget host;
+    QPlainTextEdit input(&host);
+    QPlainTextEdit output(&host);
+    for (QPlainTextEdit* box : {&input, &output}) {
+        box->setFont(txtIn->font());
+        box->resize(txtIn->size());
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    output.move(0, txtIn->height());
+    output.setWordWrapMode(txtOut->wordWrapMode());
+    window.hide();
+    host.show();
+    input.setPlainText(LongestInputButOne());
+    input.setFocus();
+    PlaceCaretAtEnd(input);
+    QCoreApplication::processEvents();
+    TypeAndRepaint(state, input, output, [&] { output.setPlainText(outputText); });
+}
+BENCHMARK(BM_BareWidgetsKeystroke)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
