@@ -1,0 +1,56 @@
+# Sourced by the end-to-end tests: starts a private X server on a display that it picks
+# itself, and stops everything the test started when the test ends.
+#
+#   start_xvfb            exports DISPLAY, or exits 77 (skip) where Xvfb is not installed
+#   track_pid PID         PID is killed when the script exits
+#   wait_until SECS CMD   runs CMD every tenth of a second until it succeeds
+
+tracked_pids=()
+work_dir=$(mktemp -d)
+
+track_pid() { tracked_pids+=("$1"); }
+
+stop_tracked() {
+    local i
+    for ((i = ${#tracked_pids[@]} - 1; i >= 0; i--)); do
+        kill "${tracked_pids[i]}" 2>/dev/null || true
+        wait "${tracked_pids[i]}" 2>/dev/null || true
+    done
+    rm -rf "$work_dir"
+}
+trap stop_tracked EXIT
+
+wait_until() {
+    local seconds=$1
+    shift
+    local tries=$((seconds * 10))
+    until "$@"; do
+        tries=$((tries - 1))
+        if [ "$tries" -le 0 ]; then
+            return 1
+        fi
+        sleep 0.1
+    done
+}
+
+start_xvfb() {
+    if ! command -v Xvfb >/dev/null 2>&1; then
+        echo "SKIP: Xvfb is not installed, so there is no X server to run the window on." >&2
+        echo "      Install it with: apt-get install xvfb (scripts/install-deps.sh does)." >&2
+        exit 77
+    fi
+    # Xvfb writes the number of the display it chose once it accepts connections.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work_dir/display" \
+        2>"$work_dir/xvfb.log" &
+    track_pid $!
+    if ! wait_until 20 test -s "$work_dir/display"; then
+        echo "FAIL: Xvfb did not start:" >&2
+        cat "$work_dir/xvfb.log" >&2
+        exit 1
+    fi
+    export DISPLAY=":$(head -n 1 "$work_dir/display")"
+    wait_until 10 xdpyinfo >/dev/null 2>&1 || { echo "FAIL: no X server on $DISPLAY" >&2; exit 1; }
+    # The real X11 platform, whatever the test runner chose for the other tests.
+    export QT_QPA_PLATFORM=xcb
+    unset WAYLAND_DISPLAY
+}

@@ -1,0 +1,336 @@
+// The keyboard and the mouse around the boxes: shortcuts from wherever the focus is, access
+// keys, menus, the tab order, selecting the whole code number, the six-character limit, the
+// read-only output and the wrapping of long lines.
+
+#include <QClipboard>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include "runtime/generator.h"
+#include "window_fixture.h"
+
+using namespace vellumark;
+using namespace vellumark::testing;
+
+namespace {
+
+QWidget* Focused() {
+    return QApplication::focusWidget();
+}
+
+void PutCaretAtStart(QWidget* box) {
+    box->setFocus();
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        line->setCursorPosition(0);
+    } else if (auto* text = qobject_cast<QPlainTextEdit*>(box)) {
+        text->moveCursor(QTextCursor::Start);
+    }
+}
+
+}  // namespace
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void menuShortcutsWorkFromEveryControl_data();
+    void menuShortcutsWorkFromEveryControl();
+    void accessKeysLeadToTheBoxAfterTheirFrame_data();
+    void accessKeysLeadToTheBoxAfterTheirFrame();
+    void altLettersOpenTheMenusAndChooseTheirEntries_data();
+    void altLettersOpenTheMenusAndChooseTheirEntries();
+    void tabFollowsTheTabOrderAndPassesDisabledButtons_data();
+    void tabFollowsTheTabOrderAndPassesDisabledButtons();
+    void spacePressesTheFocusedButton();
+    void enteringTheCodeNumberSelectsItWhole_data();
+    void enteringTheCodeNumberSelectsItWhole();
+    void pressIntoTheFocusedCodeNumberSelectsItWhole();
+    void codeNumberTakesAtMostSixCharactersPasted();
+    void outputTakesNoEditingButCopies();
+    void longLinesWrapAndTallTextScrolls();
+};
+
+void KeyboardTest::menuShortcutsWorkFromEveryControl_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("recomputations");
+    for (const char* focus : {"txtCodeNum", "txtIn", "txtOut", "cmdPasteInput"}) {
+        const QString name = QString::fromLatin1(focus);
+        QTest::addRow("Ctrl+E in %s", focus) << name << int(Qt::Key_E) << 2 << 1 << 1;
+        QTest::addRow("Ctrl+D in %s", focus) << name << int(Qt::Key_D) << 1 << 2 << 1;
+        QTest::addRow("Ctrl+M in %s from encrypt", focus) << name << int(Qt::Key_M) << 1 << 2 << 2;
+        QTest::addRow("Ctrl+M in %s from decrypt", focus) << name << int(Qt::Key_M) << 2 << 1 << 2;
+        QTest::addRow("Ctrl+R in %s", focus) << name << int(Qt::Key_R) << 1 << 1 << 1;
+    }
+}
+
+void KeyboardTest::menuShortcutsWorkFromEveryControl() {
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(int, recomputations);
+    const auto w = OpenWindow();
+    const Controls c(*w);
+    Type(c.txtIn, QStringLiteral("abcdef"));
+    w->ModeSet(static_cast<std::uint8_t>(from));
+    QWidget* target = Control<QWidget>(*w, qPrintable(focus));
+    // A caret at the start and no selection: where the boxes' own Ctrl keys would act.
+    PutCaretAtStart(target);
+    QCOMPARE(Focused(), target);
+
+    RandomGenerator ahead = ProcessGenerator();
+    const QString randomCode = RandomCode(ahead.NextValue());
+    QSignalSpy recomputed(w.get(), &frmMain::outputRecomputed);
+    QTest::keyClick(target, static_cast<Qt::Key>(key), Qt::ControlModifier);
+
+    QCOMPARE(recomputed.count(), recomputations);
+    QCOMPARE(w->Mode(), to);
+    QCOMPARE(c.mnuSetEncrypt->isChecked(), to == kModeEncrypt);
+    QCOMPARE(c.mnuSetDecrypt->isChecked(), to == kModeDecrypt);
+    QCOMPARE(TextOf(*c.txtIn), QStringLiteral("abcdef"));
+    QCOMPARE(c.txtCodeNum->text(), key == Qt::Key_R ? randomCode : QStringLiteral("408153"));
+    QVERIFY(OutputIsCurrent(*w));
+    QCOMPARE(Focused(), target);
+}
+
+void KeyboardTest::accessKeysLeadToTheBoxAfterTheirFrame_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("Alt+C from the input") << "txtIn" << int(Qt::Key_C) << "txtCodeNum";
+    QTest::newRow("Alt+C from the output") << "txtOut" << int(Qt::Key_C) << "txtCodeNum";
+    QTest::newRow("Alt+I from the code") << "txtCodeNum" << int(Qt::Key_I) << "txtIn";
+    QTest::newRow("Alt+I from the output") << "txtOut" << int(Qt::Key_I) << "txtIn";
+    // The frame's own last focus would be this button; the access key still means the box.
+    QTest::newRow("Alt+I from the paste button") << "cmdPasteInput" << int(Qt::Key_I) << "txtIn";
+}
+
+void KeyboardTest::accessKeysLeadToTheBoxAfterTheirFrame() {
+    QFETCH(QString, from);
+    QFETCH(int, key);
+    QFETCH(QString, to);
+    const auto w = OpenWindow();
+    const Controls c(*w);
+    Type(c.txtIn, QStringLiteral("text"));
+    QWidget* start = Control<QWidget>(*w, qPrintable(from));
+    start->setFocus();
+    QTest::keyClick(start, static_cast<Qt::Key>(key), Qt::AltModifier);
+    QCOMPARE(Focused(), Control<QWidget>(*w, qPrintable(to)));
+    QCOMPARE(TextOf(*c.txtIn), QStringLiteral("text"));
+    if (to == QStringLiteral("txtCodeNum")) {
+        QCOMPARE(c.txtCodeNum->selectedText(), QStringLiteral("408153"));
+    }
+}
+
+void KeyboardTest::altLettersOpenTheMenusAndChooseTheirEntries_data() {
+    QTest::addColumn<int>("menuKey");
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<int>("entryKey");
+    QTest::addColumn<QString>("effect");
+    QTest::newRow("Alt+F, x") << int(Qt::Key_F) << "mnuFile" << int(Qt::Key_X) << "exit";
+    QTest::newRow("Alt+N, m") << int(Qt::Key_N) << "mnuMode" << int(Qt::Key_M) << "decrypt";
+    QTest::newRow("Alt+N, d") << int(Qt::Key_N) << "mnuMode" << int(Qt::Key_D) << "decrypt";
+    QTest::newRow("Alt+N, e") << int(Qt::Key_N) << "mnuMode" << int(Qt::Key_E) << "encrypt";
+    QTest::newRow("Alt+N, r") << int(Qt::Key_N) << "mnuMode" << int(Qt::Key_R) << "random";
+    QTest::newRow("Alt+H, a") << int(Qt::Key_H) << "mnuHelp" << int(Qt::Key_A) << "about";
+}
+
+void KeyboardTest::altLettersOpenTheMenusAndChooseTheirEntries() {
+    QFETCH(int, menuKey);
+    QFETCH(QString, menu);
+    QFETCH(int, entryKey);
+    QFETCH(QString, effect);
+    const auto w = OpenWindow();
+    const Controls c(*w);
+    Type(c.txtIn, QStringLiteral("abc"));
+    QSignalSpy exits(w.get(), &frmMain::exitRequested);
+    QSignalSpy abouts(w.get(), &frmMain::aboutRequested);
+    RandomGenerator ahead = ProcessGenerator();
+    const QString randomCode = RandomCode(ahead.NextValue());
+
+    // From inside the input box, which must not take the keys for itself.
+    QTest::keyClick(c.txtIn, static_cast<Qt::Key>(menuKey), Qt::AltModifier);
+    auto* opened = Control<QMenu>(*w, qPrintable(menu));
+    QTRY_VERIFY(opened->isVisible());
+    QCOMPARE(TextOf(*c.txtIn), QStringLiteral("abc"));
+    QTest::keyClick(opened, static_cast<Qt::Key>(entryKey));
+    QTRY_VERIFY(!opened->isVisible());
+
+    QCOMPARE(exits.count(), effect == QStringLiteral("exit") ? 1 : 0);
+    QCOMPARE(abouts.count(), effect == QStringLiteral("about") ? 1 : 0);
+    QCOMPARE(w->Mode(), effect == QStringLiteral("decrypt") ? kModeDecrypt : kModeEncrypt);
+    QCOMPARE(c.txtCodeNum->text(),
+             effect == QStringLiteral("random") ? randomCode : QStringLiteral("408153"));
+    QCOMPARE(TextOf(*c.txtIn), QStringLiteral("abc"));
+    QVERIFY(OutputIsCurrent(*w));
+}
+
+void KeyboardTest::tabFollowsTheTabOrderAndPassesDisabledButtons_data() {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("at start: clear, cut and copy disabled")
+        << QString() << QStringList{"txtCodeNum", "txtIn", "cmdPasteInput", "txtOut", "txtCodeNum"};
+    QTest::newRow("with input: every button")
+        << QStringLiteral("x")
+        << QStringList{"txtCodeNum",   "txtIn",         "cmdPasteInput", "cmdClearInput",
+                       "cmdCutOutput", "cmdCopyOutput", "txtOut",        "txtCodeNum"};
+}
+
+void KeyboardTest::tabFollowsTheTabOrderAndPassesDisabledButtons() {
+    QFETCH(QString, input);
+    QFETCH(QStringList, order);
+    const auto w = OpenWindow();
+    const Controls c(*w);
+    c.txtIn->setPlainText(input);
+    c.txtCodeNum->setFocus();
+    QStringList visited{Focused()->objectName()};
+    for (int step = 1; step < order.size(); ++step) {
+        QTest::keyClick(Focused(), Qt::Key_Tab);
+        visited << Focused()->objectName();
+    }
+    QCOMPARE(visited, order);
+    // The input takes no tab character: Tab moves on.
+    QCOMPARE(TextOf(*c.txtIn), input);
+
+    QStringList back{Focused()->objectName()};
+    for (int step = 1; step < order.size(); ++step) {
+        QTest::keyClick(Focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+        back << Focused()->objectName();
+    }
+    std::reverse(back.begin(), back.end());
+    QCOMPARE(back, order);
+}
+
+void KeyboardTest::spacePressesTheFocusedButton() {
+    const auto w = OpenWindow();
+    const Controls c(*w);
+    QGuiApplication::clipboard()->setText(QStringLiteral("from the keyboard"));
+    c.cmdPasteInput->setFocus();
+    QTest::keyClick(c.cmdPasteInput, Qt::Key_Space);
+    QCOMPARE(TextOf(*c.txtIn), QStringLiteral("from the keyboard"));
+    QVERIFY(OutputIsCurrent(*w));
+}
+
+void KeyboardTest::enteringTheCodeNumberSelectsItWhole_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Tab from the output") << "tab";
+    QTest::newRow("Shift+Tab from the input") << "backtab";
+    QTest::newRow("Alt+C") << "alt";
+    QTest::newRow("left click") << "click";
+    QTest::newRow("right-button press") << "right";
+}
+
+void KeyboardTest::enteringTheCodeNumberSelectsItWhole() {
+    QFETCH(QString, how);
+    const auto w = OpenWindow();
+    const Controls c(*w);
+    c.txtCodeNum->setText(QStringLiteral("123456"));
+    c.txtCodeNum->deselect();
+    if (how == QStringLiteral("tab")) {
+        c.txtOut->setFocus();
+        QTest::keyClick(c.txtOut, Qt::Key_Tab);
+    } else if (how == QStringLiteral("backtab")) {
+        c.txtIn->setFocus();
+        QTest::keyClick(c.txtIn, Qt::Key_Backtab, Qt::ShiftModifier);
+    } else if (how == QStringLiteral("alt")) {
+        c.txtIn->setFocus();
+        QTest::keyClick(c.txtIn, Qt::Key_C, Qt::AltModifier);
+    } else if (how == QStringLiteral("click")) {
+        c.txtIn->setFocus();
+        QTest::mouseClick(c.txtCodeNum, Qt::LeftButton, {}, QPoint(4, 9));
+    } else {
+        c.txtIn->setFocus();
+        QTest::mousePress(c.txtCodeNum, Qt::RightButton, {}, QPoint(4, 9));
+        QTest::mouseRelease(c.txtCodeNum, Qt::RightButton, {}, QPoint(4, 9));
+    }
+    QCOMPARE(Focused(), c.txtCodeNum);
+    QCOMPARE(c.txtCodeNum->selectedText(), QStringLiteral("123456"));
+    // The next key replaces the whole code number.
+    QTest::keyClick(c.txtCodeNum, Qt::Key_9);
+    QCOMPARE(c.txtCodeNum->text(), QStringLiteral("9"));
+    QCOMPARE(w->CodeNumber(), 9.0f);
+}
+
+void KeyboardTest::pressIntoTheFocusedCodeNumberSelectsItWhole() {
+    const auto w = OpenWindow();
+    const Controls c(*w);
+    c.txtCodeNum->setFocus();
+    c.txtCodeNum->setCursorPosition(3);
+    QVERIFY(!c.txtCodeNum->hasSelectedText());
+    // A press alone: a plain line edit would drop the selection and place the caret here.
+    QTest::mousePress(c.txtCodeNum, Qt::LeftButton, {}, QPoint(20, 9));
+    QCOMPARE(c.txtCodeNum->selectedText(), QStringLiteral("408153"));
+    QTest::mouseRelease(c.txtCodeNum, Qt::LeftButton, {}, QPoint(20, 9));
+    QCOMPARE(c.txtCodeNum->selectedText(), QStringLiteral("408153"));
+}
+
+void KeyboardTest::codeNumberTakesAtMostSixCharactersPasted() {
+    const auto w = OpenWindow();
+    const Controls c(*w);
+    QGuiApplication::clipboard()->setText(QStringLiteral("1234567"));
+    c.txtCodeNum->setFocus();
+    c.txtCodeNum->selectAll();
+    QTest::keyClick(c.txtCodeNum, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(c.txtCodeNum->text(), QStringLiteral("123456"));
+    QCOMPARE(w->CodeNumber(), 123456.0f);
+
+    // No room left: nothing of the pasted text goes in.
+    c.txtCodeNum->setCursorPosition(6);
+    QTest::keyClick(c.txtCodeNum, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(c.txtCodeNum, Qt::Key_8);
+    QCOMPARE(c.txtCodeNum->text(), QStringLiteral("123456"));
+}
+
+void KeyboardTest::outputTakesNoEditingButCopies() {
+    const auto w = OpenWindow();
+    const Controls c(*w);
+    Type(c.txtIn, QStringLiteral("Read only"));
+    const QString output = TextOf(*c.txtOut);
+    QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
+    c.txtOut->setFocus();
+    QCOMPARE(Focused(), c.txtOut);
+    c.txtOut->moveCursor(QTextCursor::End);
+    QTest::keyClicks(c.txtOut, QStringLiteral("xyz"));
+    QTest::keyClick(c.txtOut, Qt::Key_Backspace);
+    QTest::keyClick(c.txtOut, Qt::Key_Return);
+    QTest::keyClick(c.txtOut, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(c.txtOut, Qt::Key_X, Qt::ControlModifier);
+    c.txtOut->moveCursor(QTextCursor::Start);
+    QTest::keyClick(c.txtOut, Qt::Key_Delete);
+    QCOMPARE(TextOf(*c.txtOut), output);
+    QVERIFY(OutputIsCurrent(*w));
+
+    // Selecting with the keyboard and copying works.
+    QTest::keyClick(c.txtOut, Qt::Key_End, Qt::ShiftModifier);
+    QVERIFY(c.txtOut->textCursor().hasSelection());
+    QTest::keyClick(c.txtOut, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(c.txtOut, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), output);
+}
+
+void KeyboardTest::longLinesWrapAndTallTextScrolls() {
+    const auto w = OpenWindow();
+    const Controls c(*w);
+    Type(c.txtIn, QString(120, u'w') + QStringLiteral(" a few more words at the end"));
+    QCoreApplication::processEvents();
+    for (QPlainTextEdit* box : {c.txtIn, c.txtOut}) {
+        QCOMPARE(box->document()->blockCount(), 1);
+        QVERIFY(box->document()->firstBlock().layout()->lineCount() > 1);
+        QCOMPARE(box->horizontalScrollBar()->maximum(), 0);
+    }
+    for (int line = 0; line < 12; ++line) {
+        QTest::keyClick(c.txtIn, Qt::Key_Return);
+        QTest::keyClicks(c.txtIn, QStringLiteral("line"));
+    }
+    QCoreApplication::processEvents();
+    QVERIFY(c.txtIn->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(c.txtIn->horizontalScrollBar()->maximum(), 0);
+}
+
+QTEST_MAIN(KeyboardTest)
+#include "keyboard_test.moc"

@@ -1,0 +1,283 @@
+// The window as it stands when it is created: its controls, their places at 15 twips to the
+// pixel, captions, initial states and keyboard order, and the menus.
+
+#include <QGroupBox>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QStatusBar>
+
+#include "window_fixture.h"
+
+using namespace vellumark;
+using namespace vellumark::testing;
+
+class LayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controlsStandWhereTheDesignPutsThem_data();
+    void controlsStandWhereTheDesignPutsThem();
+    void framesAndLabelsHaveTheirCaptions_data();
+    void framesAndLabelsHaveTheirCaptions();
+    void pictureButtonsHaveToolTipsAccessibleNamesAndIcons_data();
+    void pictureButtonsHaveToolTipsAccessibleNamesAndIcons();
+    void beforeTheLoadEverythingIsEmptyAndOnlyPasteIsEnabled();
+    void textBoxesAreSetUpAsDesigned();
+    void windowIsFixedWithoutMaximizeButtonAndKeepsItsClientArea();
+    void longNoticeNeverResizesTheWindow();
+    void menusHoldTheirEntriesInOrder();
+    void menuEntriesHaveTheirShortcuts_data();
+    void menuEntriesHaveTheirShortcuts();
+    void focusChainFollowsTheTabIndexes();
+};
+
+void LayoutTest::controlsStandWhereTheDesignPutsThem_data() {
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QRect>("twips");
+    // Left, top, width and height as the design gives them, in twips.
+    const auto row = [](const char* name, const char* container, int left, int top, int width,
+                        int height) {
+        QTest::newRow(name) << QString::fromLatin1(container) << QRect(left, top, width, height);
+    };
+    row("Frame3", "centralwidget", 1200, 1440, 5175, 1395);
+    row("cmdCutOutput", "Frame3", 4680, 360, 360, 360);
+    row("cmdCopyOutput", "Frame3", 4680, 840, 360, 360);
+    row("txtOut", "Frame3", 120, 240, 4455, 1005);
+    row("Frame2", "centralwidget", 1200, 0, 5175, 1395);
+    row("cmdPasteInput", "Frame2", 4680, 360, 360, 360);
+    row("cmdClearInput", "Frame2", 4680, 840, 360, 360);
+    row("txtIn", "Frame2", 120, 240, 4455, 1005);
+    row("Frame1", "centralwidget", 120, 0, 975, 615);
+    row("txtCodeNum", "Frame1", 120, 225, 735, 285);
+    row("fraMode", "centralwidget", 120, 720, 975, 975);
+    row("lblEncrypt", "fraMode", 120, 240, 735, 255);
+    row("lblDecrypt", "fraMode", 120, 600, 735, 255);
+}
+
+void LayoutTest::controlsStandWhereTheDesignPutsThem() {
+    QFETCH(QString, container);
+    QFETCH(QRect, twips);
+    frmMain w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QWidget* control = Control<QWidget>(w, QTest::currentDataTag());
+    QCOMPARE(control->parentWidget()->objectName(), container);
+    constexpr int kTwipsPerPixel = 15;
+    const QRect pixels(twips.x() / kTwipsPerPixel, twips.y() / kTwipsPerPixel,
+                       twips.width() / kTwipsPerPixel, twips.height() / kTwipsPerPixel);
+    QCOMPARE(control->geometry(), pixels);
+    QVERIFY(control->isVisible());
+}
+
+void LayoutTest::framesAndLabelsHaveTheirCaptions_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Frame1") << "&Code #";
+    QTest::newRow("Frame2") << "&Input";
+    QTest::newRow("Frame3") << "Output";
+    QTest::newRow("fraMode") << "Mode";
+    QTest::newRow("lblEncrypt") << "Encrypt";
+    QTest::newRow("lblDecrypt") << "Decrypt";
+}
+
+void LayoutTest::framesAndLabelsHaveTheirCaptions() {
+    QFETCH(QString, caption);
+    frmMain w;
+    const QWidget* control = Control<QWidget>(w, QTest::currentDataTag());
+    if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
+        QCOMPARE(frame->title(), caption);
+        return;
+    }
+    const auto* label = qobject_cast<const QLabel*>(control);
+    QVERIFY(label != nullptr);
+    QCOMPARE(label->text(), caption);
+    QCOMPARE(label->alignment(), Qt::AlignCenter);
+    QCOMPARE(label->frameShape(), QFrame::Box);
+    QCOMPARE(label->lineWidth(), 1);
+    QVERIFY(label->autoFillBackground());
+    QVERIFY(!label->accessibleName().isEmpty());
+}
+
+void LayoutTest::pictureButtonsHaveToolTipsAccessibleNamesAndIcons_data() {
+    QTest::addColumn<QString>("toolTip");
+    QTest::addColumn<QString>("accessibleName");
+    QTest::newRow("cmdPasteInput") << "Paste"
+                                   << "Paste input";
+    QTest::newRow("cmdClearInput") << "Clear"
+                                   << "Clear input";
+    QTest::newRow("cmdCutOutput") << "Cut"
+                                  << "Cut output";
+    QTest::newRow("cmdCopyOutput") << "Copy"
+                                   << "Copy output";
+}
+
+void LayoutTest::pictureButtonsHaveToolTipsAccessibleNamesAndIcons() {
+    QFETCH(QString, toolTip);
+    QFETCH(QString, accessibleName);
+    frmMain w;
+    const auto* button = Control<QToolButton>(w, QTest::currentDataTag());
+    QCOMPARE(button->toolTip(), toolTip);
+    QCOMPARE(button->accessibleName(), accessibleName);
+    QVERIFY(button->text().isEmpty());
+    QCOMPARE(button->iconSize(), QSize(16, 16));
+#ifdef VELLUMARK_HAVE_PICTURES
+    QVERIFY(!button->icon().isNull());
+    // Exactly the silver pixels of the bitmap are left off the button face.
+    const QImage picture = button->icon().pixmap(QSize(16, 16)).toImage();
+    const QImage bitmap(QStringLiteral(":/pictures/%1.bmp").arg(toolTip.toLower()));
+    QCOMPARE(bitmap.size(), QSize(16, 16));
+    int silver = 0;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const bool isSilver = bitmap.pixelColor(x, y) == QColor(0xC0, 0xC0, 0xC0);
+            silver += isSilver ? 1 : 0;
+            QCOMPARE(qAlpha(picture.pixel(x, y)), isSilver ? 0 : 255);
+        }
+    }
+    QVERIFY(silver > 0);
+#else
+    QSKIP("built without the pictures");
+#endif
+}
+
+void LayoutTest::beforeTheLoadEverythingIsEmptyAndOnlyPasteIsEnabled() {
+    frmMain w;
+    const Controls c(w);
+    QVERIFY(c.txtCodeNum->text().isEmpty());
+    QVERIFY(c.txtIn->document()->isEmpty());
+    QVERIFY(c.txtOut->document()->isEmpty());
+    QVERIFY(c.cmdPasteInput->isEnabled());
+    QVERIFY(!c.cmdClearInput->isEnabled());
+    QVERIFY(!c.cmdCutOutput->isEnabled());
+    QVERIFY(!c.cmdCopyOutput->isEnabled());
+    QVERIFY(!c.mnuSetEncrypt->isChecked());
+    QVERIFY(!c.mnuSetDecrypt->isChecked());
+    QCOMPARE(w.Mode(), 0);
+    QCOMPARE(w.CodeNumber(), 0.0f);
+    for (const QAction* entry : {c.mnuExit, c.mnuRandomCode, c.mnuChangeMode, c.mnuSetEncrypt,
+                                 c.mnuSetDecrypt, c.mnuAbout}) {
+        QVERIFY(entry->isEnabled());
+        QVERIFY(entry->isVisible());
+    }
+    QCOMPARE(w.windowTitle(), QStringLiteral("Vellumark"));
+}
+
+void LayoutTest::textBoxesAreSetUpAsDesigned() {
+    frmMain w;
+    const Controls c(w);
+    for (const QPlainTextEdit* box : {c.txtIn, c.txtOut}) {
+        QCOMPARE(box->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QVERIFY(box->tabChangesFocus());
+    }
+    QVERIFY(!c.txtIn->isReadOnly());
+    QVERIFY(c.txtOut->isReadOnly());
+    QVERIFY(c.txtOut->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard));
+    QVERIFY(c.txtOut->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
+    QVERIFY(!c.txtOut->textInteractionFlags().testFlag(Qt::TextEditable));
+    QCOMPARE(c.txtCodeNum->maxLength(), 6);
+    QCOMPARE(c.txtCodeNum->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+}
+
+void LayoutTest::windowIsFixedWithoutMaximizeButtonAndKeepsItsClientArea() {
+    frmMain w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(!w.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(w.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(w.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    QCOMPARE(w.minimumSize(), w.maximumSize());
+    QCOMPARE(w.size(), w.minimumSize());
+    const auto* client = Control<QWidget>(w, "centralwidget");
+    QCOMPARE(client->size(), QSize(434, 198));
+    // The menu bar above the client area, the notices below it.
+    QCOMPARE(client->y(), w.menuBar()->geometry().bottom() + 1);
+    QVERIFY(w.statusBar()->isVisible());
+    QCOMPARE(w.statusBar()->y(), client->geometry().bottom() + 1);
+    QCOMPARE(w.height(), w.menuBar()->height() + 198 + w.statusBar()->height());
+    QCOMPARE(w.width(), 434);
+}
+
+void LayoutTest::longNoticeNeverResizesTheWindow() {
+    const auto w = OpenWindow();
+    const QSize before = w->size();
+    const Controls c(*w);
+    // An unmappable character far into the text makes the longest notice the window shows.
+    c.txtIn->setPlainText(QString(20000, u'a') + QStringLiteral("\U0001F600"));
+    QCOMPARE(w->Notice(), NoticeKind::kUnmappable);
+    QVERIFY(c.lblNotice->isVisible());
+    QVERIFY(!c.lblNotice->text().isEmpty());
+    QCOMPARE(c.lblNotice->toolTip(), c.lblNotice->text());
+    QCoreApplication::processEvents();
+    QCOMPARE(w->size(), before);
+    QCOMPARE(Control<QWidget>(*w, "centralwidget")->size(), QSize(434, 198));
+}
+
+void LayoutTest::menusHoldTheirEntriesInOrder() {
+    frmMain w;
+    const Controls c(w);
+    const QList<QAction*> bar = w.menuBar()->actions();
+    QCOMPARE(bar.size(), 3);
+    QCOMPARE(bar[0]->menu(), c.mnuFile);
+    QCOMPARE(bar[1]->menu(), c.mnuMode);
+    QCOMPARE(bar[2]->menu(), c.mnuHelp);
+    QCOMPARE(c.mnuFile->title(), QStringLiteral("&File"));
+    QCOMPARE(c.mnuMode->title(), QStringLiteral("E&ncryption"));
+    QCOMPARE(c.mnuHelp->title(), QStringLiteral("&Help"));
+
+    QStringList names;
+    for (const QMenu* menu : {c.mnuFile, c.mnuMode, c.mnuHelp}) {
+        for (const QAction* entry : menu->actions()) {
+            names << entry->objectName();
+        }
+    }
+    QCOMPARE(names, QStringList({"mnuExit", "mnuRandomCode", "Hyphen3", "mnuChangeMode", "Hyphen1",
+                                 "mnuSetEncrypt", "mnuSetDecrypt", "mnuAbout"}));
+    QVERIFY(Control<QAction>(w, "Hyphen3")->isSeparator());
+    QVERIFY(Control<QAction>(w, "Hyphen1")->isSeparator());
+    QVERIFY(c.mnuSetEncrypt->isCheckable());
+    QVERIFY(c.mnuSetDecrypt->isCheckable());
+}
+
+void LayoutTest::menuEntriesHaveTheirShortcuts_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QKeySequence>("shortcut");
+    QTest::newRow("mnuExit") << "E&xit" << QKeySequence();
+    QTest::newRow("mnuRandomCode") << "Pick &Random Code" << QKeySequence(Qt::CTRL | Qt::Key_R);
+    QTest::newRow("mnuChangeMode") << "Toggle &Mode" << QKeySequence(Qt::CTRL | Qt::Key_M);
+    QTest::newRow("mnuSetEncrypt") << "Set Mode To &Encrypt" << QKeySequence(Qt::CTRL | Qt::Key_E);
+    QTest::newRow("mnuSetDecrypt") << "Set Mode To &Decrypt" << QKeySequence(Qt::CTRL | Qt::Key_D);
+    QTest::newRow("mnuAbout") << "&About" << QKeySequence();
+}
+
+void LayoutTest::menuEntriesHaveTheirShortcuts() {
+    QFETCH(QString, caption);
+    QFETCH(QKeySequence, shortcut);
+    frmMain w;
+    const auto* entry = Control<QAction>(w, QTest::currentDataTag());
+    QCOMPARE(entry->text(), caption);
+    QCOMPARE(entry->shortcut(), shortcut);
+    QCOMPARE(entry->shortcutContext(), Qt::WindowShortcut);
+}
+
+void LayoutTest::focusChainFollowsTheTabIndexes() {
+    frmMain w;
+    const Controls c(w);
+    QList<QWidget*> order;
+    QWidget* widget = c.txtCodeNum;
+    do {
+        if ((widget->focusPolicy() & Qt::TabFocus) != 0 && w.isAncestorOf(widget) &&
+            !qobject_cast<QScrollBar*>(widget)) {
+            order << widget;
+        }
+        widget = widget->nextInFocusChain();
+    } while (widget != c.txtCodeNum);
+    const QList<QWidget*> expected{c.txtCodeNum,    c.txtIn,        c.cmdPasteInput,
+                                   c.cmdClearInput, c.cmdCutOutput, c.cmdCopyOutput,
+                                   c.txtOut};
+    QCOMPARE(order, expected);
+}
+
+QTEST_MAIN(LayoutTest)
+#include "layout_test.moc"

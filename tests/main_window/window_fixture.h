@@ -1,0 +1,148 @@
+#pragma once
+// What the window tests share: finding controls by their names, the output that the cipher
+// gives for a text, and opening the window as the program does.
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QString>
+#include <QTest>
+#include <QTextDocument>
+#include <QToolButton>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "engine/crypt_text.h"
+#include "main_window/crypt_view.h"
+#include "main_window/frm_main.h"
+#include "runtime/windows1252.h"
+
+namespace vellumark::testing {
+
+template <typename T>
+T* Control(const QWidget& window, const char* name) {
+    T* control = window.findChild<T*>(QString::fromLatin1(name));
+    if (control == nullptr) {
+        qFatal("no control named %s", name);
+    }
+    return control;
+}
+
+// The window's controls by the names of its design.
+struct Controls {
+    explicit Controls(const frmMain& w)
+        : txtCodeNum(Control<QLineEdit>(w, "txtCodeNum")),
+          txtIn(Control<QPlainTextEdit>(w, "txtIn")),
+          txtOut(Control<QPlainTextEdit>(w, "txtOut")),
+          cmdPasteInput(Control<QToolButton>(w, "cmdPasteInput")),
+          cmdClearInput(Control<QToolButton>(w, "cmdClearInput")),
+          cmdCutOutput(Control<QToolButton>(w, "cmdCutOutput")),
+          cmdCopyOutput(Control<QToolButton>(w, "cmdCopyOutput")),
+          lblEncrypt(Control<QLabel>(w, "lblEncrypt")),
+          lblDecrypt(Control<QLabel>(w, "lblDecrypt")),
+          lblNotice(Control<QLabel>(w, "lblNotice")),
+          mnuFile(Control<QMenu>(w, "mnuFile")),
+          mnuMode(Control<QMenu>(w, "mnuMode")),
+          mnuHelp(Control<QMenu>(w, "mnuHelp")),
+          mnuExit(Control<QAction>(w, "mnuExit")),
+          mnuRandomCode(Control<QAction>(w, "mnuRandomCode")),
+          mnuChangeMode(Control<QAction>(w, "mnuChangeMode")),
+          mnuSetEncrypt(Control<QAction>(w, "mnuSetEncrypt")),
+          mnuSetDecrypt(Control<QAction>(w, "mnuSetDecrypt")),
+          mnuAbout(Control<QAction>(w, "mnuAbout")) {}
+
+    QLineEdit* txtCodeNum;
+    QPlainTextEdit* txtIn;
+    QPlainTextEdit* txtOut;
+    QToolButton* cmdPasteInput;
+    QToolButton* cmdClearInput;
+    QToolButton* cmdCutOutput;
+    QToolButton* cmdCopyOutput;
+    QLabel* lblEncrypt;
+    QLabel* lblDecrypt;
+    QLabel* lblNotice;
+    QMenu* mnuFile;
+    QMenu* mnuMode;
+    QMenu* mnuHelp;
+    QAction* mnuExit;
+    QAction* mnuRandomCode;
+    QAction* mnuChangeMode;
+    QAction* mnuSetEncrypt;
+    QAction* mnuSetDecrypt;
+    QAction* mnuAbout;
+};
+
+inline std::u16string_view Utf16(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+inline QString FromBytes(const std::string& bytes) {
+    const std::u16string text = Windows1252ToUtf16(bytes);
+    return QString(reinterpret_cast<const QChar*>(text.data()),
+                   static_cast<qsizetype>(text.size()));
+}
+
+// What the output box must show for `input`: the cipher's own answer, straight from the
+// engine.
+inline QString Expected(const QString& input, std::uint8_t mode, float codeNum) {
+    return FromBytes(CryptText(Utf16ToWindows1252(Utf16(input)).bytes, mode, codeNum));
+}
+
+// `text` as a text box holds it: a carriage return, alone or before a line feed, becomes one
+// line break, as in any plain-text box.
+inline QString AsShown(const QString& text) {
+    QTextDocument document;
+    document.setPlainText(text);
+    return TextOf(document);
+}
+
+// The output box against the engine, under the window's current mode and code number.
+inline bool OutputIsCurrent(const frmMain& w) {
+    const Controls c(w);
+    return TextOf(*c.txtOut) == AsShown(Expected(TextOf(*c.txtIn), w.Mode(), w.CodeNumber()));
+}
+
+// Shown and active, as the program opens it, so keys and shortcuts reach it.
+inline std::unique_ptr<frmMain> OpenWindow() {
+    auto w = std::make_unique<frmMain>();
+    w->show();
+    if (!QTest::qWaitForWindowExposed(w.get())) {
+        qFatal("the window was not shown");
+    }
+    w->activateWindow();
+    if (!QTest::qWaitForWindowActive(w.get())) {
+        qFatal("the window did not become active");
+    }
+    return w;
+}
+
+// Types `text` into `box` as the keyboard would, one key at a time, also characters that no
+// key of a US keyboard makes (QTest::keyClicks takes Latin-1 only).
+inline void TypeKeys(QWidget* box, const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        i += length - 1;
+        const char16_t unit = character.at(0).unicode();
+        Qt::Key key = Qt::Key_unknown;
+        if (unit == u'\n') {
+            key = Qt::Key_Return;
+        } else if (unit >= 0x20 && unit < 0x7F) {
+            key = static_cast<Qt::Key>(QChar(unit).toUpper().unicode());
+        }
+        const QString typed = unit == u'\n' ? QStringLiteral("\r") : character;
+        QTest::sendKeyEvent(QTest::Press, box, key, typed, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, box, key, typed, Qt::NoModifier);
+    }
+}
+
+inline void Type(QWidget* box, const QString& text) {
+    box->setFocus(Qt::OtherFocusReason);
+    TypeKeys(box, text);
+}
+
+}  // namespace vellumark::testing
