@@ -1,24 +1,15 @@
-// The main window's pure pieces, without a window: the code-number rule, the random code's
-// text, reading a text box exactly, the output and notices for a text, and the helpers for
-// pictures, colours and the clipboard.
+// The main window's pure pieces, without a window: the random code's text, reading a text
+// box exactly, the output and notices for a text, colours and pictures. The code-number rule
+// is tested as typed into the window.
 
-#include <QBitmap>
-#include <QImage>
-#include <QLineEdit>
-#include <QMimeData>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <limits>
-#include <memory>
 
 #include "engine/crypt_text.h"
-#include "main_window/clipboard.h"
 #include "main_window/crypt_view.h"
 #include "main_window/pictures.h"
-#include "main_window/select_all.h"
 #include "window_fixture.h"
 
 using namespace vellumark;
@@ -29,8 +20,6 @@ class PiecesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void codeNumberOf_data();
-    void codeNumberOf();
     void randomCode_data();
     void randomCode();
     void textOfKeepsNoBreakSpacesAndTurnsSeparatorsIntoLineFeeds();
@@ -41,45 +30,8 @@ private slots:
     void viewOfCryptWarnsWhenTheCipherTextWouldNotDecryptBack();
     void colourOfReadsTheBlueGreenRedLayout_data();
     void colourOfReadsTheBlueGreenRedLayout();
-    void pictureIconMakesSilverTransparent();
     void pictureIconOfAMissingFileIsNull();
-    void clipboardDataMarksOnlySecretsForClipboardManagers();
-    void selectAllSelectsTheWholeText();
 };
-
-void PiecesTest::codeNumberOf_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<float>("value");
-    const float invalid = kInvalidCodeNumber;
-    QTest::newRow("empty") << QString() << invalid;
-    QTest::newRow("0") << "0" << invalid;
-    QTest::newRow("000000") << "000000" << invalid;
-    QTest::newRow("000001") << "000001" << 1.0f;
-    QTest::newRow("1") << "1" << 1.0f;
-    QTest::newRow("0012") << "0012" << 12.0f;
-    QTest::newRow("408153") << "408153" << 408153.0f;
-    QTest::newRow("999999") << "999999" << 999999.0f;
-    QTest::newRow("blank before") << " 12" << invalid;
-    QTest::newRow("blank after") << "12 " << invalid;
-    QTest::newRow("no-break space after") << QStringLiteral("12\u00A0") << invalid;
-    QTest::newRow("plus sign") << "+12" << invalid;
-    QTest::newRow("minus sign") << "-12" << invalid;
-    QTest::newRow("letter after") << "12a" << invalid;
-    QTest::newRow("decimal point") << "1.5" << invalid;
-    QTest::newRow("decimal comma") << "1,5" << invalid;
-    QTest::newRow("exponent") << "1e3" << invalid;
-    QTest::newRow("hexadecimal") << "&H1F" << invalid;
-    QTest::newRow("superscript two") << QStringLiteral("\u00B2") << invalid;
-    QTest::newRow("Arabic-Indic digits") << QStringLiteral("\u0661\u0662") << invalid;
-    QTest::newRow("Devanagari digits") << QStringLiteral("\u0967\u0968") << invalid;
-    QTest::newRow("full-width digits") << QStringLiteral("\uFF11\uFF12") << invalid;
-}
-
-void PiecesTest::codeNumberOf() {
-    QFETCH(QString, text);
-    QFETCH(float, value);
-    QCOMPARE(CodeNumberOf(text), value);
-}
 
 void PiecesTest::randomCode_data() {
     QTest::addColumn<float>("draw");
@@ -241,51 +193,8 @@ void PiecesTest::colourOfReadsTheBlueGreenRedLayout() {
     QCOMPARE(ColourOf(value), colour);
 }
 
-void PiecesTest::pictureIconMakesSilverTransparent() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    QImage image(16, 16, QImage::Format_RGB32);
-    image.fill(kPictureMaskColour);
-    image.setPixelColor(5, 7, Qt::black);
-    image.setPixelColor(6, 7, QColor(0x80, 0x80, 0x80));
-    const QString path = dir.filePath(QStringLiteral("cross.bmp"));
-    QVERIFY(image.save(path, "BMP"));
-
-    const QIcon icon = PictureIcon(path);
-    QVERIFY(!icon.isNull());
-    const QImage shown = icon.pixmap(QSize(16, 16)).toImage();
-    QCOMPARE(shown.size(), QSize(16, 16));
-    QCOMPARE(qAlpha(shown.pixel(0, 0)), 0);
-    QCOMPARE(qAlpha(shown.pixel(15, 15)), 0);
-    QCOMPARE(shown.pixelColor(5, 7), QColor(Qt::black));
-    QCOMPARE(shown.pixelColor(6, 7), QColor(0x80, 0x80, 0x80));
-}
-
 void PiecesTest::pictureIconOfAMissingFileIsNull() {
     QVERIFY(PictureIcon(QStringLiteral(":/no/such/picture.bmp")).isNull());
-}
-
-void PiecesTest::clipboardDataMarksOnlySecretsForClipboardManagers() {
-    const std::unique_ptr<QMimeData> plain(ClipboardDataOf(QStringLiteral("w76Yo!56"), false));
-    QCOMPARE(plain->text(), QStringLiteral("w76Yo!56"));
-    QCOMPARE(plain->formats(), QStringList{QStringLiteral("text/plain")});
-
-    const std::unique_ptr<QMimeData> secret(ClipboardDataOf(QStringLiteral("my secret"), true));
-    QCOMPARE(secret->text(), QStringLiteral("my secret"));
-    QVERIFY(secret->hasFormat(QStringLiteral("x-kde-passwordManagerHint")));
-    QCOMPARE(secret->data(QStringLiteral("x-kde-passwordManagerHint")), QByteArray("secret"));
-}
-
-void PiecesTest::selectAllSelectsTheWholeText() {
-    QLineEdit box(QStringLiteral("408153"));
-    box.setCursorPosition(2);
-    SelectAll(box);
-    QCOMPARE(box.selectedText(), QStringLiteral("408153"));
-    QCOMPARE(box.selectionStart(), 0);
-
-    box.setText(QString());
-    SelectAll(box);
-    QVERIFY(!box.hasSelectedText());
 }
 
 QTEST_MAIN(PiecesTest)
