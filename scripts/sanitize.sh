@@ -19,7 +19,7 @@ built=$SECONDS
 
 # halt_on_error and exitcode make every report a failure; the suppressions cover leaks inside
 # third-party libraries only (see the file).
-export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=0:exitcode=86:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1
+export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=0:exitcode=86:detect_stack_use_after_return=1:check_initialization_order=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:exitcode=87
 export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
 export QT_QPA_PLATFORM=offscreen
