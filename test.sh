@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
-# Builds Vellumark and runs every test through CTest. Exits non-zero on any failure.
+# Builds Vellumark and runs every test through CTest, then the deeper checks: clang-tidy, the
+# 32-bit x87 build, the whole suite under sanitizers, and a minute of fuzzing.
+# Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
 
-build=build
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELLUMARK_WERROR=ON
-cmake --build "$build"
-QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELLUMARK_WERROR=ON
+cmake --build build
+QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure
+
+scripts/tidy.sh
+scripts/check-32bit.sh
+scripts/sanitize.sh
+scripts/fuzz.sh
