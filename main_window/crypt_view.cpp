@@ -57,18 +57,17 @@ QString RandomCode(float r) {
 
 QString TooLongNotice(std::uint8_t mode) {
     if (mode == kModeDecrypt) {
-        return QStringLiteral("Input over %1 symbols: the output is not of this input.")
+        return QStringLiteral("Input over %1 symbols: output not updated.")
             .arg(Grouped(kMaxCipherSymbols));
     }
-    return QStringLiteral("Input over %1 characters: the output is not of this input.")
+    return QStringLiteral("Input over %1 characters: output not updated.")
         .arg(Grouped(kMaxTextLength));
 }
 
+// Short enough for the status bar even at the last position and with a long code point.
 QString UnmappableNotice(char32_t character, std::size_t position) {
-    return QStringLiteral(
-               "%1 (character %2) is not in Windows-1252: the output is not of this "
-               "input.")
-        .arg(QString::fromStdString(DescribeCharacter(character)), Grouped(position));
+    return QStringLiteral("Cannot encrypt character %1 (%2): output not updated.")
+        .arg(Grouped(position), QString::fromStdString(DescribeCharacter(character)));
 }
 
 QString NotDecryptableNotice() {
