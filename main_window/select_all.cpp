@@ -5,7 +5,8 @@
 namespace vellumark {
 
 void SelectAll(QLineEdit& control) {
-    control.setSelection(0, control.text().size());
+    // A line edit's text is far shorter than int's range; its selection API takes int.
+    control.setSelection(0, static_cast<int>(control.text().size()));
 }
 
 }  // namespace vellumark

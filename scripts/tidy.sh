@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs clang-tidy (configuration: .clang-tidy) over the code without Qt: engine/, runtime/ and
-# cli/, headers included. Exits non-zero on any finding.
+# Runs clang-tidy over our code, headers included: .clang-tidy on the code without Qt
+# (engine/, runtime/, cli/), .clang-tidy-qt on the windows (main_window/, about/) where Qt is
+# installed. Exits non-zero on any finding.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build-tidy
@@ -11,17 +12,32 @@ if [ -z "$tidy" ]; then
 fi
 start=$SECONDS
 
-# Only the compilation database is needed, so nothing is built; clang++ keeps the recorded
-# flags ones that clang-tidy understands.
+gui=OFF
+if pkg-config --exists Qt6Widgets 2>/dev/null; then
+    gui=ON
+fi
+# Only the compilation database and the windows' generated headers (moc, uic) are needed;
+# clang++ keeps the recorded flags ones that clang-tidy understands.
 cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
-    -DVELLUMARK_GUI=OFF -DVELLUMARK_TESTS=OFF >/dev/null
-
+    -DVELLUMARK_GUI=$gui -DVELLUMARK_TESTS=OFF >/dev/null
 mapfile -t sources < <(ls engine/*.cpp runtime/*.cpp cli/*.cpp)
+windows=()
+if [ "$gui" = ON ]; then
+    cmake --build "$build" --target vellumark_main_window_autogen vellumark_about_autogen >/dev/null
+    mapfile -t windows < <(ls main_window/*.cpp about/*.cpp)
+fi
+
 log=$build/tidy.log
 : >"$log"
 # Two at a time; each file is checked with the headers it includes.
 printf '%s\n' "${sources[@]}" |
     xargs -P 2 -I{} "$tidy" -p "$build" --quiet --warnings-as-errors='*' {} >>"$log" 2>&1 || true
+if [ ${#windows[@]} -gt 0 ]; then
+    printf '%s\n' "${windows[@]}" |
+        xargs -P 2 -I{} "$tidy" -p "$build" --quiet --config-file=.clang-tidy-qt \
+            --warnings-as-errors='*' {} >>"$log" 2>&1 || true
+    sources+=("${windows[@]}")
+fi
 findings=$(grep -c -E ": (warning|error): |Error while processing" "$log" || true)
 if [ "$findings" -ne 0 ]; then
     grep -A3 -E ': (warning|error): |Error while processing' "$log" >&2

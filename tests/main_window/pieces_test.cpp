@@ -135,15 +135,15 @@ void PiecesTest::viewOfCryptNamesTheFirstUnmappableCharacter_data() {
     QTest::addColumn<QString>("named");
     QTest::addColumn<QString>("position");
     QTest::newRow("first") << QStringLiteral("\u4E2Dabc") << "U+4E2D"
-                           << "character 1)";
+                           << "character 1 (";
     QTest::newRow("the first of two") << QStringLiteral("ab\u0394c\u4E2D") << "U+0394"
-                                      << "character 3)";
+                                      << "character 3 (";
     // Positions count characters, not UTF-16 units.
     QTest::newRow("after a pair") << QStringLiteral("\U0001F600x") << "U+1F600"
-                                  << "character 1)";
+                                  << "character 1 (";
     QTest::newRow("past the thousands")
         << QString(1233, u'a') + QStringLiteral("\u2603") << "U+2603"
-        << "character 1,234)";
+        << "character 1,234 (";
 }
 
 void PiecesTest::viewOfCryptNamesTheFirstUnmappableCharacter() {
