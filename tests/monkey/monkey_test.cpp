@@ -38,9 +38,11 @@
 #include "random_texts.h"
 #include "runtime/generator.h"
 #include "runtime/windows1252.h"
+#include "tests/main_window/window_fixture.h"
 
 using namespace vellumark;
 using namespace vellumark::monkey;
+using vellumark::testing::Control;
 
 namespace {
 
@@ -53,15 +55,6 @@ unsigned long EnvironmentNumber(const char* name, unsigned long fallback) {
     bool ok = false;
     const unsigned long value = qEnvironmentVariable(name).toULong(&ok);
     return ok ? value : fallback;
-}
-
-template <typename T>
-T* Control(const QWidget& window, const char* name) {
-    T* control = window.findChild<T*>(QString::fromLatin1(name));
-    if (control == nullptr) {
-        qFatal("no control named %s", name);
-    }
-    return control;
 }
 
 // What a text box holds, character for character: the document's own text, with its
