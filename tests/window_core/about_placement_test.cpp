@@ -1,0 +1,62 @@
+// The about box's place over the main window, in twips and single precision.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/window_core/row_name.h"
+#include "window_core/about_placement.h"
+
+namespace vellumark {
+namespace {
+
+struct EdgeRow {
+    const char* name;
+    float own, mainEdge, mainSize, expected;
+};
+
+class CentredEdgeTest : public ::testing::TestWithParam<EdgeRow> {};
+
+TEST_P(CentredEdgeTest, FollowsTheArithmetic) {
+    const EdgeRow& row = GetParam();
+    EXPECT_EQ(CentredEdge(row.own, row.mainEdge, row.mainSize), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, CentredEdgeTest,
+                         ::testing::Values(
+                             // A box narrower by d stands d / 2 inside the main window's edge.
+                             EdgeRow{"Narrower", 5280.0f, 1500.0f, 6600.0f, 2160.0f},
+                             // A main window narrower than the box: the box starts left of it by
+                             // half the difference.
+                             EdgeRow{"Wider", 5280.0f, 1500.0f, 3000.0f, 360.0f},
+                             EdgeRow{"SameSizeCoversExactly", 5280.0f, 1500.0f, 5280.0f, 1500.0f},
+                             EdgeRow{"OffTheScreensLeftEdge", 5280.0f, -3000.0f, 6600.0f, -2340.0f},
+                             EdgeRow{"OddPixelDifference", 5280.0f, 1500.0f, 5295.0f, 1507.5f},
+                             EdgeRow{"AtTheOrigin", 3105.0f, 0.0f, 3105.0f, 0.0f},
+                             // 2^24 + 1.5 is no float; the sum rounds to the nearest, 2^24 + 2.
+                             EdgeRow{"SinglePrecision", 0.0f, 16777216.0f, 3.0f, 16777218.0f}),
+                         RowName<EdgeRow>);
+
+struct PixelRow {
+    const char* name;
+    float twips;
+    int pixels;
+};
+
+class TwipsToPixelsTest : public ::testing::TestWithParam<PixelRow> {};
+
+TEST_P(TwipsToPixelsTest, RoundsHalfUp) {
+    EXPECT_EQ(TwipsToPixels(GetParam().twips), GetParam().pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TwipsToPixelsTest,
+    ::testing::Values(PixelRow{"Zero", 0.0f, 0}, PixelRow{"OnePixel", 15.0f, 1},
+                      PixelRow{"LessThanHalf", 7.0f, 0}, PixelRow{"HalfGoesUp", 7.5f, 1},
+                      PixelRow{"OneAndAHalf", 22.5f, 2}, PixelRow{"MinusHalfGoesUp", -7.5f, 0},
+                      PixelRow{"MinusOneAndAHalf", -22.5f, -1}, PixelRow{"MinusAPixel", -15.0f, -1},
+                      PixelRow{"FarRight", 28800.0f, 1920}),
+    RowName<PixelRow>);
+
+}  // namespace
+}  // namespace vellumark

@@ -1,0 +1,159 @@
+// What the window shows for a text: the output and the notice, against the engine's answer.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "engine/code_number.h"
+#include "runtime/windows1252.h"
+#include "tests/window_core/row_name.h"
+#include "window_core/crypt_view.h"
+
+namespace vellumark {
+namespace {
+
+std::u16string Expected(std::u16string_view input, CryptMode mode, float codeNum) {
+    return Windows1252ToUtf16(CryptText(Utf16ToWindows1252(input).bytes, mode, codeNum));
+}
+
+struct ViewRow {
+    const char* name;
+    std::u16string input;
+    CryptMode mode;
+    float codeNum;
+    bool shown;
+    NoticeKind notice;
+    std::u16string noticeHas;
+};
+
+class ViewOfCryptTest : public ::testing::TestWithParam<ViewRow> {};
+
+TEST_P(ViewOfCryptTest, ShowsTheCiphersAnswerOrSaysWhyNot) {
+    const ViewRow& row = GetParam();
+    const CryptView view = ViewOfCrypt(row.input, row.mode, row.codeNum);
+    EXPECT_EQ(view.notice, row.notice);
+    EXPECT_EQ(view.noticeText.empty(), row.notice == NoticeKind::kNone);
+    EXPECT_NE(view.noticeText.find(row.noticeHas), std::u16string::npos);
+    ASSERT_EQ(view.output.has_value(), row.shown);
+    if (row.shown) {
+        EXPECT_EQ(*view.output, Expected(row.input, row.mode, row.codeNum));
+    }
+}
+
+const std::u16string kLongest(kMaxTextLength, u'a');
+const std::u16string kLongestCipher(kMaxCipherSymbols, u'A');
+constexpr float kCode = 408153.0f;
+constexpr auto kNone = NoticeKind::kNone;
+constexpr auto kTooLong = NoticeKind::kTooLong;
+constexpr auto kUnmappable = NoticeKind::kUnmappable;
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ViewOfCryptTest,
+    ::testing::Values(
+        ViewRow{"EmptyEncrypt", u"", kModeEncrypt, kCode, true, kNone, u""},
+        ViewRow{"EmptyDecrypt", u"", kModeDecrypt, kCode, true, kNone, u""},
+        ViewRow{"TextEncrypt", u"Hello", kModeEncrypt, kCode, true, kNone, u""},
+        ViewRow{"NoBreakSpaceEncrypt", u"a\u00A0b", kModeEncrypt, 5.0f, true, kNone, u""},
+        ViewRow{"CipherTextDecrypt", u"w76Yo!56", kModeDecrypt, kCode, true, kNone, u""},
+        ViewRow{"UnsetModePassesTheText", u"abc", CryptMode{}, kCode, true, kNone, u""},
+        ViewRow{"InvalidCodeEncrypt", u"abc", kModeEncrypt, kInvalidCodeNumber, true, kNone, u""},
+        ViewRow{"InvalidCodeDecrypt", u"abc", kModeDecrypt, kInvalidCodeNumber, true, kNone, u""},
+        ViewRow{"LongestTextEncrypts", kLongest, kModeEncrypt, kCode, true, kNone, u""},
+        ViewRow{"OneMoreCharacterIsRefused", kLongest + u'a', kModeEncrypt, kCode, false, kTooLong,
+                u"32,766 characters"},
+        ViewRow{"LongestCipherTextDecrypts", kLongestCipher, kModeDecrypt, kCode, true, kNone, u""},
+        ViewRow{"OneMoreSymbolIsRefused", kLongestCipher + u'A', kModeDecrypt, kCode, false,
+                kTooLong, u"43,688 symbols"},
+        ViewRow{"UnmappableEncrypt", u"ab\u4E2D", kModeEncrypt, kCode, false, kUnmappable,
+                u"U+4E2D"},
+        ViewRow{"UnmappableIsAStrayCharacterToDecrypt", u"w76\u4E2DYo!5", kModeDecrypt, kCode, true,
+                kNone, u""},
+        ViewRow{"UnmappableUnderAnInvalidCode", u"\u4E2D", kModeEncrypt, kInvalidCodeNumber, true,
+                kNone, u""}),
+    RowName<ViewRow>);
+
+struct UnmappableRow {
+    const char* name;
+    std::u16string input;
+    std::u16string named;
+    std::u16string position;
+};
+
+class UnmappableNoticeTest : public ::testing::TestWithParam<UnmappableRow> {};
+
+TEST_P(UnmappableNoticeTest, NamesTheFirstUnmappableCharacterAndItsPosition) {
+    const UnmappableRow& row = GetParam();
+    const CryptView view = ViewOfCrypt(row.input, kModeEncrypt, kCode);
+    EXPECT_EQ(view.notice, kUnmappable);
+    EXPECT_NE(view.noticeText.find(row.named), std::u16string::npos);
+    EXPECT_NE(view.noticeText.find(row.position), std::u16string::npos);
+}
+
+// Positions count characters, not UTF-16 units.
+INSTANTIATE_TEST_SUITE_P(
+    Rows, UnmappableNoticeTest,
+    ::testing::Values(
+        UnmappableRow{"First", u"\u4E2Dabc", u"U+4E2D \"\u4E2D\"", u"character 1 ("},
+        UnmappableRow{"TheFirstOfTwo", u"ab\u0394c\u4E2D", u"U+0394", u"character 3 ("},
+        UnmappableRow{"AfterAPair", u"\U0001F600x", u"U+1F600 \"\U0001F600\"", u"character 1 ("},
+        UnmappableRow{"PastTheThousands", std::u16string(1233, u'a') + u"\u2603", u"U+2603",
+                      u"character 1,234 ("}),
+    RowName<UnmappableRow>);
+
+TEST(ViewOfCryptTest, WarnsWhenTheCipherTextWouldNotDecryptBack) {
+    // Some byte of 129..255 alone shifts to 256 under this code number and is dropped.
+    std::u16string lost;
+    for (int byte = 1; byte < 256 && lost.empty(); ++byte) {
+        const std::string text(1, static_cast<char>(byte));
+        if (!DecryptsBack(text, kCode)) {
+            lost = Windows1252ToUtf16(text);
+        }
+    }
+    ASSERT_FALSE(lost.empty());
+    const CryptView view = ViewOfCrypt(lost, kModeEncrypt, kCode);
+    EXPECT_EQ(view.notice, NoticeKind::kNotDecryptable);
+    ASSERT_TRUE(view.output.has_value());
+    EXPECT_EQ(*view.output, Expected(lost, kModeEncrypt, kCode));
+    EXPECT_NE(Expected(*view.output, kModeDecrypt, kCode), lost);
+    // The same text as a cipher text to decrypt is no reason for the warning.
+    EXPECT_EQ(ViewOfCrypt(lost, kModeDecrypt, kCode).notice, kNone);
+}
+
+TEST(ViewOfCryptTest, RefusesByLengthOnlyWhatTheCipherWouldRefuse) {
+    EXPECT_FALSE(TooLongByLength(kMaxTextLength, kModeEncrypt, kCode));
+    EXPECT_TRUE(TooLongByLength(kMaxTextLength + 1, kModeEncrypt, kCode));
+    // Blanks and line breaks of a cipher text do not count, so its length decides nothing.
+    EXPECT_FALSE(TooLongByLength(10'000'000, kModeDecrypt, kCode));
+    // An invalid code number shows its message whatever the input.
+    EXPECT_FALSE(TooLongByLength(10'000'000, kModeEncrypt, kInvalidCodeNumber));
+}
+
+struct RandomCodeRow {
+    const char* name;
+    float draw;
+    std::u16string code;
+};
+
+class RandomCodeTest : public ::testing::TestWithParam<RandomCodeRow> {};
+
+TEST_P(RandomCodeTest, IsSixDigitsAndAValidCodeNumber) {
+    const std::string code = RandomCodeText(GetParam().draw);
+    const std::u16string text(code.begin(), code.end());
+    EXPECT_EQ(text, GetParam().code);
+    EXPECT_GT(CodeNumberOf(text), 0.0f);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, RandomCodeTest,
+                         ::testing::Values(RandomCodeRow{"ZeroGivesTheSmallest", 0.0f, u"000001"},
+                                           RandomCodeRow{"FortyTwoKeepsItsLeadingZeros",
+                                                         static_cast<float>(41.5 / 999999.0),
+                                                         u"000042"},
+                                           RandomCodeRow{"OneTenth", 0.1f, u"100000"},
+                                           RandomCodeRow{"OneHalf", 0.5f, u"500000"},
+                                           RandomCodeRow{"JustBelowOneGivesTheLargest",
+                                                         std::nextafter(1.0f, 0.0f), u"999999"}),
+                         RowName<RandomCodeRow>);
+
+}  // namespace
+}  // namespace vellumark

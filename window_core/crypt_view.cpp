@@ -1,0 +1,113 @@
+#include "window_core/crypt_view.h"
+
+#include <cstddef>
+#include <string>
+
+#include "engine/code_number.h"
+#include "engine/overflow_error.h"
+#include "runtime/windows1252.h"
+
+namespace vellumark {
+
+namespace {
+
+// Digits grouped by commas, whatever the desktop's locale: the limits are quoted as the
+// documentation quotes them.
+std::u16string Grouped(std::size_t count) {
+    const std::string digits = std::to_string(count);
+    std::u16string grouped;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) {
+            grouped += u',';
+        }
+        grouped += static_cast<char16_t>(digits[i]);
+    }
+    return grouped;
+}
+
+// "U+2615 "☕"": the ASCII name of the description, and the character itself as UTF-16.
+std::u16string Describe(char32_t character) {
+    const std::string description = DescribeCharacter(character);
+    const std::size_t quote = description.find('"');
+    std::u16string text(description.begin(),
+                        quote == std::string::npos
+                            ? description.end()
+                            : description.begin() + static_cast<std::ptrdiff_t>(quote));
+    if (quote != std::string::npos) {
+        text += u'"';
+        if (character < 0x10000) {
+            text += static_cast<char16_t>(character);
+        } else {
+            const char32_t offset = character - 0x10000;
+            text += static_cast<char16_t>(0xD800 + (offset >> 10));
+            text += static_cast<char16_t>(0xDC00 + (offset & 0x3FF));
+        }
+        text += u'"';
+    }
+    return text;
+}
+
+}  // namespace
+
+float CodeNumberOf(std::u16string_view text) {
+    return ValidateCodeNumber(Utf16ToWindows1252(text).bytes);
+}
+
+std::u16string TooLongNotice(CryptMode mode) {
+    if (mode == kModeDecrypt) {
+        return u"Input over " + Grouped(kMaxCipherSymbols) + u" symbols: output not updated.";
+    }
+    return u"Input over " + Grouped(kMaxTextLength) + u" characters: output not updated.";
+}
+
+// Short enough for the status bar even at the last position and with a long code point.
+std::u16string UnmappableNotice(char32_t character, std::size_t position) {
+    return u"Cannot encrypt character " + Grouped(position) + u" (" + Describe(character) +
+           u"): output not updated.";
+}
+
+std::u16string NotDecryptableNotice() {
+    return u"This cipher text would not decrypt back to exactly the input.";
+}
+
+bool TooLongByLength(std::size_t length, CryptMode mode, float codeNum) {
+    // Every character takes at least one UTF-16 unit, and one that takes two has no
+    // Windows-1252 byte, so a text to encrypt longer than the limit in units is refused
+    // either way. A cipher text's blanks and line breaks do not count, so its length alone
+    // never refuses it.
+    return codeNum != kInvalidCodeNumber && mode != kModeDecrypt && length > kMaxTextLength;
+}
+
+CryptView TooLongView(CryptMode mode) {
+    CryptView view;
+    view.notice = NoticeKind::kTooLong;
+    view.noticeText = TooLongNotice(mode);
+    return view;
+}
+
+CryptView ViewOfCrypt(std::u16string_view input, CryptMode mode, float codeNum) {
+    CryptView view;
+    const Windows1252Text text = Utf16ToWindows1252(input);
+    const bool encrypting = mode == kModeEncrypt && codeNum != kInvalidCodeNumber;
+    // When decrypting, the substitute byte stands for a character outside the alphabet, as
+    // any other stray character; only a text to encrypt would lose information.
+    if (encrypting && text.unmappable) {
+        view.notice = NoticeKind::kUnmappable;
+        view.noticeText = UnmappableNotice(text.unmappable->character, text.unmappable->position);
+        return view;
+    }
+    std::string result;
+    try {
+        result = CryptText(text.bytes, mode, codeNum);
+    } catch (const OverflowError&) {
+        return TooLongView(mode);
+    }
+    if (encrypting && !DecryptsBack(text.bytes, codeNum)) {
+        view.notice = NoticeKind::kNotDecryptable;
+        view.noticeText = NotDecryptableNotice();
+    }
+    view.output = Windows1252ToUtf16(result);
+    return view;
+}
+
+}  // namespace vellumark

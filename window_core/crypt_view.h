@@ -1,0 +1,48 @@
+#pragma once
+// What the main window shows for a text: the cipher's answer read and written through
+// Windows-1252, and a notice where the output is refused or suspect. Pure functions.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/crypt_text.h"
+
+namespace vellumark {
+
+enum class NoticeKind : std::uint8_t {
+    kNone,
+    kTooLong,         // the cipher refused the input for its length
+    kUnmappable,      // the input holds a character that has no Windows-1252 byte
+    kNotDecryptable,  // the cipher text shown would not decrypt back to exactly the input
+};
+
+struct CryptView {
+    // The new text of the output box, or nothing when it must keep the text it has.
+    std::optional<std::u16string> output;
+    NoticeKind notice = NoticeKind::kNone;
+    std::u16string noticeText;
+};
+
+// The code number that the code-number box's text stands for, or kInvalidCodeNumber. A
+// character without a Windows-1252 byte cannot be a digit, so it makes the number invalid.
+float CodeNumberOf(std::u16string_view text);
+
+// What the window shows for `input` under `mode` and `codeNum`. Computes the cipher once,
+// and the round trip only for a cipher text that is shown.
+CryptView ViewOfCrypt(std::u16string_view input, CryptMode mode, float codeNum);
+
+// Whether an input of `length` UTF-16 units is refused for its length whatever it holds:
+// decided without reading the input.
+bool TooLongByLength(std::size_t length, CryptMode mode, float codeNum);
+
+// The view of an input refused for its length.
+CryptView TooLongView(CryptMode mode);
+
+std::u16string TooLongNotice(CryptMode mode);
+std::u16string UnmappableNotice(char32_t character, std::size_t position);
+std::u16string NotDecryptableNotice();
+
+}  // namespace vellumark

@@ -1,0 +1,117 @@
+#include "window_core/main_window_core.h"
+
+#include "engine/code_number.h"
+#include "runtime/generator.h"
+
+namespace vellumark {
+
+ModeLook MainWindowCore::LookOf(CryptMode mode) {
+    ModeLook look;
+    const bool decrypt = mode == kModeDecrypt;
+    look.encryptColour = decrypt ? kInactiveModeColour : kActiveModeColour;
+    look.decryptColour = decrypt ? kActiveModeColour : kInactiveModeColour;
+    look.encryptChecked = !decrypt;
+    look.decryptChecked = decrypt;
+    look.cipherBox = decrypt ? TextBox::kInput : TextBox::kOutput;
+    return look;
+}
+
+void MainWindowCore::Load() {
+    view_.SetCodeNumberText(std::u16string(kDefaultCodeNumber.begin(), kDefaultCodeNumber.end()));
+    ModeSet(kModeEncrypt);
+}
+
+void MainWindowCore::ModeSet(CryptMode bytWhat) {
+    switch (bytWhat) {
+        case kModeEncrypt:
+        case kModeDecrypt:
+            view_.ShowMode(LookOf(bytWhat));
+            bytMode = bytWhat;
+            break;
+        case kModeToggle:
+            // The nested call recomputes too, so a toggle recomputes twice.
+            ModeSet(bytMode == kModeEncrypt ? kModeDecrypt : kModeEncrypt);
+            break;
+        default:
+            break;
+    }
+    DoCrypt();
+}
+
+void MainWindowCore::DoCrypt() {
+    if (TooLongByLength(view_.InputLength(), bytMode, sngCodeNum)) {
+        Show(TooLongView(bytMode));
+    } else {
+        Show(ViewOfCrypt(view_.InputText(), bytMode, sngCodeNum));
+    }
+    view_.Recomputed();
+}
+
+void MainWindowCore::Show(const CryptView& view) {
+    // A refused input leaves the output as it was; the notice says that it is stale.
+    if (view.output) {
+        view_.SetOutputText(*view.output);
+    }
+    notice_ = view.notice;
+    view_.ShowNotice(view.notice, view.noticeText);
+}
+
+void MainWindowCore::OnCodeNumberChange() {
+    sngCodeNum = CodeNumberOf(view_.CodeNumberText());
+    DoCrypt();
+}
+
+void MainWindowCore::OnInputChange() {
+    view_.EnableButton(Button::kClearInput, view_.InputLength() != 0);
+    DoCrypt();
+}
+
+void MainWindowCore::OnOutputChange() {
+    const bool hasOutput = !view_.OutputEmpty();
+    view_.EnableButton(Button::kCopyOutput, hasOutput);
+    view_.EnableButton(Button::kCutOutput, hasOutput);
+}
+
+void MainWindowCore::PasteInput() {
+    view_.SetInputText(view_.ClipboardText());
+}
+
+void MainWindowCore::ClearInput() {
+    view_.SetInputText(std::u16string_view());
+}
+
+void MainWindowCore::CopyOutput() {
+    // Decrypted text is somebody's secret: keep it out of clipboard histories.
+    view_.PutOnClipboard(view_.OutputText(), bytMode == kModeDecrypt);
+}
+
+void MainWindowCore::CutOutput() {
+    CopyOutput();
+    ClearInput();
+}
+
+void MainWindowCore::PickRandomCode() {
+    const std::string code = RandomCodeText(ProcessGenerator().NextValue());
+    view_.SetCodeNumberText(std::u16string(code.begin(), code.end()));
+}
+
+void MainWindowCore::OnCodeNumberFocus(FocusReason reason) {
+    switch (reason) {
+        case FocusReason::kFirstShow:
+        case FocusReason::kTab:
+        case FocusReason::kAccessKey:
+            view_.SelectWholeCodeNumber();
+            break;
+        case FocusReason::kMouse:
+        case FocusReason::kReturned:
+            break;
+    }
+}
+
+void MainWindowCore::OnCodeNumberClick(MouseButton button) {
+    if (button == MouseButton::kLeft) {
+        view_.SelectWholeCodeNumber();
+    }
+}
+
+}  // namespace vellumark

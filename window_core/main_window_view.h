@@ -1,0 +1,76 @@
+#pragma once
+// What the main window's core asks of a front end: read and write its three boxes, draw the
+// mode, enable the buttons, show the notice and use the clipboard. A front end implements it
+// with its toolkit's controls and decides nothing itself.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "window_core/crypt_view.h"
+
+namespace vellumark {
+
+enum class Button : std::uint8_t { kPasteInput, kClearInput, kCutOutput, kCopyOutput };
+
+// Which text box holds a cipher text, which has no words: it wraps anywhere, the other at
+// word boundaries.
+enum class TextBox : std::uint8_t { kInput, kOutput };
+
+// Mode label backgrounds, in the 0x00BBGGRR layout of the window's design.
+inline constexpr std::uint32_t kActiveModeColour = 65280;    // pure green
+inline constexpr std::uint32_t kInactiveModeColour = 32768;  // dark green
+
+// Everything that shows which mode is active.
+struct ModeLook {
+    std::uint32_t encryptColour = kInactiveModeColour;
+    std::uint32_t decryptColour = kInactiveModeColour;
+    bool encryptChecked = false;
+    bool decryptChecked = false;
+    TextBox cipherBox = TextBox::kOutput;
+
+    friend bool operator==(const ModeLook& a, const ModeLook& b) {
+        return a.encryptColour == b.encryptColour && a.decryptColour == b.decryptColour &&
+               a.encryptChecked == b.encryptChecked && a.decryptChecked == b.decryptChecked &&
+               a.cipherBox == b.cipherBox;
+    }
+};
+
+// Texts are UTF-16, the native text of Qt and of Windows. Setting a box's text must call the
+// core's matching On...Change once, synchronously, before the setter returns: a toolkit
+// whose control does not report a text set by the program makes that call itself.
+class MainWindowView {
+public:
+    virtual ~MainWindowView() = default;
+
+    [[nodiscard]] virtual std::u16string CodeNumberText() const = 0;
+    [[nodiscard]] virtual std::u16string InputText() const = 0;
+    // The input's length in UTF-16 units, without reading it: a huge input is refused by its
+    // length alone, however many keys are typed into it.
+    [[nodiscard]] virtual std::size_t InputLength() const = 0;
+    [[nodiscard]] virtual bool OutputEmpty() const = 0;
+    [[nodiscard]] virtual std::u16string OutputText() const = 0;
+
+    virtual void SetCodeNumberText(std::u16string_view text) = 0;
+    virtual void SetInputText(std::u16string_view text) = 0;
+    virtual void SetOutputText(std::u16string_view text) = 0;
+
+    virtual void ShowMode(const ModeLook& look) = 0;
+    virtual void EnableButton(Button button, bool enabled) = 0;
+    // An empty text takes the notice away.
+    virtual void ShowNotice(NoticeKind kind, std::u16string_view text) = 0;
+    // The whole code number selected, caret at its end, so that the next key replaces it.
+    virtual void SelectWholeCodeNumber() = 0;
+
+    // The clipboard's plain text; empty when it holds no text.
+    [[nodiscard]] virtual std::u16string ClipboardText() const = 0;
+    // Clears the clipboard in every format, then puts the text on it; a secret text also
+    // carries the formats that keep it out of clipboard histories.
+    virtual void PutOnClipboard(std::u16string_view text, bool secret) = 0;
+
+    // After every recomputation, whether or not the output took a new text.
+    virtual void Recomputed() {}
+};
+
+}  // namespace vellumark
