@@ -154,7 +154,11 @@ int RunCli(const std::vector<std::string>& arguments, const char* environmentCod
         out << Windows1252ToUtf8(result) << '\n';
     }
     out.flush();
-    return out ? kExitOk : kExitFailure;
+    if (!out) {
+        err << "vellumark-cli: could not write the result to standard output\n";
+        return kExitFailure;
+    }
+    return kExitOk;
 }
 
 }  // namespace vellumark

@@ -138,6 +138,14 @@ TEST(Cli, BeyondTheLimitSaysSoAndWritesNothing) {
     EXPECT_NE(tooMany.err.find("43688"), std::string::npos) << tooMany.err;
 }
 
+TEST(Cli, AFailedWriteExitsOneAndSaysSo) {
+    // The shell points standard output at a full device; its own stderr is ours.
+    const ProcessResult full = RunProcess(
+        "/bin/sh", {"-c", "exec \"$0\" encrypt --code 408153 >/dev/full", VELLUMARK_CLI}, "Hello");
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_NE(full.err.find("standard output"), std::string::npos) << full.err;
+}
+
 TEST(Cli, WarnsWhenTheCipherTextWillNotDecryptBack) {
     const ProcessResult lossy = Cli({"encrypt", "--code", "408153", "--bytes"}, "Hi\xFC");
     EXPECT_EQ(lossy.exitCode, 0);
