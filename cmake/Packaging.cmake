@@ -3,9 +3,14 @@
 set(CPACK_PACKAGE_NAME vellumark)
 set(CPACK_PACKAGE_VENDOR "The Vellumark authors")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Vellumark encrypts a text into a cipher text of 64 printable symbols (letters, digits, ! and ?) under a numeric code number, and decrypts such a cipher text back. It comes as a small window that recomputes the output on every keystroke (vellumark) and as a command-line tool (vellumark-cli).")
+# Debian wants a synopsis shorter than 80 characters and description lines of at most 80.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "turns text into a printable cipher text under a code number, and back")
+set(CPACK_PACKAGE_DESCRIPTION [[
+Vellumark encrypts a text into a cipher text of 64 printable symbols (letters,
+digits, ! and ?) under a numeric code number, and decrypts such a cipher text
+back. It comes as a small window that recomputes the output on every keystroke
+(vellumark) and as a command-line tool (vellumark-cli).]])
 set(CPACK_PACKAGE_CONTACT "The Vellumark authors <maintainers@vellumark.example.org>")
 if(DEFINED VELLUMARK_HOMEPAGE)
     set(CPACK_PACKAGE_HOMEPAGE_URL "${VELLUMARK_HOMEPAGE}")
