@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QStatusBar>
+#include <QToolButton>
 
 #include "engine/code_number.h"
 #include "engine/crypt_text.h"
@@ -92,6 +93,10 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui:
     ui->lblDecrypt->installEventFilter(this);
     ui->Frame1->installEventFilter(this);
     ui->Frame2->installEventFilter(this);
+    for (QToolButton* button :
+         {ui->cmdPasteInput, ui->cmdClearInput, ui->cmdCutOutput, ui->cmdCopyOutput}) {
+        button->installEventFilter(this);
+    }
 
     // The first in the tab order: it takes the focus when the window opens.
     ui->txtCodeNum->setFocus(Qt::OtherFocusReason);
@@ -104,6 +109,8 @@ void frmMain::showEvent(QShowEvent* event) {
     if (!loaded) {
         loaded = true;
         Form_Load();
+        // The first control in the tab order starts with its whole text selected.
+        SelectAll(*ui->txtCodeNum);
     }
     QMainWindow::showEvent(event);
 }
@@ -125,6 +132,7 @@ void frmMain::ModeSet(std::uint8_t bytWhat) {
             bytMode = kModeEncrypt;
             // A cipher text has no words: fill every line to the edge rather than breaking
             // after each "!" and "?".
+            ui->txtIn->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
             ui->txtOut->setWordWrapMode(QTextOption::WrapAnywhere);
             break;
         case kModeDecrypt:
@@ -133,6 +141,7 @@ void frmMain::ModeSet(std::uint8_t bytWhat) {
             ui->mnuSetEncrypt->setChecked(false);
             ui->mnuSetDecrypt->setChecked(true);
             bytMode = kModeDecrypt;
+            ui->txtIn->setWordWrapMode(QTextOption::WrapAnywhere);
             ui->txtOut->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
             break;
         case kModeToggle:
@@ -219,6 +228,18 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             if (IsMenuShortcut(*event)) {
                 event->ignore();
                 return true;
+            }
+            break;
+        case QEvent::KeyPress:
+            // Like a command button, a focused picture button is pressed by Enter as well
+            // as by Space.
+            if (auto* button = qobject_cast<QToolButton*>(watched); button != nullptr) {
+                const auto& key = static_cast<const QKeyEvent&>(*event);
+                if ((key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
+                    (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+                    button->click();
+                    return true;
+                }
             }
             break;
         case QEvent::MouseButtonPress:
