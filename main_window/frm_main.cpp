@@ -1,5 +1,6 @@
 #include "main_window/frm_main.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QEvent>
 #include <QGuiApplication>
@@ -31,6 +32,18 @@ void PaintModeLabel(QLabel& label, std::uint32_t colour, bool active) {
     // The colour alone tells a screen-reader user nothing.
     label.setAccessibleDescription(active ? QStringLiteral("Active mode")
                                           : QStringLiteral("Press to switch to this mode"));
+}
+
+// Menus draw a box beside every checkable entry, an empty one while it is off; the mode
+// entries show a check mark on the active one and nothing beside the other.
+void ShowCheck(QAction& entry, bool checked) {
+    if (checked) {
+        entry.setCheckable(true);
+        entry.setChecked(true);
+    } else {
+        entry.setChecked(false);
+        entry.setCheckable(false);
+    }
 }
 
 }  // namespace
@@ -127,8 +140,8 @@ void frmMain::ModeSet(std::uint8_t bytWhat) {
         case kModeEncrypt:
             PaintModeLabel(*ui->lblEncrypt, kActiveModeColour, true);
             PaintModeLabel(*ui->lblDecrypt, kInactiveModeColour, false);
-            ui->mnuSetEncrypt->setChecked(true);
-            ui->mnuSetDecrypt->setChecked(false);
+            ShowCheck(*ui->mnuSetEncrypt, true);
+            ShowCheck(*ui->mnuSetDecrypt, false);
             bytMode = kModeEncrypt;
             // A cipher text has no words: fill every line to the edge rather than breaking
             // after each "!" and "?".
@@ -138,8 +151,8 @@ void frmMain::ModeSet(std::uint8_t bytWhat) {
         case kModeDecrypt:
             PaintModeLabel(*ui->lblEncrypt, kInactiveModeColour, false);
             PaintModeLabel(*ui->lblDecrypt, kActiveModeColour, true);
-            ui->mnuSetEncrypt->setChecked(false);
-            ui->mnuSetDecrypt->setChecked(true);
+            ShowCheck(*ui->mnuSetEncrypt, false);
+            ShowCheck(*ui->mnuSetDecrypt, true);
             bytMode = kModeDecrypt;
             ui->txtIn->setWordWrapMode(QTextOption::WrapAnywhere);
             ui->txtOut->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
