@@ -12,6 +12,7 @@
 
 #include "engine/code_number.h"
 #include "engine/crypt_text.h"
+#include "main_window/classic_look.h"
 #include "main_window/clipboard.h"
 #include "main_window/pictures.h"
 #include "main_window/select_all.h"
@@ -55,12 +56,19 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui:
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(kProgramIcon));
-    // The places and sizes are in pixels, laid out for the classic 8-point dialog font: a
+    // The places and sizes are in pixels, laid out for the classic 8-point dialog font,
+    // "MS Sans Serif" or its substitute (SubstituteClassicFonts): a
     // desktop's larger default would not fit "Encrypt" into its label or six digits into the
     // code-number box. The menu bar and the status bar keep the desktop's font.
     QFont dialogFont = ui->centralwidget->font();
+    dialogFont.setFamily(QStringLiteral("MS Sans Serif"));
     dialogFont.setPixelSize(kDialogFontPixels);
     ui->centralwidget->setFont(dialogFont);
+    auto* frameStyle = new ClassicFrameStyle;
+    frameStyle->setParent(this);
+    for (QWidget* frame : {ui->Frame1, ui->Frame2, ui->Frame3, ui->fraMode}) {
+        frame->setStyle(frameStyle);
+    }
     ui->cmdPasteInput->setIcon(PictureIcon(kPastePicture));
     ui->cmdClearInput->setIcon(PictureIcon(kClearPicture));
     ui->cmdCutOutput->setIcon(PictureIcon(kCutPicture));

@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <memory>
 
+#include "main_window/classic_look.h"
 #include "main_window/frm_main.h"
 #include "main_window/pictures.h"
 #include "runtime/generator.h"
@@ -38,6 +39,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Vellumark"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setWindowIcon(QIcon(vellumark::kProgramIcon));
+    vellumark::SubstituteClassicFonts();
     Main();
     const int status = QApplication::exec();
     mainWindow.reset();
