@@ -56,14 +56,15 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui:
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(kProgramIcon));
-    // The places and sizes are in pixels, laid out for the classic 8-point dialog font,
-    // "MS Sans Serif" or its substitute (SubstituteClassicFonts): a
-    // desktop's larger default would not fit "Encrypt" into its label or six digits into the
-    // code-number box. The menu bar and the status bar keep the desktop's font.
+    // The places and sizes are in pixels, laid out for the classic 8-point dialog font, "MS
+    // Sans Serif" or a face of its metrics (SubstituteClassicFonts): a desktop's larger
+    // default would not fit "Encrypt" into its label or six digits into the code-number box.
+    // The menu bar and the status bar keep the desktop's font.
     QFont dialogFont = ui->centralwidget->font();
     dialogFont.setFamily(QStringLiteral("MS Sans Serif"));
     dialogFont.setPixelSize(kDialogFontPixels);
     ui->centralwidget->setFont(dialogFont);
+    // Frames with their caption on the top border line, which the controls sit just below.
     auto* frameStyle = new ClassicFrameStyle;
     frameStyle->setParent(this);
     for (QWidget* frame : {ui->Frame1, ui->Frame2, ui->Frame3, ui->fraMode}) {
