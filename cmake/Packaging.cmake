@@ -21,8 +21,11 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The dependencies on the Qt and C++ runtime packages come from the programs' own links.
+# The dependencies on the Qt and C++ runtime packages come from the programs' own links; the
+# windows also need Liberation Sans, which has the metrics of the "Arial" and "MS Sans Serif"
+# that their designs name.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_SOURCE_GENERATOR TGZ)

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "main_window/classic_look.h"
 #include "main_window/frm_main.h"
 #include "main_window/pictures.h"
 #include "runtime/generator.h"
@@ -80,6 +81,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     QApplication::setWindowIcon(QIcon(vellumark::kProgramIcon));
+    vellumark::SubstituteClassicFonts();
     Main();
     const int status = QApplication::exec();
     mainWindow.reset();

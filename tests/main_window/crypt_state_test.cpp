@@ -28,6 +28,10 @@ void VerifyModeDisplay(const frmMain& w, std::uint8_t mode) {
     QCOMPARE(Background(c.lblDecrypt), mode == kModeDecrypt ? active : inactive);
     QCOMPARE(c.mnuSetEncrypt->isChecked(), mode == kModeEncrypt);
     QCOMPARE(c.mnuSetDecrypt->isChecked(), mode == kModeDecrypt);
+    // A menu draws a box beside every checkable entry, an empty one while it is off: the
+    // inactive entry must show nothing at all.
+    QCOMPARE(c.mnuSetEncrypt->isCheckable(), mode == kModeEncrypt);
+    QCOMPARE(c.mnuSetDecrypt->isCheckable(), mode == kModeDecrypt);
 }
 
 void EmptyCodeNumber(const Controls& c) {

@@ -35,10 +35,12 @@ status=0
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = vellumark ] || { echo "FAIL: Package is $(field Package)"; status=1; }
 [ "$(field Version)" = "$version" ] || { echo "FAIL: Version is $(field Version)"; status=1; }
-if ! field Depends | grep -q 'libqt6widgets6'; then
-    echo "FAIL: the package does not depend on Qt 6 Widgets: $(field Depends)"
-    status=1
-fi
+for package in libqt6widgets6 fonts-liberation2; do
+    if ! field Depends | grep -q "$package"; then
+        echo "FAIL: the package does not depend on $package: $(field Depends)"
+        status=1
+    fi
+done
 
 dpkg-deb -c "$deb" | awk '{ print $6 }' | sed 's|^\./|/|' >"$work/files.txt"
 for path in \
