@@ -131,7 +131,11 @@ void BM_WindowKeystrokeHugePaste(benchmark::State& state) {
         state.SkipWithError("the huge paste was not refused");
     }
 }
-BENCHMARK(BM_WindowKeystrokeHugePaste)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_WindowKeystrokeHugePaste)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_BareWidgetKeystrokeHugePaste(benchmark::State& state) {
     // The window's input box as it stands, on its own.

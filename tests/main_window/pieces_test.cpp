@@ -121,11 +121,10 @@ void PiecesTest::viewOfCrypt_data() {
     QTest::newRow("huge blank text round a cipher text decrypts")
         << blanks + "w76Yo!56" + blanks << 2 << 408153.0f << true << none << QString();
     QTest::newRow("longest cipher text of two-unit characters decrypts")
-        << cup.repeated(static_cast<qsizetype>(kMaxCipherSymbols)) << 2 << 408153.0f << true
-        << none << QString();
+        << cup.repeated(static_cast<qsizetype>(kMaxCipherSymbols)) << 2 << 408153.0f << true << none
+        << QString();
     QTest::newRow("one more symbol after huge blanks is refused")
-        << blanks + longestCipher + u'A' << 2 << 408153.0f << false << tooLong
-        << "43,688 symbols";
+        << blanks + longestCipher + u'A' << 2 << 408153.0f << false << tooLong << "43,688 symbols";
 }
 
 void PiecesTest::viewOfCrypt() {
