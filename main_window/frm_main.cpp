@@ -177,7 +177,7 @@ void frmMain::ModeSet(std::uint8_t bytWhat) {
 }
 
 void frmMain::DoCrypt() {
-    const CryptView view = ViewOfCrypt(TextOf(*ui->txtIn), bytMode, sngCodeNum);
+    const CryptView view = ViewOfCrypt(*ui->txtIn->document(), bytMode, sngCodeNum);
     // A refused input leaves the output as it was; the notice says that it is stale.
     if (view.output) {
         ui->txtOut->setPlainText(*view.output);

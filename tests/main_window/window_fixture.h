@@ -120,6 +120,17 @@ inline std::unique_ptr<frmMain> OpenWindow() {
     return w;
 }
 
+// On Wayland only the compositor gives a window the keyboard focus (a client cannot activate
+// itself), and a client may own the clipboard only while it has that focus; a headless
+// compositor has no keyboard at all. Checks of the focus or of the clipboard skip there, with
+// this reason.
+inline bool WaylandWithoutKeyboardFocus(const QWidget& w) {
+    return QGuiApplication::platformName() == QLatin1String("wayland") && !w.isActiveWindow();
+}
+inline constexpr char kNoKeyboardFocus[] =
+    "on Wayland the compositor gave the window no keyboard focus, and without it a client can "
+    "neither take the focus nor own the clipboard";
+
 // Types `text` into `box` as the keyboard would, one key at a time, also characters that no
 // key of a US keyboard makes (QTest::keyClicks takes Latin-1 only).
 inline void TypeKeys(QWidget* box, const QString& text) {

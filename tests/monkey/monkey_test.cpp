@@ -148,6 +148,10 @@ Computed Compute(const QString& input, std::uint8_t mode, float codeNum) {
     Computed computed;
     const Windows1252Text text = Utf16ToWindows1252(Utf16(input));
     const bool valid = codeNum != kInvalidCodeNumber;
+    if (mode == kModeEncrypt && valid && text.bytes.size() > kMaxTextLength) {
+        computed.refused = NoticeKind::kTooLong;
+        return computed;
+    }
     if (mode == kModeEncrypt && valid && text.unmappable) {
         computed.refused = NoticeKind::kUnmappable;
         return computed;
