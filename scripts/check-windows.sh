@@ -11,6 +11,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 start=$SECONDS
+failed() {
+    echo "check-windows: FAILED ($((SECONDS - start)) s)" >&2
+}
+trap failed ERR
 wine=/usr/lib/wine/wine64
 server=/usr/lib/wine/wineserver64
 cases=${COMPARE_CASES:-300}
@@ -52,8 +56,9 @@ VELLUMARK_CLI_COMMAND="$wine $PWD/build-windows/vellumark-cli.exe" \
     build/tests/cli/cli_tests --gtest_brief=1
 # On a console the text goes through the wide console calls, so the terminal (Wine's console
 # on the pseudo-terminal that `script` makes) shows "café" whatever the console's code page.
+# Wine writes to the terminal in the locale's encoding: a UTF-8 one.
 printf '1VuV0AAA' >"$WINEPREFIX/cipher.txt"
-shown=$(script -qc "$wine build-windows/vellumark-cli.exe decrypt --code 408153 <'$WINEPREFIX/cipher.txt'" /dev/null |
+shown=$(LC_ALL=C.UTF-8 script -qc "$wine build-windows/vellumark-cli.exe decrypt --code 408153 <'$WINEPREFIX/cipher.txt'" /dev/null |
     sed 's/\x1b\[[?0-9;]*[a-zA-Z]//g')
 if [[ "$shown" != *café* ]]; then
     echo "check-windows: FAILED, the console shows $(printf %q "$shown") for café" >&2
