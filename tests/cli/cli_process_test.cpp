@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "run_process.h"
+#include "tests/quoted.h"
 
 namespace {
 
@@ -16,6 +18,14 @@ struct TextRow {
     std::string input;
     std::string output;
 };
+
+// Names the row in the test's name and its failures: encrypt --code 408153 reads "Hello\n".
+void PrintTo(const TextRow& row, std::ostream* out) {
+    for (const std::string& argument : row.arguments) {
+        *out << argument << ' ';
+    }
+    *out << "reads " << Quoted(row.input);
+}
 
 class CliText : public testing::TestWithParam<TextRow> {};
 

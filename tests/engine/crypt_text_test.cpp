@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <random>
 #include <string>
 
 #include "engine/code_text.h"
 #include "runtime/generator.h"
+#include "tests/quoted.h"
 
 namespace vellumark {
 namespace {
@@ -16,6 +18,11 @@ struct VectorRow {
     float code;
     std::string cipher;
 };
+
+// Names the row in the test's name and its failures: "Hello" under 408153.
+void PrintTo(const VectorRow& row, std::ostream* out) {
+    *out << Quoted(row.text) << " under " << row.code;
+}
 
 class KnownCipherTexts : public testing::TestWithParam<VectorRow> {};
 
