@@ -93,7 +93,7 @@ TEST(CodeText, KeepsZerosOutsideTheLastGroup) {
 
 TEST(CodeText, OtherDirectionsGiveTheEmptyString) {
     for (const int direction : {0, 1, 2, 3, 6, 255}) {
-        EXPECT_EQ(CodeText("abc", static_cast<std::uint8_t>(direction)), "") << direction;
+        EXPECT_EQ(CodeText("abc", static_cast<CodecDirection>(direction)), "") << direction;
     }
 }
 

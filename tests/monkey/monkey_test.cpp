@@ -154,7 +154,7 @@ Computed Compute(const QString& input, std::uint8_t mode, float codeNum) {
     }
     std::string result;
     try {
-        result = CryptText(text.bytes, mode, codeNum);
+        result = CryptText(text.bytes, static_cast<CryptMode>(mode), codeNum);
     } catch (const OverflowError&) {
         computed.refused = NoticeKind::kTooLong;
         return computed;
