@@ -16,12 +16,6 @@
 #error "VELLUMARK_HOMEPAGE comes from the build configuration"
 #endif
 
-// The pictures live in an object library; when this library is linked from an archive,
-// nothing else may refer to their initializer, so the box pulls it in by name.
-static void EnsurePictures() {
-    Q_INIT_RESOURCE(vellumark);
-}
-
 namespace vellumark {
 
 namespace {
@@ -68,7 +62,6 @@ frmAbout::frmAbout(QWidget* mainWindow)
     // The main window is the parent only so that the window manager treats the box as its
     // dialog and keeps it out of the taskbar; the box places itself.
     : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), ui_(new Ui::frmAbout) {
-    EnsurePictures();
     ui_->setupUi(this);
     setFixedSize(size());
     setAttribute(Qt::WA_DeleteOnClose, false);

@@ -5,13 +5,10 @@
 #include <QIcon>
 #include <memory>
 
+#include "about/frm_about.h"
 #include "main_window/frm_main.h"
 #include "main_window/pictures.h"
 #include "runtime/generator.h"
-
-#ifdef VELLUMARK_HAVE_ABOUT
-#include "about/frm_about.h"
-#endif
 
 namespace {
 
@@ -24,10 +21,8 @@ void Main() {
     // Exit ends the program at once: no window is asked whether it may close.
     QObject::connect(mainWindow.get(), &vellumark::frmMain::exitRequested, qApp,
                      [] { QCoreApplication::exit(0); });
-#ifdef VELLUMARK_HAVE_ABOUT
     QObject::connect(mainWindow.get(), &vellumark::frmMain::aboutRequested, mainWindow.get(),
                      [] { vellumark::OpenAbout(mainWindow.get()); });
-#endif
     mainWindow->show();
 }
 
