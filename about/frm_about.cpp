@@ -11,6 +11,7 @@
 
 #include "about/cursor_file.h"
 #include "ui_frmAbout.h"
+#include "vellumark/version.h"
 
 #ifndef VELLUMARK_HOMEPAGE
 #error "VELLUMARK_HOMEPAGE comes from the build configuration"
@@ -63,6 +64,9 @@ frmAbout::frmAbout(QWidget* mainWindow)
     // dialog and keeps it out of the taskbar; the box places itself.
     : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), ui_(new Ui::frmAbout) {
     ui_->setupUi(this);
+    // The design holds the caption; the build gives the version.
+    ui_->Label2->setText(ui_->Label2->text() + QLatin1Char(' ') +
+                         QString::fromLatin1(kShortVersion));
     setFixedSize(size());
     setAttribute(Qt::WA_DeleteOnClose, false);
 

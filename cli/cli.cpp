@@ -8,11 +8,11 @@
 #include "engine/code_number.h"
 #include "engine/crypt_text.h"
 #include "runtime/windows1252.h"
+#include "vellumark/version.h"
 
 namespace vellumark {
 namespace {
 
-constexpr const char* kVersion = "1.00";
 constexpr const char* kHint = "Try 'vellumark-cli --help'.";
 
 constexpr const char* kHelp =

@@ -9,6 +9,7 @@
 #include "main_window/frm_main.h"
 #include "main_window/pictures.h"
 #include "runtime/generator.h"
+#include "vellumark/version.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ void Main() {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellumark"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QString::fromLatin1(vellumark::kVersion));
     QApplication::setWindowIcon(QIcon(vellumark::kProgramIcon));
     Main();
     const int status = QApplication::exec();

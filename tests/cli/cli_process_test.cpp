@@ -107,7 +107,7 @@ TEST(Cli, HelpAndVersion) {
     EXPECT_NE(help.out.find("Usage: vellumark-cli"), std::string::npos);
     const ProcessResult version = Cli({"--version"}, "");
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out, "vellumark-cli 1.00\n");
+    EXPECT_EQ(version.out, "vellumark-cli " VELLUMARK_VERSION "\n");
 }
 
 TEST(Cli, RefusesACharacterOutsideWindows1252ToEncryptNamingIt) {
