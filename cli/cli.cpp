@@ -8,11 +8,11 @@
 #include "engine/code_number.h"
 #include "engine/crypt_text.h"
 #include "runtime/windows1252.h"
+#include "vellumark/version.h"
 
 namespace vellumark {
 namespace {
 
-constexpr const char* kVersion = "1.00";
 constexpr const char* kHint = "Try 'vellumark-cli --help'.";
 
 constexpr const char* kHelp =
@@ -34,7 +34,7 @@ constexpr const char* kHelp =
     "Exit status: 0 done, 1 the text cannot be processed, 2 usage error or invalid code number.\n";
 
 struct Options {
-    std::uint8_t mode = 0;
+    std::optional<CryptMode> mode;
     std::optional<std::string> code;
     bool bytes = false;
 };
@@ -66,7 +66,7 @@ std::optional<int> Parse(const std::vector<std::string>& arguments, Options& opt
         } else if (argument.rfind("--code=", 0) == 0) {
             options.code = argument.substr(7);
         } else if (argument == "encrypt" || argument == "decrypt") {
-            if (options.mode != 0) {
+            if (options.mode) {
                 return usage("say encrypt or decrypt once");
             }
             options.mode = argument == "encrypt" ? kModeEncrypt : kModeDecrypt;
@@ -74,7 +74,7 @@ std::optional<int> Parse(const std::vector<std::string>& arguments, Options& opt
             return usage("unknown argument '" + argument + "'");
         }
     }
-    if (options.mode == 0) {
+    if (!options.mode) {
         return usage("say encrypt or decrypt");
     }
     return std::nullopt;
@@ -131,7 +131,7 @@ int RunCli(const std::vector<std::string>& arguments, const char* environmentCod
 
     std::string result;
     try {
-        result = CryptText(input, options.mode, codeNum);
+        result = CryptText(input, *options.mode, codeNum);
     } catch (const OverflowError&) {
         if (options.mode == kModeEncrypt) {
             err << "vellumark-cli: the text has " << input.size() << " characters; at most "

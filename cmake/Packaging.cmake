@@ -13,9 +13,7 @@ digits, ! and ?) under a numeric code number, and decrypts such a cipher text
 back. It comes as a small window that recomputes the output on every keystroke
 (vellumark) and as a command-line tool (vellumark-cli).]])
 set(CPACK_PACKAGE_CONTACT "The Vellumark authors <maintainers@vellumark.example.org>")
-if(DEFINED VELLUMARK_HOMEPAGE)
-    set(CPACK_PACKAGE_HOMEPAGE_URL "${VELLUMARK_HOMEPAGE}")
-endif()
+set(CPACK_PACKAGE_HOMEPAGE_URL "${VELLUMARK_HOMEPAGE}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

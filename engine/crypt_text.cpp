@@ -53,7 +53,7 @@ std::string Shift(std::string_view text, int factor, float seed) {
 
 }  // namespace
 
-std::string CryptText(std::string_view text, std::uint8_t mode, float codeNum) {
+std::string CryptText(std::string_view text, CryptMode mode, float codeNum) {
     if (codeNum == kInvalidCodeNumber) {
         return std::string(kInvalidCodeNumberText);
     }

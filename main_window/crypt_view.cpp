@@ -139,7 +139,7 @@ CryptView ViewOfCrypt(const QString& input, std::uint8_t mode, float codeNum) {
     }
     std::string result;
     try {
-        result = CryptText(text.bytes, mode, codeNum);
+        result = CryptText(text.bytes, static_cast<CryptMode>(mode), codeNum);
     } catch (const OverflowError&) {
         view.notice = NoticeKind::kTooLong;
         view.noticeText = TooLongNotice(mode);

@@ -7,14 +7,12 @@
 #include <cstdio>
 #include <memory>
 
+#include "about/frm_about.h"
 #include "main_window/classic_look.h"
 #include "main_window/frm_main.h"
 #include "main_window/pictures.h"
 #include "runtime/generator.h"
-
-#ifdef VELLUMARK_HAVE_ABOUT
-#include "about/frm_about.h"
-#endif
+#include "vellumark/version.h"
 
 namespace {
 
@@ -27,10 +25,8 @@ void Main() {
     // Exit ends the program at once: no window is asked whether it may close.
     QObject::connect(mainWindow.get(), &vellumark::frmMain::exitRequested, qApp,
                      [] { QCoreApplication::exit(0); });
-#ifdef VELLUMARK_HAVE_ABOUT
     QObject::connect(mainWindow.get(), &vellumark::frmMain::aboutRequested, mainWindow.get(),
                      [] { vellumark::OpenAbout(mainWindow.get()); });
-#endif
     mainWindow->show();
 }
 
@@ -75,7 +71,7 @@ int AnswerCommandLine(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Vellumark"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(vellumark::kVersion));
     if (argc > 1) {
         return AnswerCommandLine(argc, argv);
     }

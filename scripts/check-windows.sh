@@ -31,9 +31,10 @@ if [ ! -f build/CMakeCache.txt ]; then
 fi
 cmake --build build -j2 --target vellumark-cli cli_tests
 
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' build-windows/CMakeCache.txt)
 for exe in build-windows/vellumark*.exe; do
     echo -n "$exe: "
-    python3 tests/packaging/check_version_resource.py "$exe"
+    python3 tests/packaging/check_version_resource.py "$exe" "$version"
 done
 
 # One prefix for the whole run: its first start takes many seconds, later ones a fraction of

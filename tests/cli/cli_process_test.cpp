@@ -2,10 +2,12 @@
 
 #include <cstdlib>
 #include <iterator>
+#include <ostream>
 #include <sstream>
 #include <string>
 
 #include "run_process.h"
+#include "tests/quoted.h"
 
 namespace {
 
@@ -34,6 +36,14 @@ struct TextRow {
     std::string input;
     std::string output;
 };
+
+// Names the row in the test's name and its failures: encrypt --code 408153 reads "Hello\n".
+void PrintTo(const TextRow& row, std::ostream* out) {
+    for (const std::string& argument : row.arguments) {
+        *out << argument << ' ';
+    }
+    *out << "reads " << Quoted(row.input);
+}
 
 class CliText : public testing::TestWithParam<TextRow> {};
 
@@ -115,7 +125,7 @@ TEST(Cli, HelpAndVersion) {
     EXPECT_NE(help.out.find("Usage: vellumark-cli"), std::string::npos);
     const ProcessResult version = Cli({"--version"}, "");
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out, "vellumark-cli 1.00\n");
+    EXPECT_EQ(version.out, "vellumark-cli " VELLUMARK_VERSION "\n");
 }
 
 TEST(Cli, RefusesACharacterOutsideWindows1252ToEncryptNamingIt) {

@@ -5,6 +5,9 @@
 
 #include <array>
 
+#include <iomanip>
+#include <ostream>
+
 namespace vellumark {
 namespace {
 
@@ -50,6 +53,13 @@ struct CharacterRow {
     char16_t character;
     unsigned char byte;
 };
+
+// Names the row in the test's name and its failures: "U+20AC is 0x80".
+void PrintTo(const CharacterRow& row, std::ostream* out) {
+    *out << std::hex << std::uppercase << std::setfill('0') << "U+" << std::setw(4)
+         << static_cast<unsigned>(row.character) << " is 0x" << std::setw(2)
+         << static_cast<unsigned>(row.byte);
+}
 
 class Windows1252Characters : public testing::TestWithParam<CharacterRow> {};
 

@@ -89,7 +89,8 @@ inline QString FromBytes(const std::string& bytes) {
 // What the output box must show for `input`: the cipher's own answer, straight from the
 // engine.
 inline QString Expected(const QString& input, std::uint8_t mode, float codeNum) {
-    return FromBytes(CryptText(Utf16ToWindows1252(Utf16(input)).bytes, mode, codeNum));
+    return FromBytes(
+        CryptText(Utf16ToWindows1252(Utf16(input)).bytes, static_cast<CryptMode>(mode), codeNum));
 }
 
 // `text` as a text box holds it: a carriage return, alone or before a line feed, becomes one

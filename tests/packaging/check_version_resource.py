@@ -2,7 +2,7 @@
 """Checks a compiled resource file (.res, as windres -O res writes it) or a Windows program
 (.exe) for the program's version information and its two-image application icon.
 
-    check_version_resource.py vellumark.res|vellumark-cli.exe
+    check_version_resource.py vellumark.res|vellumark-cli.exe <version>
 """
 
 import struct
@@ -16,8 +16,6 @@ EXPECTED_STRINGS = {
     "ProductName": "Vellumark",
     "InternalName": "Vellumark",
     "OriginalFilename": "Vellumark.exe",
-    "FileVersion": "1.00",
-    "ProductVersion": "1.00",
 }
 
 
@@ -108,6 +106,8 @@ def version_tree(data, at=0):
 def main():
     with open(sys.argv[1], "rb") as f:
         data = f.read()
+    version = sys.argv[2]
+    major, minor = (int(part) for part in version.split(".")[:2])
     found = list(pe_resources(data) if data.startswith(b"MZ") else resources(data))
     problems = []
 
@@ -121,8 +121,9 @@ def main():
         signature, _, ms, ls, pms, pls = struct.unpack_from("<IIIIII", fixed, 0)
         if signature != 0xFEEF04BD:
             problems.append("no VS_FIXEDFILEINFO")
-        if (ms, ls, pms, pls) != (0x00010000, 0, 0x00010000, 0):
-            problems.append("numeric versions are not 1.0.0.0")
+        numeric = (major << 16 | minor, 0) * 2
+        if (ms, ls, pms, pls) != numeric:
+            problems.append("numeric versions are not %d.%d.0.0" % (major, minor))
         tables = {
             table_key: {k: v for (k, v, _) in strings}
             for (block, _, tables_) in children
@@ -132,7 +133,8 @@ def main():
         if "040904B0" not in tables and "040904b0" not in tables:
             problems.append("no string block 040904B0, only %s" % sorted(tables))
         strings = tables.get("040904B0", tables.get("040904b0", {}))
-        for name, want in EXPECTED_STRINGS.items():
+        expected = dict(EXPECTED_STRINGS, FileVersion=version, ProductVersion=version)
+        for name, want in expected.items():
             if strings.get(name) != want:
                 problems.append("%s is %r, not %r" % (name, strings.get(name), want))
 
