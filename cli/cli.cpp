@@ -5,8 +5,8 @@
 #include <optional>
 #include <sstream>
 
-#include "engine/code_number.h"
 #include "cli/recover_command.h"
+#include "engine/code_number.h"
 #include "engine/crypt_text.h"
 #include "runtime/windows1252.h"
 

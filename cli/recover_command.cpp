@@ -1,8 +1,9 @@
 #include "cli/recover_command.h"
 
 #include <charconv>
-#include <cstdio>
+#include <iomanip>
 #include <iostream>
+#include <sstream>
 
 #include "cli/cli.h"
 #include "engine/code_text.h"
@@ -29,9 +30,10 @@ std::string Preview(std::string_view plain) {
             line += "\\n";
         } else if (byte < 0x20 || byte == 0x7F || byte == 0x81 || byte == 0x8D || byte == 0x8F ||
                    byte == 0x90 || byte == 0x9D) {  // Windows-1252 leaves these five as controls
-            char escaped[5];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-            line += escaped;
+            constexpr std::string_view kHex = "0123456789ABCDEF";
+            line += "\\x";
+            line += kHex[byte >> 4];
+            line += kHex[byte & 0xF];
         } else {
             line += Windows1252ToUtf8(std::string_view(&c, 1));
         }
@@ -106,13 +108,11 @@ int RunRecover(const RecoverOptions& options, const std::string& input, std::ost
         return kExitFailure;
     }
     for (const RecoveredText& text : texts) {
-        const std::string preview = Preview(text.plainText);
-        char score[32];
-        std::snprintf(score, sizeof score, "%.2f", text.score + 0.0);  // no "-0.00"
+        std::ostringstream tail;
+        tail << '\t' << std::fixed << std::setprecision(2) << text.score + 0.0  // no "-0.00"
+             << '\t' << Preview(text.plainText) << '\n';
         for (const int code : text.codeNumbers) {
-            char number[8];
-            std::snprintf(number, sizeof number, "%06d", code);
-            out << number << '\t' << score << '\t' << preview << '\n';
+            out << std::setw(6) << std::setfill('0') << code << tail.str();
         }
     }
     out.flush();

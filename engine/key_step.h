@@ -15,7 +15,9 @@ struct KeyStep {
 };
 
 // The seed chain starts at the negated magnitude of the code number.
-inline float FirstSeed(float codeNum) { return -std::fabs(codeNum); }
+inline float FirstSeed(float codeNum) {
+    return -std::fabs(codeNum);
+}
 
 inline KeyStep NextKey(float seed) {
     const float r = ReseedAndDraw(seed);

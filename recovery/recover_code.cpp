@@ -22,13 +22,14 @@ using text_model::kCostUnits;
 // characters is at most kSlack + k * kRate. Prose costs 3 to 5 bits a character and random
 // bytes about 9, so a wrong code number is mostly dropped after two or three characters; the
 // slack lets a real text open with an odd character or two.
-constexpr std::int64_t kRate = 7 * kCostUnits;
-constexpr std::int64_t kSlack = 40 * kCostUnits;
+constexpr int kRate = 7 * kCostUnits;
+constexpr int kSlack = 40 * kCostUnits;
 
 constexpr int kCodesPerChunk = 4096;
 
+// Costs stay below 256 * kMaxCipherSymbols, well within an int.
 struct Candidate {
-    std::int64_t cost;
+    int cost;
     int code;
 
     bool operator<(const Candidate& other) const {
@@ -54,7 +55,7 @@ public:
     explicit Keeper(std::size_t top) : top_(top) {}
 
     // The cost that a candidate must not exceed to matter.
-    [[nodiscard]] std::int64_t bound() const { return bound_; }
+    [[nodiscard]] int bound() const { return bound_; }
 
     void Add(Candidate candidate) {
         kept_.push_back(candidate);
@@ -87,7 +88,7 @@ private:
     std::size_t top_;
     std::vector<Candidate> kept_;
     std::size_t compactAt_ = 64;
-    std::int64_t bound_ = std::numeric_limits<std::int64_t>::max();
+    int bound_ = std::numeric_limits<int>::max();
 };
 
 // The search runs breadth first over a chunk of code numbers: one character for every code
@@ -96,7 +97,7 @@ private:
 // processor, where one code number at a time would wait on its own chain of draws.
 struct Chunk {
     float seed[kCodesPerChunk];
-    std::int64_t cost[kCodesPerChunk];
+    int cost[kCodesPerChunk];
     std::uint8_t context[kCodesPerChunk];
     int code[kCodesPerChunk];
 };
@@ -104,7 +105,6 @@ struct Chunk {
 // Scores code numbers taken chunk by chunk from `next` until all are done.
 void Search(std::string_view bytes, std::string_view known, std::atomic<int>& next,
             Keeper& keeper) {
-    const auto* cipher = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t n = bytes.size();
     auto chunk = std::make_unique<Chunk>();
     for (int first = next.fetch_add(kCodesPerChunk); first <= kMaxCodeNumber;
@@ -116,17 +116,17 @@ void Search(std::string_view bytes, std::string_view known, std::atomic<int>& ne
             chunk->cost[j] = 0;
             chunk->context[j] = text_model::kStartContext;
         }
-        const std::int64_t bound = keeper.bound();
-        std::int64_t line = kSlack;
+        const int bound = keeper.bound();
+        int line = kSlack;
         for (std::size_t i = 0; i < n && inPlay > 0; ++i) {
             line += kRate;
-            const std::int64_t limit = std::min(line, bound);
-            const unsigned char symbol = cipher[i];
+            const int limit = std::min(line, bound);
+            const auto symbol = static_cast<unsigned char>(bytes[i]);
             int kept = 0;
             for (int j = 0; j < inPlay; ++j) {
                 const KeyStep key = NextKey(chunk->seed[j]);
                 const auto plain = static_cast<std::uint8_t>(symbol - key.shift);
-                const std::int64_t cost = chunk->cost[j] + kCost[chunk->context[j]][plain];
+                const int cost = chunk->cost[j] + kCost[chunk->context[j]][plain];
                 chunk->seed[kept] = key.nextSeed;
                 chunk->cost[kept] = cost;
                 chunk->context[kept] = kContextOf[plain];
@@ -188,9 +188,9 @@ std::vector<RecoveredText> RecoverCodeNumbers(std::string_view cipherText, std::
             runStart = texts.size();
         }
         std::string plain = Decrypt(bytes, candidate.code);
-        const auto same = std::find_if(texts.begin() + static_cast<std::ptrdiff_t>(runStart),
-                                       texts.end(),
-                                       [&](const RecoveredText& t) { return t.plainText == plain; });
+        const auto same =
+            std::find_if(texts.begin() + static_cast<std::ptrdiff_t>(runStart), texts.end(),
+                         [&](const RecoveredText& t) { return t.plainText == plain; });
         if (same != texts.end()) {
             same->codeNumbers.push_back(candidate.code);
         } else if (texts.size() < top) {

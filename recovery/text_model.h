@@ -6,22 +6,9 @@
 // about 32 bits, a usual letter two to four. No dictionary, no language of its own.
 
 #include <cstdint>
-#include <string_view>
 
 namespace vellumark::text_model {
 
 #include "recovery/text_model_table.inc"
-
-// The cost of `bytes` from the start of a text, in 1/kCostUnits bit.
-inline std::int64_t TextCost(std::string_view bytes) {
-    std::int64_t cost = 0;
-    std::uint8_t context = kStartContext;
-    for (const char c : bytes) {
-        const auto byte = static_cast<std::uint8_t>(c);
-        cost += kCost[context][byte];
-        context = kContextOf[byte];
-    }
-    return cost;
-}
 
 }  // namespace vellumark::text_model

@@ -52,7 +52,8 @@ TEST_P(RecoveryRates, PutTheTrueCodeNumberFirstOnRealProse) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ByLength, RecoveryRates,
-                         testing::Values(RateRow{12, 200, 0.95, 0.95}, RateRow{16, 200, 0.99, 0.995},
+                         testing::Values(RateRow{12, 200, 0.95, 0.95},
+                                         RateRow{16, 200, 0.99, 0.995},
                                          RateRow{48, 100, 0.99, 0.995}),
                          [](const testing::TestParamInfo<RateRow>& param) {
                              return std::to_string(param.param.length) + "Characters";
