@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <system_error>
 #include <thread>
+#include <unordered_map>
 
 #include "engine/crypt_text.h"
 #include "engine/key_step.h"
@@ -150,15 +152,19 @@ std::vector<Candidate> SearchAllCores(std::string_view bytes, std::size_t top,
     std::vector<Keeper> keepers(threads, Keeper(top));
     std::vector<std::thread> workers;
     for (unsigned t = 1; t < threads; ++t) {
-        workers.emplace_back(Search, bytes, known, std::ref(next), std::ref(keepers[t]));
+        try {
+            workers.emplace_back(Search, bytes, known, std::ref(next), std::ref(keepers[t]));
+        } catch (const std::system_error&) {
+            break;  // the threads that did start share all the work
+        }
     }
     Search(bytes, known, next, keepers[0]);
+    for (std::thread& worker : workers) {
+        worker.join();
+    }
     std::vector<Candidate> all;
-    for (unsigned t = 0; t < threads; ++t) {
-        if (t > 0) {
-            workers[t - 1].join();
-        }
-        const std::vector<Candidate> kept = keepers[t].Take();
+    for (Keeper& keeper : keepers) {
+        const std::vector<Candidate> kept = keeper.Take();
         all.insert(all.end(), kept.begin(), kept.end());
     }
     std::sort(all.begin(), all.end());
@@ -178,22 +184,20 @@ std::vector<RecoveredText> RecoverCodeNumbers(std::string_view cipherText, std::
     // Candidates come by cost, then code number. Equal plain texts have equal costs, so each
     // run of one cost is split into its plain texts; the run that holds the last wanted plain
     // text is read to its end, for the code numbers that give the same texts.
-    std::size_t runStart = 0;
+    std::unordered_map<std::string, std::size_t> run;  // plain text -> index in texts
     for (std::size_t i = 0; i < candidates.size(); ++i) {
         const Candidate& candidate = candidates[i];
         if (i > 0 && candidate.cost != candidates[i - 1].cost) {
             if (texts.size() >= top) {
                 break;
             }
-            runStart = texts.size();
+            run.clear();
         }
         std::string plain = Decrypt(bytes, candidate.code);
-        const auto same =
-            std::find_if(texts.begin() + static_cast<std::ptrdiff_t>(runStart), texts.end(),
-                         [&](const RecoveredText& t) { return t.plainText == plain; });
-        if (same != texts.end()) {
-            same->codeNumbers.push_back(candidate.code);
+        if (const auto same = run.find(plain); same != run.end()) {
+            texts[same->second].codeNumbers.push_back(candidate.code);
         } else if (texts.size() < top) {
+            run.emplace(plain, texts.size());
             const double score = -static_cast<double>(candidate.cost) /
                                  (kCostUnits * static_cast<double>(bytes.size()));
             texts.push_back({{candidate.code}, std::move(plain), score});

@@ -78,15 +78,26 @@ def render(page):
     return "\n".join(line for line in lines if line)
 
 
+def french_spacing(text):
+    """French typing, where word processors put it: a no-break space inside guillemets and
+    before ; : ! ? (the manual pages have plain blanks there)."""
+    text = re.sub("\u00ab ", "\u00ab\u00a0", text)
+    return re.sub(" ([\u00bb;:!?])", "\u00a0\\1", text)
+
+
 def corpus():
     documents = []
     english_pages = set()
     for language in LANGUAGES:
         size = 0
-        for page in sorted(glob.glob(f"/usr/share/man/{language}/man[1-8]/*.gz")):
+        pages = sorted(glob.glob(f"/usr/share/man/{language}/man[1-8]/*.gz"))
+        for number, page in enumerate(pages):
             if size >= BYTES_PER_LANGUAGE:
                 break
-            text = render(page).encode("cp1252", "ignore")
+            text = render(page)
+            if language == "fr" and number % 2:
+                text = french_spacing(text)
+            text = text.encode("cp1252", "ignore")
             documents.append(text)
             size += len(text)
             english_pages.add(page.replace(f"/man/{language}/", "/man/"))
