@@ -1,7 +1,8 @@
 #pragma once
-// Excerpts of real prose for measuring code-number recovery: the licence texts that every
-// Debian system ships in /usr/share/common-licenses, with their indentation and runs of blanks
-// squeezed as a person typing them would, cut at random word starts.
+// Excerpts of real prose for measuring code-number recovery: by default the licence texts that
+// every Debian system ships in /usr/share/common-licenses, with their indentation and runs of
+// blanks squeezed as a person typing them would, cut at random word starts. Files are UTF-8 and
+// come out in Windows-1252.
 
 #include <filesystem>
 #include <fstream>
@@ -10,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "runtime/windows1252.h"
+
 namespace vellumark {
 
 class ProseExcerpts {
@@ -17,7 +20,7 @@ public:
     explicit ProseExcerpts(const std::filesystem::path& folder = "/usr/share/common-licenses") {
         for (const auto& entry : std::filesystem::directory_iterator(folder)) {
             if (entry.is_regular_file() && !entry.is_symlink()) {  // the links are duplicates
-                texts_.push_back(Squeezed(entry.path()));
+                texts_.push_back(Utf8ToWindows1252(Squeezed(entry.path())).bytes);
             }
         }
     }
