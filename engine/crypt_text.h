@@ -25,6 +25,10 @@ inline constexpr std::string_view kInvalidCodeNumberText = "Invalid Code Number"
 // more than kMaxTextLength characters to encrypt or kMaxCipherSymbols symbols to decrypt.
 std::string CryptText(std::string_view text, CryptMode mode, float codeNum);
 
+// The shifted bytes that a cipher text carries: blanks, tabs and line breaks skipped, then
+// decoded. Throws OverflowError beyond kMaxCipherSymbols symbols.
+std::string DecodeCipherText(std::string_view text);
+
 // Whether decrypting the encryption of `text` under `codeNum` gives `text` back. It does not
 // when a byte shifts to 0 in the last group of three, which the cipher-text format drops.
 bool DecryptsBack(std::string_view text, float codeNum);

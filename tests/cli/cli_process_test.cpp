@@ -117,12 +117,19 @@ INSTANTIATE_TEST_SUITE_P(
                     std::vector<std::string>{"encrypt"},
                     std::vector<std::string>{"encrypt", "--code"},
                     std::vector<std::string>{"encrypt", "decrypt", "--code", "1"},
-                    std::vector<std::string>{"encrypt", "--code", "1", "--frobnicate"}));
+                    std::vector<std::string>{"encrypt", "--code", "1", "--frobnicate"},
+                    std::vector<std::string>{"recover", "--top", "0"},
+                    std::vector<std::string>{"recover", "--top", "5x"},
+                    std::vector<std::string>{"recover", "--known"},
+                    std::vector<std::string>{"recover", "--code", "1"},
+                    std::vector<std::string>{"recover", "decrypt"},
+                    std::vector<std::string>{"decrypt", "--code", "1", "--known", "He"}));
 
 TEST(Cli, HelpAndVersion) {
     const ProcessResult help = Cli({"--help"}, "");
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("Usage: vellumark-cli"), std::string::npos);
+    EXPECT_NE(help.out.find("vellumark-cli recover [--top N] [--known TEXT]"), std::string::npos);
     const ProcessResult version = Cli({"--version"}, "");
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out, "vellumark-cli " VELLUMARK_VERSION "\n");
@@ -182,6 +189,35 @@ TEST(Cli, WarnsWhenTheCipherTextWillNotDecryptBack) {
 
     const ProcessResult fine = Cli({"encrypt", "--code", "408153", "--bytes"}, "Hi!");
     EXPECT_EQ(fine.err, "");
+}
+
+TEST(CliRecover, PrintsEachCodeNumberThatGivesTheBestPlainText) {
+    // The seed chains of 251404 and 526626 meet after two characters: one keystream.
+    const ProcessResult cipher = Cli({"encrypt", "--code", "251404"},
+                                     "Ch\xC3\xA8re Ann,\n\tthe spare key lies in the \x01 drawer "
+                                     "of the desk, under the maps.");
+    const ProcessResult found = Cli({"recover", "--top", "1"}, cipher.out);
+    EXPECT_EQ(found.exitCode, 0) << found.err;
+    // 60 characters, one line, UTF-8.
+    const std::string preview =
+        "\t-4.60\tCh\xC3\xA8re Ann,\\n\\tthe spare key lies in the \\x01 drawer of the desk, \n";
+    EXPECT_EQ(found.out, "251404" + preview + "526626" + preview);
+}
+
+TEST(CliRecover, ExitsOneWhenNothingFitsAndTwoWithoutACipherText) {
+    const std::string cipher = Cli({"encrypt", "--code", "408153"}, "Hello there").out;
+    EXPECT_EQ(Cli({"recover", "--known", "there"}, cipher).out.substr(0, 7), "408153\t");
+    const ProcessResult unknown = Cli({"recover", "--known", "where"}, cipher);
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_EQ(unknown.out, "");
+    EXPECT_NE(unknown.err.find("'where'"), std::string::npos) << unknown.err;
+    // Decodes to no byte at all.
+    EXPECT_EQ(Cli({"recover"}, "AAAA\n").exitCode, 1);
+    for (const char* empty : {"", " \r\n", "~~~ ###"}) {
+        const ProcessResult none = Cli({"recover"}, empty);
+        EXPECT_EQ(none.exitCode, 2) << empty;
+        EXPECT_NE(none.err.find("cipher"), std::string::npos) << none.err;
+    }
 }
 
 }  // namespace
