@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Measures Vellumark on this machine and prints one table: the cipher per character, the
+# search of recover against a plain loop over the keystreams of all code numbers, the
 # window's keystroke against bare Qt widgets, start-up against a bare Qt window, and memory.
 set -euo pipefail
 cd "$(dirname "$0")"

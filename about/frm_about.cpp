@@ -11,16 +11,11 @@
 
 #include "about/cursor_file.h"
 #include "ui_frmAbout.h"
+#include "vellumark/version.h"
 
 #ifndef VELLUMARK_HOMEPAGE
 #error "VELLUMARK_HOMEPAGE comes from the build configuration"
 #endif
-
-// The pictures live in an object library; when this library is linked from an archive,
-// nothing else may refer to their initializer, so the box pulls it in by name.
-static void EnsurePictures() {
-    Q_INIT_RESOURCE(vellumark);
-}
 
 namespace vellumark {
 
@@ -68,8 +63,10 @@ frmAbout::frmAbout(QWidget* mainWindow)
     // The main window is the parent only so that the window manager treats the box as its
     // dialog and keeps it out of the taskbar; the box places itself.
     : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), ui_(new Ui::frmAbout) {
-    EnsurePictures();
     ui_->setupUi(this);
+    // The design holds the caption; the build gives the version.
+    ui_->Label2->setText(ui_->Label2->text() + QLatin1Char(' ') +
+                         QString::fromLatin1(kShortVersion));
     setFixedSize(size());
     setAttribute(Qt::WA_DeleteOnClose, false);
 

@@ -1,10 +1,13 @@
-// The cipher's cost per character at the longest text it accepts.
+// The cipher's cost per character at the longest text it accepts, and the search over all
+// code numbers against the plain loop that draws their keystreams.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 #include "engine/code_text.h"
 #include "engine/crypt_text.h"
+#include "engine/key_step.h"
+#include "recovery/recover_code.h"
 
 namespace {
 
@@ -68,5 +71,50 @@ void BM_CodeTextDecode(benchmark::State& state) {
     PerCharacter(state, symbols.size());
 }
 BENCHMARK(BM_CodeTextDecode);
+
+// The floor of any search: 16 shifts of the keystream of every code number, on one core.
+void BM_DrawSixteenShiftsOfEveryCode(benchmark::State& state) {
+    for (auto _ : state) {
+        int sum = 0;
+        for (int code = 1; code <= kMaxCodeNumber; ++code) {
+            float seed = FirstSeed(static_cast<float>(code));
+            for (int i = 0; i < 16; ++i) {
+                const KeyStep key = NextKey(seed);
+                sum += key.shift;
+                seed = key.nextSeed;
+            }
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(BM_DrawSixteenShiftsOfEveryCode)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
+
+// The whole search, on every core, for the cipher text of a prose text of `range(0)`
+// characters under the default code number.
+void BM_RecoverCodeNumbers(benchmark::State& state) {
+    const std::string prose =
+        "Vellumark turns a piece of text into a cipher text made only of 64 printable symbols, "
+        "and back. Type or paste the text; the output box shows the result on every keystroke.";
+    std::string text;
+    while (text.size() < static_cast<std::size_t>(state.range(0))) {
+        text += prose;
+    }
+    text.resize(static_cast<std::size_t>(state.range(0)));
+    const std::string cipher = CryptText(text, kModeEncrypt, 408153);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(RecoverCodeNumbers(cipher, 5));
+    }
+}
+BENCHMARK(BM_RecoverCodeNumbers)
+    ->Arg(8)
+    ->Arg(16)
+    ->Arg(48)
+    ->Arg(static_cast<std::int64_t>(kMaxTextLength))
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();  // both threads
 
 }  // namespace

@@ -93,6 +93,63 @@ void BM_BareWidgetsKeystroke(benchmark::State& state) {
 }
 BENCHMARK(BM_BareWidgetsKeystroke)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// Ten million characters in lines of 72, as a huge paste of ordinary text.
+QString HugePaste() {
+    constexpr qsizetype kCharacters = 10'000'000;
+    QString text;
+    text.reserve(kCharacters);
+    for (qsizetype i = 0; i < kCharacters; ++i) {
+        text.append(i % 73 == 72 ? QChar(u'\n') : QChar(static_cast<char16_t>(u'a' + i % 26)));
+    }
+    return text;
+}
+
+// A key typed at the end of a paste far beyond the limit: the window refuses it, and should
+// cost no more than the box's own work.
+void TypeIntoHugePaste(benchmark::State& state, QPlainTextEdit& input) {
+    input.setPlainText(HugePaste());
+    input.setFocus();
+    PlaceCaretAtEnd(input);
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        QTest::keyClick(&input, Qt::Key_Z);
+        input.viewport()->repaint();
+        state.PauseTiming();
+        QTest::keyClick(&input, Qt::Key_Backspace);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+// In encrypt mode (1) and in decrypt mode (2), where blanks do not count.
+void BM_WindowKeystrokeHugePaste(benchmark::State& state) {
+    vellumark::frmMain window;
+    window.show();
+    window.ModeSet(static_cast<std::uint8_t>(state.range(0)));
+    TypeIntoHugePaste(state, *window.findChild<QPlainTextEdit*>(QStringLiteral("txtIn")));
+    if (window.Notice() != vellumark::NoticeKind::kTooLong) {
+        state.SkipWithError("the huge paste was not refused");
+    }
+}
+BENCHMARK(BM_WindowKeystrokeHugePaste)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+void BM_BareWidgetKeystrokeHugePaste(benchmark::State& state) {
+    // The window's input box as it stands, on its own.
+    vellumark::frmMain window;
+    auto* txtIn = window.findChild<QPlainTextEdit*>(QStringLiteral("txtIn"));
+    QPlainTextEdit input;
+    input.setFont(txtIn->font());
+    input.resize(txtIn->size());
+    input.setWordWrapMode(txtIn->wordWrapMode());
+    input.show();
+    TypeIntoHugePaste(state, input);
+}
+BENCHMARK(BM_BareWidgetKeystrokeHugePaste)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 }  // namespace
 
 int main(int argc, char** argv) {

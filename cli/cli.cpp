@@ -5,18 +5,19 @@
 #include <optional>
 #include <sstream>
 
+#include "cli/recover_command.h"
 #include "engine/code_number.h"
 #include "engine/crypt_text.h"
 #include "runtime/windows1252.h"
+#include "vellumark/version.h"
 
 namespace vellumark {
 namespace {
 
-constexpr const char* kVersion = "1.00";
-constexpr const char* kHint = "Try 'vellumark-cli --help'.";
 
 constexpr const char* kHelp =
     "Usage: vellumark-cli encrypt|decrypt [--code N] [--bytes]\n"
+    "       vellumark-cli recover [--top N] [--known TEXT]\n"
     "\n"
     "Encrypts or decrypts the text on standard input under a code number and writes the\n"
     "result to standard output. The cipher text is made of letters, digits, '!' and '?'.\n"
@@ -31,19 +32,34 @@ constexpr const char* kHelp =
     "Text mode (the default) reads UTF-8, drops one trailing line break and writes UTF-8\n"
     "followed by a line break. Texts are Windows-1252 inside the cipher.\n"
     "\n"
-    "Exit status: 0 done, 1 the text cannot be processed, 2 usage error or invalid code number.\n";
+    "recover finds the lost code number of the cipher text on standard input: it tries every\n"
+    "code number from 1 to 999999 and prints the most plausible plain texts, best first, one\n"
+    "a line: the code number as six digits, a tab, the score (the higher, the more the plain\n"
+    "text looks like text; prose scores about -4), a tab, and the first 60 characters of the\n"
+    "plain text, with a tab, CR and LF written as \\t, \\r and \\n and other control\n"
+    "characters as \\xNN. Code numbers whose keystreams agree over the whole text give the\n"
+    "same plain text: each of them is printed, as they are equally right.\n"
+    "\n"
+    "  --top N       how many plain texts to print, 1 to 999999 (default 5)\n"
+    "  --known TEXT  keep only code numbers whose plain text contains TEXT (case-sensitive)\n"
+    "\n"
+    "Exit status: 0 done, 1 the text cannot be processed or recover found no plausible plain\n"
+    "text, 2 usage error or invalid code number.\n";
 
 struct Options {
-    std::uint8_t mode = 0;
+    std::optional<CryptMode> mode;
+    bool recover = false;
     std::optional<std::string> code;
     bool bytes = false;
+    RecoverOptions recovery;
+    bool recoveryOption = false;  // --top or --known given
 };
 
 // Parses the arguments, or returns an exit code when there is nothing more to do.
 std::optional<int> Parse(const std::vector<std::string>& arguments, Options& options,
                          std::ostream& out, std::ostream& err) {
     const auto usage = [&err](const std::string& problem) {
-        err << "vellumark-cli: " << problem << ". " << kHint << '\n';
+        err << "vellumark-cli: " << problem << ". " << kUsageHint << '\n';
         return std::optional<int>(kExitUsage);
     };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -65,17 +81,32 @@ std::optional<int> Parse(const std::vector<std::string>& arguments, Options& opt
             options.code = arguments[++i];
         } else if (argument.rfind("--code=", 0) == 0) {
             options.code = argument.substr(7);
-        } else if (argument == "encrypt" || argument == "decrypt") {
-            if (options.mode != 0) {
-                return usage("say encrypt or decrypt once");
+        } else if (argument == "encrypt" || argument == "decrypt" || argument == "recover") {
+            if (options.mode || options.recover) {
+                return usage("say encrypt, decrypt or recover once");
             }
-            options.mode = argument == "encrypt" ? kModeEncrypt : kModeDecrypt;
+            options.recover = argument == "recover";
+            if (!options.recover) {
+                options.mode = argument == "encrypt" ? kModeEncrypt : kModeDecrypt;
+            }
+        } else if (const std::optional<std::string> problem =
+                       ParseRecoverOption(arguments, i, options.recovery)) {
+            if (!problem->empty()) {
+                return usage(*problem);
+            }
+            options.recoveryOption = true;
         } else {
             return usage("unknown argument '" + argument + "'");
         }
     }
-    if (options.mode == 0) {
-        return usage("say encrypt or decrypt");
+    if (options.recover) {
+        if (options.code || options.bytes) {
+            return usage("recover takes no --code and no --bytes");
+        }
+    } else if (!options.mode) {
+        return usage("say encrypt, decrypt or recover");
+    } else if (options.recoveryOption) {
+        return usage("--top and --known go with recover");
     }
     return std::nullopt;
 }
@@ -103,11 +134,15 @@ int RunCli(const std::vector<std::string>& arguments, const char* environmentCod
     if (const auto done = Parse(arguments, options, out, err)) {
         return *done;
     }
+    if (options.recover) {
+        return RunRecover(options.recovery, ReadAll(in), out, err);
+    }
     if (!options.code && environmentCode != nullptr) {
         options.code = environmentCode;
     }
     if (!options.code) {
-        err << "vellumark-cli: give a code number with --code or VELLUMARK_CODE. " << kHint << '\n';
+        err << "vellumark-cli: give a code number with --code or VELLUMARK_CODE. " << kUsageHint
+            << '\n';
         return kExitUsage;
     }
     const float codeNum = ValidateCodeNumber(*options.code);
@@ -131,7 +166,7 @@ int RunCli(const std::vector<std::string>& arguments, const char* environmentCod
 
     std::string result;
     try {
-        result = CryptText(input, options.mode, codeNum);
+        result = CryptText(input, *options.mode, codeNum);
     } catch (const OverflowError&) {
         if (options.mode == kModeEncrypt) {
             err << "vellumark-cli: the text has " << input.size() << " characters; at most "
@@ -154,7 +189,11 @@ int RunCli(const std::vector<std::string>& arguments, const char* environmentCod
         out << Windows1252ToUtf8(result) << '\n';
     }
     out.flush();
-    return out ? kExitOk : kExitFailure;
+    if (!out) {
+        err << "vellumark-cli: could not write the result to standard output\n";
+        return kExitFailure;
+    }
+    return kExitOk;
 }
 
 }  // namespace vellumark

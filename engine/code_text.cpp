@@ -78,7 +78,7 @@ std::string Decode(std::string_view symbols) {
 
 }  // namespace
 
-std::string CodeText(std::string_view text, std::uint8_t direction) {
+std::string CodeText(std::string_view text, CodecDirection direction) {
     switch (direction) {
         case kEncode:
             return Encode(text);

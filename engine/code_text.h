@@ -11,6 +11,7 @@ namespace vellumark {
 inline constexpr std::string_view CODE_ALPHABET =
     "AaBbCcDdEeFfGgHhIiJjKkLlMmNnOoPpQqRrSsTtUuVvWwXxYyZz1234567890!?";
 
+// The direction byte; as with CryptMode, every byte value is a CodecDirection.
 enum CodecDirection : std::uint8_t { kEncode = 4, kDecode = 5 };
 
 // Encoding fills the text with bytes 0 to a multiple of three and writes each group as four
@@ -18,6 +19,6 @@ enum CodecDirection : std::uint8_t { kEncode = 4, kDecode = 5 };
 // as -1 and a missing one as "A", and drops every byte 0 of the last group. Any other
 // direction gives the empty string. Throws OverflowError beyond kMaxTextLength bytes to
 // encode or kMaxCipherSymbols characters to decode.
-std::string CodeText(std::string_view text, std::uint8_t direction);
+std::string CodeText(std::string_view text, CodecDirection direction);
 
 }  // namespace vellumark

@@ -11,17 +11,23 @@
 
 namespace vellumark {
 
+// The mode byte. Its underlying type makes every byte value a CryptMode, as the old mode byte
+// was: CryptText passes the text through for any value but the first two.
 enum CryptMode : std::uint8_t { kModeEncrypt = 1, kModeDecrypt = 2, kModeToggle = 3 };
 
 // The code number that stands for "the code-number box holds no valid code".
 inline constexpr float kInvalidCodeNumber = -1.0f;
 inline constexpr std::string_view kInvalidCodeNumberText = "Invalid Code Number";
 
-// Encrypts (mode 1) or decrypts (mode 2) `text` under `codeNum`; any other mode passes the
-// text through. Code number -1 gives "Invalid Code Number". Decryption skips blanks, tabs and
-// line breaks, which no cipher text holds. Throws OverflowError, before any output, for more
-// than kMaxTextLength characters to encrypt or kMaxCipherSymbols symbols to decrypt.
-std::string CryptText(std::string_view text, std::uint8_t mode, float codeNum);
+// Encrypts (kModeEncrypt) or decrypts (kModeDecrypt) `text` under `codeNum`; any other mode
+// passes the text through. Code number -1 gives "Invalid Code Number". Decryption skips blanks,
+// tabs and line breaks, which no cipher text holds. Throws OverflowError, before any output, for
+// more than kMaxTextLength characters to encrypt or kMaxCipherSymbols symbols to decrypt.
+std::string CryptText(std::string_view text, CryptMode mode, float codeNum);
+
+// The shifted bytes that a cipher text carries: blanks, tabs and line breaks skipped, then
+// decoded. Throws OverflowError beyond kMaxCipherSymbols symbols.
+std::string DecodeCipherText(std::string_view text);
 
 // Whether decrypting the encryption of `text` under `codeNum` gives `text` back. It does not
 // when a byte shifts to 0 in the last group of three, which the cipher-text format drops.

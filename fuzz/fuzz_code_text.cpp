@@ -86,7 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         case 7:
             // 7, 15, ..., 255: never kEncode (4) or kDecode (5).
-            Require(CodeText(text, control).empty(), "any other direction gives the empty string");
+            Require(CodeText(text, static_cast<CodecDirection>(control)).empty(),
+                    "any other direction gives the empty string");
             break;
         default:
             CheckEncode(text);

@@ -89,7 +89,7 @@ void CheckDecrypt(std::string_view text, float code) {
     }
 }
 
-void CheckPassThrough(std::string_view text, std::uint8_t mode, float code) {
+void CheckPassThrough(std::string_view text, CryptMode mode, float code) {
     std::string result;
     try {
         result = CryptText(text, mode, code);
@@ -101,7 +101,7 @@ void CheckPassThrough(std::string_view text, std::uint8_t mode, float code) {
     Require(result == text, "other modes pass the text through");
 }
 
-void Check(std::string_view text, std::uint8_t mode, float code) {
+void Check(std::string_view text, CryptMode mode, float code) {
     if (code == kInvalidCodeNumber) {
         // In every mode and at any length, and without throwing.
         Require(CryptText(text, mode, code) == kInvalidCodeNumberText,
@@ -130,7 +130,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput input(data, size);
     const std::uint8_t rawMode = input.Byte();
     // Half the inputs use modes 0..3, the rest any byte.
-    const auto mode = static_cast<std::uint8_t>(rawMode < 128 ? rawMode % 4 : rawMode);
+    const auto mode = static_cast<CryptMode>(rawMode < 128 ? rawMode % 4 : rawMode);
     const std::uint8_t shape = input.Byte();
     const std::uint32_t word = input.Word();
     const std::size_t around = input.Byte() % 16;  // 8 below the limit .. 7 above

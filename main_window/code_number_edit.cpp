@@ -9,17 +9,47 @@ CodeNumberEdit::CodeNumberEdit(QWidget* parent) : QLineEdit(parent) {}
 
 void CodeNumberEdit::mousePressEvent(QMouseEvent* event) {
     QLineEdit::mousePressEvent(event);
-    emit pressed();
+    // Only the left button clicks; the right one opens the box's menu, the middle one pastes.
+    if (event->button() == Qt::LeftButton) {
+        emit pressed();
+        pressSelectionStart_ = selectionStart();
+        pressSelectionLength_ = selectionLength();
+    }
 }
 
 void CodeNumberEdit::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QLineEdit::mouseReleaseEvent(event);
+        return;
+    }
+    // On X11 the release offers the selection as the primary selection. One that the user
+    // has not dragged since the press is the program's and is hidden from that offer.
+    const int start = selectionStart();
+    const int length = selectionLength();
+    const bool programs =
+        hasSelectedText() && start == pressSelectionStart_ && length == pressSelectionLength_;
+    pressSelectionStart_ = -1;
+    if (programs) {
+        deselect();
+    }
     QLineEdit::mouseReleaseEvent(event);
+    if (programs) {
+        setSelection(start, length);
+    }
     emit clicked();
 }
 
 void CodeNumberEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    emit gotFocus();
+    switch (event->reason()) {
+        case Qt::TabFocusReason:
+        case Qt::BacktabFocusReason:
+        case Qt::ShortcutFocusReason:
+            emit gotFocus();
+            break;
+        default:
+            break;
+    }
 }
 
 }  // namespace vellumark

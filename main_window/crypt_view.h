@@ -44,6 +44,10 @@ struct CryptView {
 // and written through Windows-1252, and a notice where the output is refused or suspect.
 // Computes the cipher once, and the round trip only for a cipher text that is shown.
 CryptView ViewOfCrypt(const QString& input, std::uint8_t mode, float codeNum);
+// The same for the text of a box. An input the cipher must refuse for its length is refused
+// from the box's counts, without reading it out, so a key typed into a huge paste costs little
+// more than the box's own work; every other input goes through the function above.
+CryptView ViewOfCrypt(const QTextDocument& input, std::uint8_t mode, float codeNum);
 
 QString TooLongNotice(std::uint8_t mode);
 QString UnmappableNotice(char32_t character, std::size_t position);

@@ -1,5 +1,6 @@
 #include "main_window/frm_main.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QEvent>
 #include <QGuiApplication>
@@ -7,9 +8,11 @@
 #include <QLabel>
 #include <QLayout>
 #include <QStatusBar>
+#include <QToolButton>
 
 #include "engine/code_number.h"
 #include "engine/crypt_text.h"
+#include "main_window/classic_look.h"
 #include "main_window/clipboard.h"
 #include "main_window/pictures.h"
 #include "main_window/select_all.h"
@@ -32,6 +35,18 @@ void PaintModeLabel(QLabel& label, std::uint32_t colour, bool active) {
                                           : QStringLiteral("Press to switch to this mode"));
 }
 
+// Menus draw a box beside every checkable entry, an empty one while it is off; the mode
+// entries show a check mark on the active one and nothing beside the other.
+void ShowCheck(QAction& entry, bool checked) {
+    if (checked) {
+        entry.setCheckable(true);
+        entry.setChecked(true);
+    } else {
+        entry.setChecked(false);
+        entry.setCheckable(false);
+    }
+}
+
 }  // namespace
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>()) {
@@ -41,12 +56,20 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui:
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(kProgramIcon));
-    // The places and sizes are in pixels, laid out for the classic 8-point dialog font: a
-    // desktop's larger default would not fit "Encrypt" into its label or six digits into the
-    // code-number box. The menu bar and the status bar keep the desktop's font.
+    // The places and sizes are in pixels, laid out for the classic 8-point dialog font, "MS
+    // Sans Serif" or a face of its metrics (SubstituteClassicFonts): a desktop's larger
+    // default would not fit "Encrypt" into its label or six digits into the code-number box.
+    // The menu bar and the status bar keep the desktop's font.
     QFont dialogFont = ui->centralwidget->font();
+    dialogFont.setFamily(QStringLiteral("MS Sans Serif"));
     dialogFont.setPixelSize(kDialogFontPixels);
     ui->centralwidget->setFont(dialogFont);
+    // Frames with their caption on the top border line, which the controls sit just below.
+    auto* frameStyle = new ClassicFrameStyle;
+    frameStyle->setParent(this);
+    for (QWidget* frame : {ui->Frame1, ui->Frame2, ui->Frame3, ui->fraMode}) {
+        frame->setStyle(frameStyle);
+    }
     ui->cmdPasteInput->setIcon(PictureIcon(kPastePicture));
     ui->cmdClearInput->setIcon(PictureIcon(kClearPicture));
     ui->cmdCutOutput->setIcon(PictureIcon(kCutPicture));
@@ -92,6 +115,10 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui:
     ui->lblDecrypt->installEventFilter(this);
     ui->Frame1->installEventFilter(this);
     ui->Frame2->installEventFilter(this);
+    for (QToolButton* button :
+         {ui->cmdPasteInput, ui->cmdClearInput, ui->cmdCutOutput, ui->cmdCopyOutput}) {
+        button->installEventFilter(this);
+    }
 
     // The first in the tab order: it takes the focus when the window opens.
     ui->txtCodeNum->setFocus(Qt::OtherFocusReason);
@@ -104,6 +131,8 @@ void frmMain::showEvent(QShowEvent* event) {
     if (!loaded) {
         loaded = true;
         Form_Load();
+        // The first control in the tab order starts with its whole text selected.
+        SelectAll(*ui->txtCodeNum);
     }
     QMainWindow::showEvent(event);
 }
@@ -120,19 +149,21 @@ void frmMain::ModeSet(std::uint8_t bytWhat) {
         case kModeEncrypt:
             PaintModeLabel(*ui->lblEncrypt, kActiveModeColour, true);
             PaintModeLabel(*ui->lblDecrypt, kInactiveModeColour, false);
-            ui->mnuSetEncrypt->setChecked(true);
-            ui->mnuSetDecrypt->setChecked(false);
+            ShowCheck(*ui->mnuSetEncrypt, true);
+            ShowCheck(*ui->mnuSetDecrypt, false);
             bytMode = kModeEncrypt;
             // A cipher text has no words: fill every line to the edge rather than breaking
             // after each "!" and "?".
+            ui->txtIn->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
             ui->txtOut->setWordWrapMode(QTextOption::WrapAnywhere);
             break;
         case kModeDecrypt:
             PaintModeLabel(*ui->lblEncrypt, kInactiveModeColour, false);
             PaintModeLabel(*ui->lblDecrypt, kActiveModeColour, true);
-            ui->mnuSetEncrypt->setChecked(false);
-            ui->mnuSetDecrypt->setChecked(true);
+            ShowCheck(*ui->mnuSetEncrypt, false);
+            ShowCheck(*ui->mnuSetDecrypt, true);
             bytMode = kModeDecrypt;
+            ui->txtIn->setWordWrapMode(QTextOption::WrapAnywhere);
             ui->txtOut->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
             break;
         case kModeToggle:
@@ -146,7 +177,7 @@ void frmMain::ModeSet(std::uint8_t bytWhat) {
 }
 
 void frmMain::DoCrypt() {
-    const CryptView view = ViewOfCrypt(TextOf(*ui->txtIn), bytMode, sngCodeNum);
+    const CryptView view = ViewOfCrypt(*ui->txtIn->document(), bytMode, sngCodeNum);
     // A refused input leaves the output as it was; the notice says that it is stale.
     if (view.output) {
         ui->txtOut->setPlainText(*view.output);
@@ -219,6 +250,18 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             if (IsMenuShortcut(*event)) {
                 event->ignore();
                 return true;
+            }
+            break;
+        case QEvent::KeyPress:
+            // Like a command button, a focused picture button is pressed by Enter as well
+            // as by Space.
+            if (auto* button = qobject_cast<QToolButton*>(watched); button != nullptr) {
+                const auto& key = static_cast<const QKeyEvent&>(*event);
+                if ((key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
+                    (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+                    button->click();
+                    return true;
+                }
             }
             break;
         case QEvent::MouseButtonPress:

@@ -1,17 +1,18 @@
-// The program's entry: seed the generator from the clock, show the main window, and let its
-// events drive everything from there.
+// The program's entry: answer --help and --version, or seed the generator from the clock, show
+// the main window, and let its events drive everything from there.
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
+#include <cstdio>
 #include <memory>
 
+#include "about/frm_about.h"
+#include "main_window/classic_look.h"
 #include "main_window/frm_main.h"
 #include "main_window/pictures.h"
 #include "runtime/generator.h"
-
-#ifdef VELLUMARK_HAVE_ABOUT
-#include "about/frm_about.h"
-#endif
+#include "vellumark/version.h"
 
 namespace {
 
@@ -24,20 +25,59 @@ void Main() {
     // Exit ends the program at once: no window is asked whether it may close.
     QObject::connect(mainWindow.get(), &vellumark::frmMain::exitRequested, qApp,
                      [] { QCoreApplication::exit(0); });
-#ifdef VELLUMARK_HAVE_ABOUT
     QObject::connect(mainWindow.get(), &vellumark::frmMain::aboutRequested, mainWindow.get(),
                      [] { vellumark::OpenAbout(mainWindow.get()); });
-#endif
     mainWindow->show();
+}
+
+constexpr int kExitUsage = 2;
+
+// A command line is only ever a question about the program, so it is answered without a
+// display: a QCoreApplication is enough for the parser. Anything but --help and --version is
+// a usage error.
+int AnswerCommandLine(int argc, char* argv[]) {
+    const QCoreApplication core(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Turns a text into a cipher text of 64 printable symbols under a code number, and back,\n"
+        "in a window whose output follows every keystroke. Run it without arguments."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version(QStringLiteral("version"),
+                                     QStringLiteral("Show the version and exit."));
+    parser.addOption(help);
+    parser.addOption(version);
+
+    QString problem;
+    if (!parser.parse(QCoreApplication::arguments())) {
+        problem = parser.errorText();
+    } else if (parser.isSet(help)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    } else if (parser.isSet(version)) {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
+        return 0;
+    } else {
+        const QStringList extra = parser.positionalArguments();
+        problem = QStringLiteral("Unexpected argument '%1'.")
+                      .arg(extra.isEmpty() ? QStringLiteral("--") : extra.constFirst());
+    }
+    std::fprintf(stderr, "vellumark: %s Try 'vellumark --help'.\n", qPrintable(problem));
+    return kExitUsage;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("Vellumark"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(vellumark::kVersion));
+    if (argc > 1) {
+        return AnswerCommandLine(argc, argv);
+    }
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vellumark"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setWindowIcon(QIcon(vellumark::kProgramIcon));
+    vellumark::SubstituteClassicFonts();
     Main();
     const int status = QApplication::exec();
     mainWindow.reset();

@@ -96,6 +96,7 @@ private slots:
     void theMainWindowTakesNoInputWhileTheBoxIsOpen();
 
     void windowHasNoTitleBarAndAFixedSize();
+    void dialogFrameIsRaised();
     void controlsStandAtTheirPlaces_data();
     void controlsStandAtTheirPlaces();
     void fontsAndTexts_data();
@@ -107,6 +108,7 @@ private slots:
     void everyClickOnTheAddressOpensItOnce_data();
     void everyClickOnTheAddressOpensItOnce();
     void handCursorOverTheAddressOnly();
+    void releaseOffTheAddressOpensNothing();
 
     void keysThatCloseTheBox_data();
     void keysThatCloseTheBox();
@@ -302,6 +304,20 @@ void AboutBoxTest::windowHasNoTitleBarAndAFixedSize() {
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     QVERIFY(box.windowHandle() != nullptr);
     QCOMPARE(box.windowHandle()->transientParent(), main_->windowHandle());
+}
+
+void AboutBoxTest::dialogFrameIsRaised() {
+    frmAbout box(main_.get());
+    const QImage shot = box.grab().toImage();
+    const QColor light = box.palette().color(QPalette::Light).rgb();
+    const QColor shadow = box.palette().color(QPalette::Shadow).rgb();
+    const int midX = shot.width() / 2;
+    const int midY = shot.height() / 2;
+    // Lit above and on the left, shadowed below and on the right; sunken would be the reverse.
+    QCOMPARE(QColor(shot.pixel(midX, 0)), light);
+    QCOMPARE(QColor(shot.pixel(0, midY)), light);
+    QCOMPARE(QColor(shot.pixel(midX, shot.height() - 1)), shadow);
+    QCOMPARE(QColor(shot.pixel(shot.width() - 1, midY)), shadow);
 }
 
 void AboutBoxTest::controlsStandAtTheirPlaces_data() {
@@ -512,6 +528,19 @@ void AboutBoxTest::handCursorOverTheAddressOnly() {
         QVERIFY2(!Child<QWidget>(&box, name)->testAttribute(Qt::WA_SetCursor), name);
     }
     QVERIFY(!box.testAttribute(Qt::WA_SetCursor));
+}
+
+void AboutBoxTest::releaseOffTheAddressOpensNothing() {
+    frmAbout box(main_.get());
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    auto* url = Child<QLabel>(&box, "lblUrl");
+    // Dragged off before the release: the label, holding the mouse, gets a release outside it.
+    QTest::mousePress(url, Qt::LeftButton);
+    QTest::mouseRelease(url, Qt::LeftButton, {}, QPoint(url->width() / 2, url->height() + 5));
+    QVERIFY(opened_.isEmpty());
+    QTest::mouseClick(url, Qt::LeftButton);
+    QCOMPARE(opened_.size(), 1);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -1,14 +1,34 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <iterator>
+#include <ostream>
+#include <sstream>
 #include <string>
 
 #include "run_process.h"
+#include "tests/quoted.h"
 
 namespace {
 
+// The program under test: the vellumark-cli built alongside, or the command line in
+// VELLUMARK_CLI_COMMAND, split at blanks, to test another build of it
+// ("/usr/lib/wine/wine64 build-windows/vellumark-cli.exe").
+std::vector<std::string> CliCommand() {
+    const char* command = std::getenv("VELLUMARK_CLI_COMMAND");
+    if (command == nullptr || *command == '\0') {
+        return {VELLUMARK_CLI};
+    }
+    std::istringstream words(command);
+    return {std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()};
+}
+
 ProcessResult Cli(const std::vector<std::string>& arguments, const std::string& input,
                   const std::vector<std::string>& environment = {}) {
-    return RunProcess(VELLUMARK_CLI, arguments, input, environment);
+    static const std::vector<std::string> command = CliCommand();
+    std::vector<std::string> all(command.begin() + 1, command.end());
+    all.insert(all.end(), arguments.begin(), arguments.end());
+    return RunProcess(command.front(), all, input, environment);
 }
 
 struct TextRow {
@@ -16,6 +36,14 @@ struct TextRow {
     std::string input;
     std::string output;
 };
+
+// Names the row in the test's name and its failures: encrypt --code 408153 reads "Hello\n".
+void PrintTo(const TextRow& row, std::ostream* out) {
+    for (const std::string& argument : row.arguments) {
+        *out << argument << ' ';
+    }
+    *out << "reads " << Quoted(row.input);
+}
 
 class CliText : public testing::TestWithParam<TextRow> {};
 
@@ -89,15 +117,22 @@ INSTANTIATE_TEST_SUITE_P(
                     std::vector<std::string>{"encrypt"},
                     std::vector<std::string>{"encrypt", "--code"},
                     std::vector<std::string>{"encrypt", "decrypt", "--code", "1"},
-                    std::vector<std::string>{"encrypt", "--code", "1", "--frobnicate"}));
+                    std::vector<std::string>{"encrypt", "--code", "1", "--frobnicate"},
+                    std::vector<std::string>{"recover", "--top", "0"},
+                    std::vector<std::string>{"recover", "--top", "5x"},
+                    std::vector<std::string>{"recover", "--known"},
+                    std::vector<std::string>{"recover", "--code", "1"},
+                    std::vector<std::string>{"recover", "decrypt"},
+                    std::vector<std::string>{"decrypt", "--code", "1", "--known", "He"}));
 
 TEST(Cli, HelpAndVersion) {
     const ProcessResult help = Cli({"--help"}, "");
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("Usage: vellumark-cli"), std::string::npos);
+    EXPECT_NE(help.out.find("vellumark-cli recover [--top N] [--known TEXT]"), std::string::npos);
     const ProcessResult version = Cli({"--version"}, "");
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out, "vellumark-cli 1.00\n");
+    EXPECT_EQ(version.out, "vellumark-cli " VELLUMARK_VERSION "\n");
 }
 
 TEST(Cli, RefusesACharacterOutsideWindows1252ToEncryptNamingIt) {
@@ -138,6 +173,14 @@ TEST(Cli, BeyondTheLimitSaysSoAndWritesNothing) {
     EXPECT_NE(tooMany.err.find("43688"), std::string::npos) << tooMany.err;
 }
 
+TEST(Cli, AFailedWriteExitsOneAndSaysSo) {
+    // The shell points standard output at a full device; its own stderr is ours.
+    const ProcessResult full = RunProcess(
+        "/bin/sh", {"-c", "exec \"$0\" encrypt --code 408153 >/dev/full", VELLUMARK_CLI}, "Hello");
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_NE(full.err.find("standard output"), std::string::npos) << full.err;
+}
+
 TEST(Cli, WarnsWhenTheCipherTextWillNotDecryptBack) {
     const ProcessResult lossy = Cli({"encrypt", "--code", "408153", "--bytes"}, "Hi\xFC");
     EXPECT_EQ(lossy.exitCode, 0);
@@ -146,6 +189,35 @@ TEST(Cli, WarnsWhenTheCipherTextWillNotDecryptBack) {
 
     const ProcessResult fine = Cli({"encrypt", "--code", "408153", "--bytes"}, "Hi!");
     EXPECT_EQ(fine.err, "");
+}
+
+TEST(CliRecover, PrintsEachCodeNumberThatGivesTheBestPlainText) {
+    // The seed chains of 251404 and 526626 meet after two characters: one keystream.
+    const ProcessResult cipher = Cli({"encrypt", "--code", "251404"},
+                                     "Ch\xC3\xA8re Ann,\n\tthe spare key lies in the \x01 drawer "
+                                     "of the desk, under the maps.");
+    const ProcessResult found = Cli({"recover", "--top", "1"}, cipher.out);
+    EXPECT_EQ(found.exitCode, 0) << found.err;
+    // 60 characters, one line, UTF-8.
+    const std::string preview =
+        "\t-4.60\tCh\xC3\xA8re Ann,\\n\\tthe spare key lies in the \\x01 drawer of the desk, \n";
+    EXPECT_EQ(found.out, "251404" + preview + "526626" + preview);
+}
+
+TEST(CliRecover, ExitsOneWhenNothingFitsAndTwoWithoutACipherText) {
+    const std::string cipher = Cli({"encrypt", "--code", "408153"}, "Hello there").out;
+    EXPECT_EQ(Cli({"recover", "--known", "there"}, cipher).out.substr(0, 7), "408153\t");
+    const ProcessResult unknown = Cli({"recover", "--known", "where"}, cipher);
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_EQ(unknown.out, "");
+    EXPECT_NE(unknown.err.find("'where'"), std::string::npos) << unknown.err;
+    // Decodes to no byte at all.
+    EXPECT_EQ(Cli({"recover"}, "AAAA\n").exitCode, 1);
+    for (const char* empty : {"", " \r\n", "~~~ ###"}) {
+        const ProcessResult none = Cli({"recover"}, empty);
+        EXPECT_EQ(none.exitCode, 2) << empty;
+        EXPECT_NE(none.err.find("cipher"), std::string::npos) << none.err;
+    }
 }
 
 }  // namespace

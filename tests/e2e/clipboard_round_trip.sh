@@ -48,8 +48,7 @@ track_pid "$app_pid"
 
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vellumark$' | head -n 1) ||
     fail "the window did not open"
-# No window manager here: give the window the keyboard directly.
-xdotool windowfocus --sync "$window"
+xdotool windowactivate --sync "$window"
 
 # 1. Encrypt: Alt+I into the input, type, then Tab to the Copy button (Paste, Clear, Cut,
 #    Copy) and press it with the space bar.

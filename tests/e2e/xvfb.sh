@@ -1,5 +1,6 @@
 # Sourced by the end-to-end tests: starts a private X server on a display that it picks
-# itself, and stops everything the test started when the test ends.
+# itself, with a window manager on it as on a real desktop, and stops everything the test
+# started when the test ends.
 #
 #   start_xvfb            exports DISPLAY, or exits 77 (skip) where Xvfb is not installed
 #   track_pid PID         PID is killed when the script exits
@@ -50,7 +51,23 @@ start_xvfb() {
     fi
     export DISPLAY=":$(head -n 1 "$work_dir/display")"
     wait_until 10 xdpyinfo >/dev/null 2>&1 || { echo "FAIL: no X server on $DISPLAY" >&2; exit 1; }
+    start_window_manager
     # The real X11 platform, whatever the test runner chose for the other tests.
     export QT_QPA_PLATFORM=xcb
     unset WAYLAND_DISPLAY
+}
+
+# Openbox frames, places and focuses the windows; it is up once it has announced itself on
+# the root window (EWMH's supporting-WM check).
+wm_is_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+start_window_manager() {
+    command -v openbox >/dev/null 2>&1 || { echo "FAIL: openbox is not installed" >&2; exit 1; }
+    openbox --sm-disable >"$work_dir/openbox.log" 2>&1 &
+    track_pid $!
+    if ! wait_until 20 wm_is_up; then
+        echo "FAIL: the window manager did not start:" >&2
+        cat "$work_dir/openbox.log" >&2
+        exit 1
+    fi
 }

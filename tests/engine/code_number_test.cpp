@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "engine/crypt_text.h"
+#include "tests/quoted.h"
 
 namespace vellumark {
 namespace {
@@ -11,6 +14,11 @@ struct CodeRow {
     std::string text;
     float value;
 };
+
+// Names the row in the test's name and its failures: "000042" is 42.
+void PrintTo(const CodeRow& row, std::ostream* out) {
+    *out << Quoted(row.text) << " is " << row.value;
+}
 
 class CodeNumberValidation : public testing::TestWithParam<CodeRow> {};
 

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "engine/overflow_error.h"
+#include "tests/quoted.h"
 
 namespace vellumark {
 namespace {
@@ -30,6 +32,11 @@ struct EncodeRow {
     std::string symbols;
 };
 
+// Names the row in the test's name and its failures: "abc" is "MLer".
+void PrintTo(const EncodeRow& row, std::ostream* out) {
+    *out << Quoted(row.bytes) << " is " << Quoted(row.symbols);
+}
+
 class Encoding : public testing::TestWithParam<EncodeRow> {};
 
 TEST_P(Encoding, GivesKnownSymbols) {
@@ -49,6 +56,10 @@ struct DecodeRow {
     std::string symbols;
     std::string bytes;
 };
+
+void PrintTo(const DecodeRow& row, std::ostream* out) {
+    *out << Quoted(row.symbols) << " is " << Quoted(row.bytes);
+}
 
 class Decoding : public testing::TestWithParam<DecodeRow> {};
 
@@ -82,7 +93,7 @@ TEST(CodeText, KeepsZerosOutsideTheLastGroup) {
 
 TEST(CodeText, OtherDirectionsGiveTheEmptyString) {
     for (const int direction : {0, 1, 2, 3, 6, 255}) {
-        EXPECT_EQ(CodeText("abc", static_cast<std::uint8_t>(direction)), "") << direction;
+        EXPECT_EQ(CodeText("abc", static_cast<CodecDirection>(direction)), "") << direction;
     }
 }
 

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <random>
 #include <string>
 
 #include "engine/code_text.h"
 #include "runtime/generator.h"
+#include "tests/quoted.h"
 
 namespace vellumark {
 namespace {
@@ -16,6 +18,11 @@ struct VectorRow {
     float code;
     std::string cipher;
 };
+
+// Names the row in the test's name and its failures: "Hello" under 408153.
+void PrintTo(const VectorRow& row, std::ostream* out) {
+    *out << Quoted(row.text) << " under " << row.code;
+}
 
 class KnownCipherTexts : public testing::TestWithParam<VectorRow> {};
 
@@ -56,8 +63,7 @@ TEST(CryptText, InvalidCodeNumberAnswersWithTheMessageInEveryMode) {
     for (const int mode : {0, 1, 2, 3, 255}) {
         for (const std::string& text :
              {std::string(), std::string("abc"), std::string(50000, 'x')}) {
-            EXPECT_EQ(CryptText(text, static_cast<std::uint8_t>(mode), -1.0f),
-                      "Invalid Code Number");
+            EXPECT_EQ(CryptText(text, static_cast<CryptMode>(mode), -1.0f), "Invalid Code Number");
         }
     }
 }
@@ -65,7 +71,7 @@ TEST(CryptText, InvalidCodeNumberAnswersWithTheMessageInEveryMode) {
 TEST(CryptText, OtherModesPassTheTextThrough) {
     const std::string text = "Any \x01\xFF text";
     for (const int mode : {0, 3, 4, 255}) {
-        EXPECT_EQ(CryptText(text, static_cast<std::uint8_t>(mode), 408153), text);
+        EXPECT_EQ(CryptText(text, static_cast<CryptMode>(mode), 408153), text);
     }
 }
 
@@ -139,7 +145,7 @@ TEST(CryptTextLimits, EncryptsUpToTheLongestTextAndRefusesMore) {
     const std::string cipher = CryptText(longest, kModeEncrypt, 408153);
     EXPECT_EQ(cipher.size(), kMaxCipherSymbols);
     EXPECT_THROW(CryptText(longest + "x", kModeEncrypt, 408153), OverflowError);
-    EXPECT_THROW(CryptText(longest + "x", 7, 408153), OverflowError);
+    EXPECT_THROW(CryptText(longest + "x", static_cast<CryptMode>(7), 408153), OverflowError);
 }
 
 TEST(CryptTextLimits, TheLongestCipherTextDecrypts) {

@@ -28,6 +28,10 @@ void VerifyModeDisplay(const frmMain& w, std::uint8_t mode) {
     QCOMPARE(Background(c.lblDecrypt), mode == kModeDecrypt ? active : inactive);
     QCOMPARE(c.mnuSetEncrypt->isChecked(), mode == kModeEncrypt);
     QCOMPARE(c.mnuSetDecrypt->isChecked(), mode == kModeDecrypt);
+    // A menu draws a box beside every checkable entry, an empty one while it is off: the
+    // inactive entry must show nothing at all.
+    QCOMPARE(c.mnuSetEncrypt->isCheckable(), mode == kModeEncrypt);
+    QCOMPARE(c.mnuSetDecrypt->isCheckable(), mode == kModeDecrypt);
 }
 
 void EmptyCodeNumber(const Controls& c) {
@@ -79,6 +83,9 @@ void CryptStateTest::startsReadyToReplaceTheDefaultCodeNumber() {
     const auto w = OpenWindow();
     const Controls c(*w);
     QCOMPARE(c.txtCodeNum->text(), QStringLiteral("408153"));
+    if (WaylandWithoutKeyboardFocus(*w)) {
+        QSKIP(kNoKeyboardFocus);
+    }
     QTRY_VERIFY(c.txtCodeNum->hasFocus());
     QCOMPARE(c.txtCodeNum->selectedText(), QStringLiteral("408153"));
     VerifyModeDisplay(*w, kModeEncrypt);
@@ -315,6 +322,9 @@ void CryptStateTest::inputBeyondTheLimitKeepsThePreviousOutputAndSaysSo() {
     const QString previous = TextOf(*c.txtOut);
     QVERIFY(!previous.isEmpty());
 
+    if (WaylandWithoutKeyboardFocus(*w)) {
+        QSKIP(kNoKeyboardFocus);
+    }
     QGuiApplication::clipboard()->setText(tooLong);
     QTest::mouseClick(c.cmdPasteInput, Qt::LeftButton);
     QCOMPARE(TextOf(*c.txtIn), tooLong);

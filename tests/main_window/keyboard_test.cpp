@@ -3,10 +3,14 @@
 // read-only output and the wrapping of long lines.
 
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QTimer>
 
 #include "runtime/generator.h"
 #include "window_fixture.h"
@@ -43,13 +47,21 @@ private slots:
     void altLettersOpenTheMenusAndChooseTheirEntries();
     void tabFollowsTheTabOrderAndPassesDisabledButtons_data();
     void tabFollowsTheTabOrderAndPassesDisabledButtons();
-    void spacePressesTheFocusedButton();
+    void pictureButtonsTakeTheFocusAndAnswerEnterAndSpace_data();
+    void pictureButtonsTakeTheFocusAndAnswerEnterAndSpace();
     void enteringTheCodeNumberSelectsItWhole_data();
     void enteringTheCodeNumberSelectsItWhole();
+    void focusComingBackLeavesTheCodeNumberAsItWas_data();
+    void focusComingBackLeavesTheCodeNumberAsItWas();
     void pressIntoTheFocusedCodeNumberSelectsItWhole();
+    void rightAndMiddleButtonsLeaveTheCaretWhereItIs_data();
+    void rightAndMiddleButtonsLeaveTheCaretWhereItIs();
+    void selectingOnEntryLeavesThePrimarySelectionAlone();
     void codeNumberTakesAtMostSixCharactersPasted();
     void outputTakesNoEditingButCopies();
     void longLinesWrapAndTallTextScrolls();
+    void cipherTextWrapsAnywhere_data();
+    void cipherTextWrapsAnywhere();
 };
 
 void KeyboardTest::menuShortcutsWorkFromEveryControl_data() {
@@ -206,14 +218,31 @@ void KeyboardTest::tabFollowsTheTabOrderAndPassesDisabledButtons() {
     QCOMPARE(back, order);
 }
 
-void KeyboardTest::spacePressesTheFocusedButton() {
+void KeyboardTest::pictureButtonsTakeTheFocusAndAnswerEnterAndSpace_data() {
+    QTest::addColumn<int>("key");  // 0: a click with the mouse
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("click") << 0 << int(Qt::NoModifier);
+    QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier);
+    QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+}
+
+void KeyboardTest::pictureButtonsTakeTheFocusAndAnswerEnterAndSpace() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
     const auto w = OpenWindow();
     const Controls c(*w);
     QGuiApplication::clipboard()->setText(QStringLiteral("from the keyboard"));
-    c.cmdPasteInput->setFocus();
-    QTest::keyClick(c.cmdPasteInput, Qt::Key_Space);
+    if (key == 0) {
+        c.txtIn->setFocus();
+        QTest::mouseClick(c.cmdPasteInput, Qt::LeftButton);
+        QCOMPARE(Focused(), c.cmdPasteInput);
+    } else {
+        c.cmdPasteInput->setFocus();
+        QTest::keyClick(c.cmdPasteInput, static_cast<Qt::Key>(key),
+                        static_cast<Qt::KeyboardModifiers>(modifiers));
+    }
     QCOMPARE(TextOf(*c.txtIn), QStringLiteral("from the keyboard"));
-    QVERIFY(OutputIsCurrent(*w));
 }
 
 void KeyboardTest::enteringTheCodeNumberSelectsItWhole_data() {
@@ -222,7 +251,6 @@ void KeyboardTest::enteringTheCodeNumberSelectsItWhole_data() {
     QTest::newRow("Shift+Tab from the input") << "backtab";
     QTest::newRow("Alt+C") << "alt";
     QTest::newRow("left click") << "click";
-    QTest::newRow("right-button press") << "right";
 }
 
 void KeyboardTest::enteringTheCodeNumberSelectsItWhole() {
@@ -240,13 +268,9 @@ void KeyboardTest::enteringTheCodeNumberSelectsItWhole() {
     } else if (how == QStringLiteral("alt")) {
         c.txtIn->setFocus();
         QTest::keyClick(c.txtIn, Qt::Key_C, Qt::AltModifier);
-    } else if (how == QStringLiteral("click")) {
-        c.txtIn->setFocus();
-        QTest::mouseClick(c.txtCodeNum, Qt::LeftButton, {}, QPoint(4, 9));
     } else {
         c.txtIn->setFocus();
-        QTest::mousePress(c.txtCodeNum, Qt::RightButton, {}, QPoint(4, 9));
-        QTest::mouseRelease(c.txtCodeNum, Qt::RightButton, {}, QPoint(4, 9));
+        QTest::mouseClick(c.txtCodeNum, Qt::LeftButton, {}, QPoint(4, 9));
     }
     QCOMPARE(Focused(), c.txtCodeNum);
     QCOMPARE(c.txtCodeNum->selectedText(), QStringLiteral("123456"));
@@ -254,6 +278,59 @@ void KeyboardTest::enteringTheCodeNumberSelectsItWhole() {
     QTest::keyClick(c.txtCodeNum, Qt::Key_9);
     QCOMPARE(c.txtCodeNum->text(), QStringLiteral("9"));
     QCOMPARE(w->CodeNumber(), 9.0f);
+}
+
+void KeyboardTest::focusComingBackLeavesTheCodeNumberAsItWas_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Alt+N, Esc") << "menu";
+    QTest::newRow("Alt alone, Esc") << "alt";
+    QTest::newRow("Toggle Mode by mouse") << "mouse";
+    QTest::newRow("another window and back") << "window";
+    QTest::newRow("a dialog closes") << "dialog";
+}
+
+void KeyboardTest::focusComingBackLeavesTheCodeNumberAsItWas() {
+    QFETCH(QString, how);
+    const auto w = OpenWindow();
+    const Controls c(*w);
+    TypeKeys(c.txtCodeNum, QStringLiteral("408"));
+    if (how == QStringLiteral("menu")) {
+        QTest::keyClick(c.txtCodeNum, Qt::Key_N, Qt::AltModifier);
+        QTRY_VERIFY(c.mnuMode->isVisible());
+        // The first Esc closes the menu, the second leaves the menu bar.
+        QTest::keyClick(c.mnuMode, Qt::Key_Escape);
+        QTest::keyClick(Focused(), Qt::Key_Escape);
+    } else if (how == QStringLiteral("alt")) {
+        QTest::keyClick(c.txtCodeNum, Qt::Key_Alt);
+        QTest::keyClick(Focused(), Qt::Key_Escape);
+    } else if (how == QStringLiteral("mouse")) {
+        auto* bar = w->menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(c.mnuMode->menuAction()).center());
+        QTRY_VERIFY(c.mnuMode->isVisible());
+        QTest::mouseClick(c.mnuMode, Qt::LeftButton, {},
+                          c.mnuMode->actionGeometry(c.mnuChangeMode).center());
+        QCOMPARE(w->Mode(), kModeDecrypt);
+    } else if (how == QStringLiteral("window")) {
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    } else {
+        QDialog dialog(w.get());
+        QTimer::singleShot(0, &dialog, [&dialog] {
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            dialog.accept();
+        });
+        dialog.exec();
+        // As the window manager does; the offscreen platform leaves no window active.
+        w->activateWindow();
+    }
+    QTRY_COMPARE(Focused(), c.txtCodeNum);
+    TypeKeys(c.txtCodeNum, QStringLiteral("2"));
+    QCOMPARE(w->CodeNumber(), 4082.0f);
 }
 
 void KeyboardTest::pressIntoTheFocusedCodeNumberSelectsItWhole() {
@@ -267,6 +344,74 @@ void KeyboardTest::pressIntoTheFocusedCodeNumberSelectsItWhole() {
     QCOMPARE(c.txtCodeNum->selectedText(), QStringLiteral("408153"));
     QTest::mouseRelease(c.txtCodeNum, Qt::LeftButton, {}, QPoint(20, 9));
     QCOMPARE(c.txtCodeNum->selectedText(), QStringLiteral("408153"));
+}
+
+void KeyboardTest::rightAndMiddleButtonsLeaveTheCaretWhereItIs_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("expected");
+    // Right: Paste from the box's menu goes in at the caret, after the 4.
+    QTest::newRow("right, Paste") << int(Qt::RightButton) << "4708";
+    // Middle: the primary selection goes in where the button went down, at the end.
+    QTest::newRow("middle paste") << int(Qt::MiddleButton) << "4087";
+}
+
+void KeyboardTest::rightAndMiddleButtonsLeaveTheCaretWhereItIs() {
+    QFETCH(int, button);
+    QFETCH(QString, expected);
+    const bool middle = button == Qt::MiddleButton;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (middle && !clipboard->supportsSelection()) {
+        QSKIP("this platform has no primary selection to paste with the middle button");
+    }
+    const auto w = OpenWindow();
+    const Controls c(*w);
+    c.txtCodeNum->setText(QStringLiteral("408"));
+    c.txtCodeNum->setCursorPosition(1);
+    clipboard->setText(QStringLiteral("7"), middle ? QClipboard::Selection : QClipboard::Clipboard);
+    const QPoint end(c.txtCodeNum->width() - 3, c.txtCodeNum->height() / 2);
+    QTest::mousePress(c.txtCodeNum, Qt::MouseButton(button), {}, end);
+    QVERIFY(!c.txtCodeNum->hasSelectedText());
+    QTest::mouseRelease(c.txtCodeNum, Qt::MouseButton(button), {}, end);
+    if (!middle) {
+        QContextMenuEvent menuKey(QContextMenuEvent::Mouse, end, c.txtCodeNum->mapToGlobal(end));
+        QApplication::sendEvent(c.txtCodeNum, &menuKey);
+        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        const QList<QAction*> entries = menu->actions();
+        const auto paste = std::find_if(entries.begin(), entries.end(), [](const QAction* a) {
+            return a->text().remove(u'&').startsWith(QStringLiteral("Paste"));
+        });
+        QVERIFY(paste != entries.end());
+        (*paste)->trigger();
+        menu->close();
+    }
+    QCOMPARE(c.txtCodeNum->text(), expected);
+    QVERIFY(!c.txtCodeNum->hasSelectedText());
+}
+
+void KeyboardTest::selectingOnEntryLeavesThePrimarySelectionAlone() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard->supportsSelection()) {
+        QSKIP("this platform has no primary selection (run on X11)");
+    }
+    const QString elsewhere = QStringLiteral("selected elsewhere");
+    clipboard->setText(elsewhere, QClipboard::Selection);
+    // The first show, Tab, a left click and the access key each select the whole code number.
+    const auto w = OpenWindow();
+    const Controls c(*w);
+    QTRY_COMPARE(c.txtCodeNum->selectedText(), QStringLiteral("408153"));
+    c.txtOut->setFocus();
+    QTest::keyClick(c.txtOut, Qt::Key_Tab);
+    QTest::mouseClick(c.txtCodeNum, Qt::LeftButton, {}, QPoint(20, 9));
+    QTest::keyClick(c.txtIn, Qt::Key_C, Qt::AltModifier);
+    QCOMPARE(c.txtCodeNum->selectedText(), QStringLiteral("408153"));
+    QCOMPARE(clipboard->text(QClipboard::Selection), elsewhere);
+
+    // What the user selects by hand goes to the primary selection as ever.
+    c.txtCodeNum->setCursorPosition(6);
+    QTest::keyClick(c.txtCodeNum, Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(c.txtCodeNum, Qt::Key_Left, Qt::ShiftModifier);
+    QTRY_COMPARE(clipboard->text(QClipboard::Selection), QStringLiteral("53"));
 }
 
 void KeyboardTest::codeNumberTakesAtMostSixCharactersPasted() {
@@ -330,6 +475,27 @@ void KeyboardTest::longLinesWrapAndTallTextScrolls() {
     QCoreApplication::processEvents();
     QVERIFY(c.txtIn->verticalScrollBar()->maximum() > 0);
     QCOMPARE(c.txtIn->horizontalScrollBar()->maximum(), 0);
+}
+
+void KeyboardTest::cipherTextWrapsAnywhere_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("anywhere");  // whether txtIn holds a cipher text
+    QTest::newRow("encrypt") << int(kModeEncrypt) << false;
+    QTest::newRow("decrypt") << int(kModeDecrypt) << true;
+}
+
+void KeyboardTest::cipherTextWrapsAnywhere() {
+    QFETCH(int, mode);
+    QFETCH(bool, anywhere);
+    const auto w = OpenWindow();
+    const Controls c(*w);
+    w->ModeSet(static_cast<std::uint8_t>(mode));
+    // Word wrapping would end the first line after the "!"; a cipher text fills it.
+    c.txtIn->setPlainText(QStringLiteral("ab!") + QString(200, u'c'));
+    QCoreApplication::processEvents();
+    const QTextLayout* layout = c.txtIn->document()->firstBlock().layout();
+    QVERIFY(layout->lineCount() > 1);
+    QCOMPARE(layout->lineAt(0).textLength() > 3, anywhere);
 }
 
 QTEST_MAIN(KeyboardTest)

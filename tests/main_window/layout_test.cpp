@@ -1,13 +1,20 @@
 // The window as it stands when it is created: its controls, their places at 15 twips to the
 // pixel, captions, initial states and keyboard order, and the menus.
 
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
 
+#include "main_window/classic_look.h"
 #include "window_fixture.h"
+
+#ifdef VELLUMARK_HAVE_ABOUT
+#include "about/frm_about.h"
+#endif
 
 using namespace vellumark;
 using namespace vellumark::testing;
@@ -30,6 +37,9 @@ private slots:
     void menuEntriesHaveTheirShortcuts_data();
     void menuEntriesHaveTheirShortcuts();
     void focusChainFollowsTheTabIndexes();
+    void captionsFitTheirControlsInTheFontsAsResolved();
+    void noControlOverlapsTheBorderOfItsFrame_data();
+    void noControlOverlapsTheBorderOfItsFrame();
 };
 
 void LayoutTest::controlsStandWhereTheDesignPutsThem_data() {
@@ -120,7 +130,6 @@ void LayoutTest::pictureButtonsHaveToolTipsAccessibleNamesAndIcons() {
     QCOMPARE(button->accessibleName(), accessibleName);
     QVERIFY(button->text().isEmpty());
     QCOMPARE(button->iconSize(), QSize(16, 16));
-#ifdef VELLUMARK_HAVE_PICTURES
     QVERIFY(!button->icon().isNull());
     // Exactly the silver pixels of the bitmap are left off the button face.
     const QImage picture = button->icon().pixmap(QSize(16, 16)).toImage();
@@ -135,9 +144,6 @@ void LayoutTest::pictureButtonsHaveToolTipsAccessibleNamesAndIcons() {
         }
     }
     QVERIFY(silver > 0);
-#else
-    QSKIP("built without the pictures");
-#endif
 }
 
 void LayoutTest::beforeTheLoadEverythingIsEmptyAndOnlyPasteIsEnabled() {
@@ -239,8 +245,9 @@ void LayoutTest::menusHoldTheirEntriesInOrder() {
                                  "mnuSetEncrypt", "mnuSetDecrypt", "mnuAbout"}));
     QVERIFY(Control<QAction>(w, "Hyphen3")->isSeparator());
     QVERIFY(Control<QAction>(w, "Hyphen1")->isSeparator());
-    QVERIFY(c.mnuSetEncrypt->isCheckable());
-    QVERIFY(c.mnuSetDecrypt->isCheckable());
+    // Unchecked, and without an empty check box beside them until the load sets the mode.
+    QVERIFY(!c.mnuSetEncrypt->isCheckable());
+    QVERIFY(!c.mnuSetDecrypt->isCheckable());
 }
 
 void LayoutTest::menuEntriesHaveTheirShortcuts_data() {
@@ -280,6 +287,86 @@ void LayoutTest::focusChainFollowsTheTabIndexes() {
                                    c.cmdClearInput, c.cmdCutOutput, c.cmdCopyOutput,
                                    c.txtOut};
     QCOMPARE(order, expected);
+}
+
+void LayoutTest::captionsFitTheirControlsInTheFontsAsResolved() {
+    SubstituteClassicFonts();  // as the program does at start-up
+    // The faces that the designs name, and those that have their metrics.
+    const QHash<QString, QStringList> sameMetrics{
+        {QStringLiteral("Arial"), {"Arial", "Liberation Sans", "Arimo"}},
+        {QStringLiteral("MS Sans Serif"),
+         {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo"}}};
+    frmMain w;
+    QList<QWidget*> windows{&w};
+#ifdef VELLUMARK_HAVE_ABOUT
+    frmAbout box(&w);
+    windows << &box;
+#endif
+    int measured = 0;
+    for (const QWidget* window : windows) {
+        for (const QWidget* control : window->findChildren<QWidget*>()) {
+            QString text;
+            QRect room;
+            if (const auto* label = qobject_cast<const QLabel*>(control)) {
+                text = label->text();
+                room = label->contentsRect();
+            } else if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
+                text = frame->title().remove(u'&');
+                room = frame->rect().adjusted(8, 0, -8, 0);  // the caption's indent
+            } else if (const auto* button = qobject_cast<const QPushButton*>(control)) {
+                text = button->text();
+                room = button->rect().adjusted(4, 4, -4, -4);
+            }
+            if (text.isEmpty()) {
+                continue;
+            }
+            const QFont font = control->font();
+            const QString resolved = QFontInfo(font).family();
+            const QString what = control->objectName() + QStringLiteral(" in ") + resolved;
+            if (sameMetrics.contains(font.family())) {
+                QVERIFY2(sameMetrics[font.family()].contains(resolved), qPrintable(what));
+            }
+            const QFontMetrics metrics(font);
+            QVERIFY2(metrics.horizontalAdvance(text) <= room.width(), qPrintable(what));
+            QVERIFY2(metrics.height() <= room.height(), qPrintable(what));
+            ++measured;
+        }
+    }
+    QVERIFY(measured >= 6);
+}
+
+void LayoutTest::noControlOverlapsTheBorderOfItsFrame_data() {
+    QTest::addColumn<int>("unused");
+    for (const char* frame : {"Frame1", "Frame2", "Frame3", "fraMode"}) {
+        QTest::newRow(frame) << 0;
+    }
+}
+
+void LayoutTest::noControlOverlapsTheBorderOfItsFrame() {
+    frmMain w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* frame = Control<QGroupBox>(w, QTest::currentDataTag());
+    // The frame as it is drawn without its controls, read down a column right of its caption:
+    // the first pixel that differs from the window's background above it is the border.
+    const QList<QWidget*> controls = frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* control : controls) {
+        control->hide();
+    }
+    const QImage drawn = frame->grab().toImage();
+    const int x = drawn.width() - 6;
+    const QRgb background = drawn.pixel(x, 0);
+    int border = 0;
+    while (border < drawn.height() / 2 && drawn.pixel(x, border) == background) {
+        ++border;
+    }
+    QVERIFY(border < drawn.height() / 2);
+    for (QWidget* control : controls) {
+        QVERIFY2(control->y() > border,
+                 qPrintable(control->objectName() + QStringLiteral(" at ") +
+                            QString::number(control->y()) + QStringLiteral(", border at ") +
+                            QString::number(border)));
+    }
 }
 
 QTEST_MAIN(LayoutTest)

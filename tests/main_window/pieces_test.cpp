@@ -107,6 +107,24 @@ void PiecesTest::viewOfCrypt_data() {
         << QStringLiteral("w76\u4E2DYo!5") << 2 << 408153.0f << true << none << QString();
     QTest::newRow("unmappable, invalid code")
         << QStringLiteral("\u4E2D") << 1 << kInvalidCodeNumber << true << none << QString();
+
+    // Beyond the limits, where the window refuses a text without reading it out.
+    const QString cup = QStringLiteral("\U0001F375");  // two UTF-16 units, one character
+    const QString blanks = QString(70000, u' ') + QString(30000, u'\n');
+    QTest::newRow("too long and unmappable: the length is the notice")
+        << longest + cup << 1 << 408153.0f << false << tooLong << "32,766 characters";
+    QTest::newRow("twice the limit in units, the limit in characters")
+        << cup.repeated(static_cast<qsizetype>(kMaxTextLength)) << 1 << 408153.0f << false
+        << unmappable << "U+1F375";
+    QTest::newRow("huge text, invalid code")
+        << longest.repeated(3) << 1 << kInvalidCodeNumber << true << none << QString();
+    QTest::newRow("huge blank text round a cipher text decrypts")
+        << blanks + "w76Yo!56" + blanks << 2 << 408153.0f << true << none << QString();
+    QTest::newRow("longest cipher text of two-unit characters decrypts")
+        << cup.repeated(static_cast<qsizetype>(kMaxCipherSymbols)) << 2 << 408153.0f << true << none
+        << QString();
+    QTest::newRow("one more symbol after huge blanks is refused")
+        << blanks + longestCipher + u'A' << 2 << 408153.0f << false << tooLong << "43,688 symbols";
 }
 
 void PiecesTest::viewOfCrypt() {
@@ -118,7 +136,13 @@ void PiecesTest::viewOfCrypt() {
     QFETCH(QString, noticeHas);
 
     const auto byteMode = static_cast<std::uint8_t>(mode);
+    // The same from the text and from a box holding it, whichever way the box's reading goes.
+    QTextDocument box;
+    box.setPlainText(input);
+    const CryptView fromBox = ViewOfCrypt(box, byteMode, codeNum);
     const CryptView view = ViewOfCrypt(input, byteMode, codeNum);
+    QCOMPARE(static_cast<int>(fromBox.notice), static_cast<int>(view.notice));
+    QCOMPARE(fromBox.output, view.output);
     QCOMPARE(static_cast<int>(view.notice), notice);
     QCOMPARE(view.noticeText.isEmpty(), notice == static_cast<int>(NoticeKind::kNone));
     if (!noticeHas.isEmpty()) {

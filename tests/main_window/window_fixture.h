@@ -89,7 +89,8 @@ inline QString FromBytes(const std::string& bytes) {
 // What the output box must show for `input`: the cipher's own answer, straight from the
 // engine.
 inline QString Expected(const QString& input, std::uint8_t mode, float codeNum) {
-    return FromBytes(CryptText(Utf16ToWindows1252(Utf16(input)).bytes, mode, codeNum));
+    return FromBytes(
+        CryptText(Utf16ToWindows1252(Utf16(input)).bytes, static_cast<CryptMode>(mode), codeNum));
 }
 
 // `text` as a text box holds it: a carriage return, alone or before a line feed, becomes one
@@ -119,6 +120,17 @@ inline std::unique_ptr<frmMain> OpenWindow() {
     }
     return w;
 }
+
+// On Wayland only the compositor gives a window the keyboard focus (a client cannot activate
+// itself), and a client may own the clipboard only while it has that focus; a headless
+// compositor has no keyboard at all. Checks of the focus or of the clipboard skip there, with
+// this reason.
+inline bool WaylandWithoutKeyboardFocus(const QWidget& w) {
+    return QGuiApplication::platformName() == QLatin1String("wayland") && !w.isActiveWindow();
+}
+inline constexpr char kNoKeyboardFocus[] =
+    "on Wayland the compositor gave the window no keyboard focus, and without it a client can "
+    "neither take the focus nor own the clipboard";
 
 // Types `text` into `box` as the keyboard would, one key at a time, also characters that no
 // key of a US keyboard makes (QTest::keyClicks takes Latin-1 only).

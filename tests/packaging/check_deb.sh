@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Builds the Debian package with CPack and checks its control fields and its file list.
+# packaging_lintian checks the package that this leaves in <work-dir>.
 #   check_deb.sh <build-dir> <work-dir> <app-id> <version>
 set -euo pipefail
 build=$1
@@ -34,10 +35,12 @@ status=0
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = vellumark ] || { echo "FAIL: Package is $(field Package)"; status=1; }
 [ "$(field Version)" = "$version" ] || { echo "FAIL: Version is $(field Version)"; status=1; }
-if ! field Depends | grep -q 'libqt6widgets6'; then
-    echo "FAIL: the package does not depend on Qt 6 Widgets: $(field Depends)"
-    status=1
-fi
+for package in libqt6widgets6 fonts-liberation2; do
+    if ! field Depends | grep -q "$package"; then
+        echo "FAIL: the package does not depend on $package: $(field Depends)"
+        status=1
+    fi
+done
 
 dpkg-deb -c "$deb" | awk '{ print $6 }' | sed 's|^\./|/|' >"$work/files.txt"
 for path in \
@@ -46,7 +49,11 @@ for path in \
     "/usr/share/applications/$app_id.desktop" \
     "/usr/share/metainfo/$app_id.metainfo.xml" \
     "/usr/share/icons/hicolor/16x16/apps/$app_id.png" \
-    "/usr/share/icons/hicolor/32x32/apps/$app_id.png"; do
+    "/usr/share/icons/hicolor/32x32/apps/$app_id.png" \
+    /usr/share/doc/vellumark/copyright \
+    /usr/share/doc/vellumark/changelog.gz \
+    /usr/share/man/man1/vellumark.1.gz \
+    /usr/share/man/man1/vellumark-cli.1.gz; do
     if ! grep -qx "$path" "$work/files.txt"; then
         echo "FAIL: $path is not in the package"
         status=1
@@ -62,4 +69,4 @@ if [ "$status" != 0 ]; then
     cat "$work/files.txt"
     exit 1
 fi
-echo "the package holds the programs and the desktop integration"
+echo "the package holds the programs, the desktop integration and the documents"

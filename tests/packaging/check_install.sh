@@ -2,11 +2,12 @@
 # Installs the build into a folder and checks the desktop integration there: the two
 # programs, the desktop entry, the AppStream metainfo and the theme icons, validated with
 # the desktop's own tools.
-#   check_install.sh <build-dir> <work-dir> <app-id>
+#   check_install.sh <build-dir> <work-dir> <app-id> <version>
 set -euo pipefail
 build=$1
 work=$2
 app_id=$3
+version=$4
 
 for tool in desktop-file-validate appstreamcli; do
     if ! command -v "$tool" >/dev/null; then
@@ -50,7 +51,7 @@ grep -q '^Categories=.*Utility;' "$desktop" || { echo "FAIL: not a utility"; sta
 
 metainfo=$root/share/metainfo/$app_id.metainfo.xml
 appstreamcli validate --no-net "$metainfo" || status=1
-grep -q '<release version="1.00"' "$metainfo" || { echo "FAIL: no release 1.00"; status=1; }
+grep -q "<release version=\"$version\"" "$metainfo" || { echo "FAIL: no release $version"; status=1; }
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
     { echo "FAIL: the metainfo does not launch the desktop entry"; status=1; }
 

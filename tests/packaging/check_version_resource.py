@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-"""Checks a compiled resource file (.res, as windres -O res writes it) for the program's
-version information and its two-image application icon.
+"""Checks a compiled resource file (.res, as windres -O res writes it) or a Windows program
+(.exe) for the program's version information and its two-image application icon.
 
-    check_version_resource.py vellumark.res
+    check_version_resource.py vellumark.res|vellumark-cli.exe <version>
 """
 
 import struct
@@ -16,8 +16,6 @@ EXPECTED_STRINGS = {
     "ProductName": "Vellumark",
     "InternalName": "Vellumark",
     "OriginalFilename": "Vellumark.exe",
-    "FileVersion": "1.00",
-    "ProductVersion": "1.00",
 }
 
 
@@ -50,6 +48,36 @@ def resources(data):
         at = align4(at + header + size)
 
 
+def pe_resources(data):
+    """The resources linked into a Windows program: the tree of type, name and language in
+    its .rsrc section."""
+    (pe,) = struct.unpack_from("<I", data, 0x3C)
+    _, sections, _, _, _, optional_size, _ = struct.unpack_from("<HHIIIHH", data, pe + 4)
+    for i in range(sections):
+        at = pe + 24 + optional_size + 40 * i
+        name, _, address, _, raw = struct.unpack_from("<8sIIII", data, at)
+        if name.rstrip(b"\0") == b".rsrc":
+            break
+    else:
+        return
+
+    def entries(directory):
+        named, numbered = struct.unpack_from("<HH", data, raw + directory + 12)
+        for i in range(named + numbered):
+            key, offset = struct.unpack_from("<II", data, raw + directory + 16 + 8 * i)
+            if key & 0x80000000:
+                (length,) = struct.unpack_from("<H", data, raw + (key & 0x7FFFFFFF))
+                start = raw + (key & 0x7FFFFFFF) + 2
+                key = data[start : start + 2 * length].decode("utf-16-le")
+            yield key, offset & 0x7FFFFFFF
+
+    for kind, names in entries(0):
+        for name, languages in entries(names):
+            for language, leaf in entries(languages):
+                rva, size = struct.unpack_from("<II", data, raw + leaf)
+                yield kind, name, language, data[rva - address + raw : rva - address + raw + size]
+
+
 def version_tree(data, at=0):
     """One node of a VS_VERSIONINFO tree: (key, value, children)."""
     length, value_length, kind = struct.unpack_from("<HHH", data, at)
@@ -78,7 +106,9 @@ def version_tree(data, at=0):
 def main():
     with open(sys.argv[1], "rb") as f:
         data = f.read()
-    found = list(resources(data))
+    version = sys.argv[2]
+    major, minor = (int(part) for part in version.split(".")[:2])
+    found = list(pe_resources(data) if data.startswith(b"MZ") else resources(data))
     problems = []
 
     versions = [r for r in found if r[0] == RT_VERSION]
@@ -91,8 +121,9 @@ def main():
         signature, _, ms, ls, pms, pls = struct.unpack_from("<IIIIII", fixed, 0)
         if signature != 0xFEEF04BD:
             problems.append("no VS_FIXEDFILEINFO")
-        if (ms, ls, pms, pls) != (0x00010000, 0, 0x00010000, 0):
-            problems.append("numeric versions are not 1.0.0.0")
+        numeric = (major << 16 | minor, 0) * 2
+        if (ms, ls, pms, pls) != numeric:
+            problems.append("numeric versions are not %d.%d.0.0" % (major, minor))
         tables = {
             table_key: {k: v for (k, v, _) in strings}
             for (block, _, tables_) in children
@@ -102,7 +133,8 @@ def main():
         if "040904B0" not in tables and "040904b0" not in tables:
             problems.append("no string block 040904B0, only %s" % sorted(tables))
         strings = tables.get("040904B0", tables.get("040904b0", {}))
-        for name, want in EXPECTED_STRINGS.items():
+        expected = dict(EXPECTED_STRINGS, FileVersion=version, ProductVersion=version)
+        for name, want in expected.items():
             if strings.get(name) != want:
                 problems.append("%s is %r, not %r" % (name, strings.get(name), want))
 

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Compiles the Windows resource script with the MinGW resource compiler and checks the
 # version block and the icon in what comes out.
-#   check_windres.sh <resources-dir> <work-dir>
+#   check_windres.sh <resource-script> <resources-dir> <work-dir> <version>
 set -euo pipefail
-resources=$1
-work=$2
+script=$1
+resources=$2
+work=$3
+version=$4
 here=$(cd "$(dirname "$0")" && pwd)
 
 windres=$(command -v i686-w64-mingw32-windres || true)
@@ -21,9 +23,9 @@ fi
 
 rm -rf "$work"
 mkdir -p "$work"
-"$windres" "${preprocessor[@]}" -I "$resources" -i "$resources/vellumark.rc" -O res \
+"$windres" "${preprocessor[@]}" -I "$resources" -i "$script" -O res \
     -o "$work/vellumark.res"
 # The object file is what a Windows build links into the program.
-"$windres" "${preprocessor[@]}" -I "$resources" -i "$resources/vellumark.rc" -O coff \
+"$windres" "${preprocessor[@]}" -I "$resources" -i "$script" -O coff \
     -o "$work/vellumark.o"
-python3 "$here/check_version_resource.py" "$work/vellumark.res"
+python3 "$here/check_version_resource.py" "$work/vellumark.res" "$version"
