@@ -70,12 +70,30 @@ std::u16string NotDecryptableNotice() {
     return u"This cipher text would not decrypt back to exactly the input.";
 }
 
-bool TooLongByLength(std::size_t length, CryptMode mode, float codeNum) {
-    // Every character takes at least one UTF-16 unit, and one that takes two has no
-    // Windows-1252 byte, so a text to encrypt longer than the limit in units is refused
-    // either way. A cipher text's blanks and line breaks do not count, so its length alone
-    // never refuses it.
-    return codeNum != kInvalidCodeNumber && mode != kModeDecrypt && length > kMaxTextLength;
+bool TooLongToEncrypt(std::size_t length, CryptMode mode, float codeNum) {
+    return codeNum != kInvalidCodeNumber && mode != kModeDecrypt && length > 2 * kMaxTextLength;
+}
+
+std::size_t CipherSymbolsIn(std::u16string_view text) {
+    std::size_t symbols = 0;
+    for (const char16_t unit : text) {
+        switch (unit) {
+            case u' ':
+            case u'\t':
+            case u'\n':
+            case u'\v':
+            case u'\f':
+            case u'\r':
+                break;
+            default:
+                // The second half of a surrogate pair belongs to the character before it.
+                if (unit < 0xDC00 || unit > 0xDFFF) {
+                    ++symbols;
+                }
+                break;
+        }
+    }
+    return symbols;
 }
 
 CryptView TooLongView(CryptMode mode) {
@@ -89,6 +107,10 @@ CryptView ViewOfCrypt(std::u16string_view input, CryptMode mode, float codeNum) 
     CryptView view;
     const Windows1252Text text = Utf16ToWindows1252(input);
     const bool encrypting = mode == kModeEncrypt && codeNum != kInvalidCodeNumber;
+    // Over the limit, the length is the notice: no character can be mended to make it fit.
+    if (encrypting && text.bytes.size() > kMaxTextLength) {
+        return TooLongView(mode);
+    }
     // When decrypting, the substitute byte stands for a character outside the alphabet, as
     // any other stray character; only a text to encrypt would lose information.
     if (encrypting && text.unmappable) {

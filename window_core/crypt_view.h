@@ -34,9 +34,14 @@ float CodeNumberOf(std::u16string_view text);
 // and the round trip only for a cipher text that is shown.
 CryptView ViewOfCrypt(std::u16string_view input, CryptMode mode, float codeNum);
 
-// Whether an input of `length` UTF-16 units is refused for its length whatever it holds:
-// decided without reading the input.
-bool TooLongByLength(std::size_t length, CryptMode mode, float codeNum);
+// Whether the cipher would surely refuse, for its length alone, an input of `length` UTF-16
+// units to encrypt (a character takes at most two). Decided without reading the input; a
+// "no" leaves the decision to ViewOfCrypt.
+bool TooLongToEncrypt(std::size_t length, CryptMode mode, float codeNum);
+
+// The symbols of a cipher text that count against the limit: every character but blanks and
+// line breaks, which decryption skips.
+std::size_t CipherSymbolsIn(std::u16string_view text);
 
 // The view of an input refused for its length.
 CryptView TooLongView(CryptMode mode);

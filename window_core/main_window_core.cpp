@@ -1,9 +1,43 @@
 #include "window_core/main_window_core.h"
 
+#include <cstddef>
+#include <string>
+
 #include "engine/code_number.h"
 #include "runtime/generator.h"
 
 namespace vellumark {
+
+namespace {
+
+// Whether the cipher text in `view` surely holds more symbols than decryption takes. Reads
+// ever longer heads of it, so a huge paste is refused after little more than the limit.
+bool TooLongToDecrypt(const MainWindowView& view) {
+    const std::size_t length = view.InputLength();
+    if (length <= kMaxCipherSymbols) {
+        return false;
+    }
+    for (std::size_t units = 2 * kMaxCipherSymbols;; units *= 2) {
+        const std::u16string head = view.InputHead(units);
+        if (CipherSymbolsIn(head) > kMaxCipherSymbols) {
+            return true;
+        }
+        if (head.size() >= length) {
+            return false;
+        }
+    }
+}
+
+}  // namespace
+
+CryptView ViewOfInput(const MainWindowView& view, CryptMode mode, float codeNum) {
+    const bool valid = codeNum != kInvalidCodeNumber;
+    if (TooLongToEncrypt(view.InputLength(), mode, codeNum) ||
+        (valid && mode == kModeDecrypt && TooLongToDecrypt(view))) {
+        return TooLongView(mode);
+    }
+    return ViewOfCrypt(view.InputText(), mode, codeNum);
+}
 
 ModeLook MainWindowCore::LookOf(CryptMode mode) {
     ModeLook look;
@@ -39,11 +73,7 @@ void MainWindowCore::ModeSet(CryptMode bytWhat) {
 }
 
 void MainWindowCore::DoCrypt() {
-    if (TooLongByLength(view_.InputLength(), bytMode, sngCodeNum)) {
-        Show(TooLongView(bytMode));
-    } else {
-        Show(ViewOfCrypt(view_.InputText(), bytMode, sngCodeNum));
-    }
+    Show(ViewOfInput(view_, bytMode, sngCodeNum));
     view_.Recomputed();
 }
 

@@ -23,6 +23,11 @@ enum class FocusReason : std::uint8_t {
 
 enum class MouseButton : std::uint8_t { kLeft, kRight, kMiddle, kOther };
 
+// What the window shows for the input that `view` holds. An input that the cipher must refuse
+// for its length is refused from its length, or from as much of it as shows that, without
+// reading it all, so a key typed into a huge paste costs little more than the box's own work.
+CryptView ViewOfInput(const MainWindowView& view, CryptMode mode, float codeNum);
+
 class MainWindowCore {
 public:
     explicit MainWindowCore(MainWindowView& view) : view_(view) {}

@@ -46,6 +46,8 @@ public:
 
     [[nodiscard]] virtual std::u16string CodeNumberText() const = 0;
     [[nodiscard]] virtual std::u16string InputText() const = 0;
+    // The first `units` UTF-16 units of the input, or all of it where it is shorter.
+    [[nodiscard]] virtual std::u16string InputHead(std::size_t units) const = 0;
     // The input's length in UTF-16 units, without reading it: a huge input is refused by its
     // length alone, however many keys are typed into it.
     [[nodiscard]] virtual std::size_t InputLength() const = 0;

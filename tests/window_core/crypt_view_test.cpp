@@ -7,6 +7,7 @@
 
 #include "engine/code_number.h"
 #include "runtime/windows1252.h"
+#include "tests/window_core/recording_view.h"
 #include "tests/window_core/row_name.h"
 #include "window_core/crypt_view.h"
 
@@ -32,6 +33,12 @@ class ViewOfCryptTest : public ::testing::TestWithParam<ViewRow> {};
 TEST_P(ViewOfCryptTest, ShowsTheCiphersAnswerOrSaysWhyNot) {
     const ViewRow& row = GetParam();
     const CryptView view = ViewOfCrypt(row.input, row.mode, row.codeNum);
+    // The same from a box holding the text, whichever way the box's reading goes.
+    RecordingView box;
+    box.input = row.input;
+    const CryptView fromBox = ViewOfInput(box, row.mode, row.codeNum);
+    EXPECT_EQ(fromBox.notice, view.notice);
+    EXPECT_EQ(fromBox.output, view.output);
     EXPECT_EQ(view.notice, row.notice);
     EXPECT_EQ(view.noticeText.empty(), row.notice == NoticeKind::kNone);
     EXPECT_NE(view.noticeText.find(row.noticeHas), std::u16string::npos);
@@ -41,8 +48,18 @@ TEST_P(ViewOfCryptTest, ShowsTheCiphersAnswerOrSaysWhyNot) {
     }
 }
 
+std::u16string Repeated(std::u16string_view text, std::size_t times) {
+    std::u16string repeated;
+    for (std::size_t i = 0; i < times; ++i) {
+        repeated += text;
+    }
+    return repeated;
+}
+
 const std::u16string kLongest(kMaxTextLength, u'a');
 const std::u16string kLongestCipher(kMaxCipherSymbols, u'A');
+const std::u16string kCup = u"\U0001F375";  // two UTF-16 units, one character
+const std::u16string kBlanks = std::u16string(70000, u' ') + std::u16string(30000, u'\n');
 constexpr float kCode = 408153.0f;
 constexpr auto kNone = NoticeKind::kNone;
 constexpr auto kTooLong = NoticeKind::kTooLong;
@@ -70,7 +87,20 @@ INSTANTIATE_TEST_SUITE_P(
         ViewRow{"UnmappableIsAStrayCharacterToDecrypt", u"w76\u4E2DYo!5", kModeDecrypt, kCode, true,
                 kNone, u""},
         ViewRow{"UnmappableUnderAnInvalidCode", u"\u4E2D", kModeEncrypt, kInvalidCodeNumber, true,
-                kNone, u""}),
+                kNone, u""},
+        // Beyond the limits, where the window refuses a text without reading it all.
+        ViewRow{"TooLongAndUnmappableTheLengthIsTheNotice", kLongest + kCup, kModeEncrypt, kCode,
+                false, kTooLong, u"32,766 characters"},
+        ViewRow{"TwiceTheLimitInUnitsTheLimitInCharacters", Repeated(kCup, kMaxTextLength),
+                kModeEncrypt, kCode, false, kUnmappable, u"U+1F375"},
+        ViewRow{"HugeTextUnderAnInvalidCode", Repeated(kLongest, 3), kModeEncrypt,
+                kInvalidCodeNumber, true, kNone, u""},
+        ViewRow{"HugeBlanksRoundACipherTextDecrypt", kBlanks + u"w76Yo!56" + kBlanks, kModeDecrypt,
+                kCode, true, kNone, u""},
+        ViewRow{"LongestCipherTextOfTwoUnitCharactersDecrypts", Repeated(kCup, kMaxCipherSymbols),
+                kModeDecrypt, kCode, true, kNone, u""},
+        ViewRow{"OneMoreSymbolAfterHugeBlanksIsRefused", kBlanks + kLongestCipher + u'A',
+                kModeDecrypt, kCode, false, kTooLong, u"43,688 symbols"}),
     RowName<ViewRow>);
 
 struct UnmappableRow {
@@ -118,15 +148,6 @@ TEST(ViewOfCryptTest, WarnsWhenTheCipherTextWouldNotDecryptBack) {
     EXPECT_NE(Expected(*view.output, kModeDecrypt, kCode), lost);
     // The same text as a cipher text to decrypt is no reason for the warning.
     EXPECT_EQ(ViewOfCrypt(lost, kModeDecrypt, kCode).notice, kNone);
-}
-
-TEST(ViewOfCryptTest, RefusesByLengthOnlyWhatTheCipherWouldRefuse) {
-    EXPECT_FALSE(TooLongByLength(kMaxTextLength, kModeEncrypt, kCode));
-    EXPECT_TRUE(TooLongByLength(kMaxTextLength + 1, kModeEncrypt, kCode));
-    // Blanks and line breaks of a cipher text do not count, so its length decides nothing.
-    EXPECT_FALSE(TooLongByLength(10'000'000, kModeDecrypt, kCode));
-    // An invalid code number shows its message whatever the input.
-    EXPECT_FALSE(TooLongByLength(10'000'000, kModeEncrypt, kInvalidCodeNumber));
 }
 
 struct RandomCodeRow {

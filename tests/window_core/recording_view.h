@@ -1,0 +1,49 @@
+#pragma once
+// A main window view with plain strings for boxes, for the core's tests. Setting a box's text
+// reports the change to the core, as a toolkit's control does.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "window_core/main_window_core.h"
+
+namespace vellumark {
+
+class RecordingView : public MainWindowView {
+public:
+    MainWindowCore core{*this};
+    std::u16string codeNumber, input, output;
+    mutable std::size_t inputReads = 0;
+    int selections = 0;
+
+    std::u16string CodeNumberText() const override { return codeNumber; }
+    std::u16string InputText() const override {
+        ++inputReads;
+        return input;
+    }
+    std::u16string InputHead(std::size_t units) const override { return input.substr(0, units); }
+    std::size_t InputLength() const override { return input.size(); }
+    bool OutputEmpty() const override { return output.empty(); }
+    std::u16string OutputText() const override { return output; }
+    void SetCodeNumberText(std::u16string_view text) override {
+        codeNumber = text;
+        core.OnCodeNumberChange();
+    }
+    void SetInputText(std::u16string_view text) override {
+        input = text;
+        core.OnInputChange();
+    }
+    void SetOutputText(std::u16string_view text) override {
+        output = text;
+        core.OnOutputChange();
+    }
+    void ShowMode(const ModeLook& /*look*/) override {}
+    void EnableButton(Button /*button*/, bool /*enabled*/) override {}
+    void ShowNotice(NoticeKind /*kind*/, std::u16string_view /*text*/) override {}
+    void SelectWholeCodeNumber() override { ++selections; }
+    std::u16string ClipboardText() const override { return {}; }
+    void PutOnClipboard(std::u16string_view /*text*/, bool /*secret*/) override {}
+};
+
+}  // namespace vellumark
