@@ -41,7 +41,9 @@ start_xvfb() {
         exit 77
     fi
     # Xvfb writes the number of the display it chose once it accepts connections.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work_dir/display" \
+    # -noreset: the server would otherwise reset when its last client (the probe below) leaves,
+    # and a client connecting meanwhile, the window manager, would find no display.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work_dir/display" \
         2>"$work_dir/xvfb.log" &
     track_pid $!
     if ! wait_until 20 test -s "$work_dir/display"; then
