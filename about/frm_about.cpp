@@ -7,11 +7,11 @@
 #include <QPainter>
 #include <QPointer>
 #include <QUrl>
-#include <cmath>
 
 #include "about/cursor_file.h"
 #include "ui_frmAbout.h"
 #include "vellumark/version.h"
+#include "window_core/about_placement.h"
 
 #ifndef VELLUMARK_HOMEPAGE
 #error "VELLUMARK_HOMEPAGE comes from the build configuration"
@@ -40,16 +40,6 @@ LinkOpener& CurrentOpener() {
 }
 
 }  // namespace
-
-float CentredEdge(float own, float mainEdge, float mainSize) {
-    const float difference = mainSize - own;
-    const float half = difference / 2.0f;
-    return half + mainEdge;
-}
-
-int TwipsToPixels(float twips) {
-    return static_cast<int>(std::floor(twips / kTwipsPerPixel + 0.5f));
-}
 
 void SetLinkOpener(LinkOpener opener) {
     CurrentOpener() = opener ? std::move(opener) : LinkOpener(OpenWithDesktop);
@@ -104,18 +94,9 @@ frmAbout::~frmAbout() = default;
 
 void frmAbout::Centre(const QWidget& mainWindow) {
     const QRect main = mainWindow.frameGeometry();
-
-    const float w = static_cast<float>(frameGeometry().width()) * kTwipsPerPixel;
-    const float mainLeft = static_cast<float>(main.x()) * kTwipsPerPixel;
-    const float mainWidth = static_cast<float>(main.width()) * kTwipsPerPixel;
-    const float left = CentredEdge(w, mainLeft, mainWidth);
-
-    const float h = static_cast<float>(frameGeometry().height()) * kTwipsPerPixel;
-    const float mainTop = static_cast<float>(main.y()) * kTwipsPerPixel;
-    const float mainHeight = static_cast<float>(main.height()) * kTwipsPerPixel;
-    const float top = CentredEdge(h, mainTop, mainHeight);
-
-    move(TwipsToPixels(left), TwipsToPixels(top));
+    const PixelPoint place = CentredPlace({main.x(), main.y(), main.width(), main.height()},
+                                          frameGeometry().width(), frameGeometry().height());
+    move(place.x, place.y);
 }
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event) {

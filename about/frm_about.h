@@ -19,19 +19,6 @@ class frmAbout;
 
 namespace vellumark {
 
-// Windows kept their places and sizes in twips; the box's centring works in them, in
-// single precision, so that its rounding is that of the measures it reads.
-inline constexpr float kTwipsPerPixel = 15.0f;
-
-// Where a window of size `own` starts so that it is centred on a window that starts at
-// `mainEdge` with size `mainSize`, all in twips: first the difference, then the halving,
-// then the sum. Nothing keeps the result on the screen.
-float CentredEdge(float own, float mainEdge, float mainSize);
-
-// The pixel that a place in twips falls on; a place half way between two pixels goes to
-// the higher one.
-int TwipsToPixels(float twips);
-
 // Opens the address that it is given with the desktop's default program. The result is
 // never looked at: a desktop that cannot open it simply does nothing.
 using LinkOpener = std::function<void(const QString& address)>;

@@ -9,9 +9,8 @@ CodeNumberEdit::CodeNumberEdit(QWidget* parent) : QLineEdit(parent) {}
 
 void CodeNumberEdit::mousePressEvent(QMouseEvent* event) {
     QLineEdit::mousePressEvent(event);
-    // Only the left button clicks; the right one opens the box's menu, the middle one pastes.
+    emit pressed(event->button());
     if (event->button() == Qt::LeftButton) {
-        emit pressed();
         pressSelectionStart_ = selectionStart();
         pressSelectionLength_ = selectionLength();
     }
@@ -20,6 +19,7 @@ void CodeNumberEdit::mousePressEvent(QMouseEvent* event) {
 void CodeNumberEdit::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         QLineEdit::mouseReleaseEvent(event);
+        emit clicked(event->button());
         return;
     }
     // On X11 the release offers the selection as the primary selection. One that the user
@@ -36,20 +36,12 @@ void CodeNumberEdit::mouseReleaseEvent(QMouseEvent* event) {
     if (programs) {
         setSelection(start, length);
     }
-    emit clicked();
+    emit clicked(event->button());
 }
 
 void CodeNumberEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    switch (event->reason()) {
-        case Qt::TabFocusReason:
-        case Qt::BacktabFocusReason:
-        case Qt::ShortcutFocusReason:
-            emit gotFocus();
-            break;
-        default:
-            break;
-    }
+    emit focusEntered(event->reason());
 }
 
 }  // namespace vellumark

@@ -2,8 +2,6 @@
 // The code-number box. A plain line edit forgets a selection on the mouse press that follows
 // focusing it, and has no notion of a click; these signals let the window select the whole
 // code number after Qt has finished its own handling of the press, the release and the focus.
-// Only the user's own ways into the box count: the focus that comes back after a menu, a
-// dialog or another window leaves the text and the caret as they were.
 
 #include <QLineEdit>
 
@@ -16,12 +14,12 @@ public:
     explicit CodeNumberEdit(QWidget* parent = nullptr);
 
 signals:
-    // After the box has placed its caret for a press of the left button.
-    void pressed();
-    // After the left button that pressed into the box has gone up again.
-    void clicked();
-    // After the user has moved the focus into the box with Tab, Shift+Tab or its access key.
-    void gotFocus();
+    // After the box has placed its caret for a press of `button`.
+    void pressed(Qt::MouseButton button);
+    // After `button`, which pressed into the box, has gone up again.
+    void clicked(Qt::MouseButton button);
+    // After the box has taken the focus, for `reason`.
+    void focusEntered(Qt::FocusReason reason);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

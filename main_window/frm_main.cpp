@@ -7,16 +7,17 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QMenuBar>
 #include <QStatusBar>
+#include <QTextCursor>
+#include <QTimer>
 #include <QToolButton>
 
-#include "engine/code_number.h"
-#include "engine/crypt_text.h"
 #include "main_window/classic_look.h"
 #include "main_window/clipboard.h"
+#include "main_window/mode_label.h"
 #include "main_window/pictures.h"
-#include "main_window/select_all.h"
-#include "runtime/generator.h"
+#include "main_window/qt_text.h"
 #include "ui_frmMain.h"
 
 namespace vellumark {
@@ -49,8 +50,8 @@ void ShowCheck(QAction& entry, bool checked) {
 
 }  // namespace
 
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>()) {
-    ui->setupUi(this);
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::frmMain>()) {
+    ui_->setupUi(this);
     // A fixed border with no maximize button; the close button stays and ends the program.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -60,174 +61,231 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui:
     // Sans Serif" or a face of its metrics (SubstituteClassicFonts): a desktop's larger
     // default would not fit "Encrypt" into its label or six digits into the code-number box.
     // The menu bar and the status bar keep the desktop's font.
-    QFont dialogFont = ui->centralwidget->font();
+    QFont dialogFont = ui_->centralwidget->font();
     dialogFont.setFamily(QStringLiteral("MS Sans Serif"));
     dialogFont.setPixelSize(kDialogFontPixels);
-    ui->centralwidget->setFont(dialogFont);
+    ui_->centralwidget->setFont(dialogFont);
     // Frames with their caption on the top border line, which the controls sit just below.
     auto* frameStyle = new ClassicFrameStyle;
     frameStyle->setParent(this);
-    for (QWidget* frame : {ui->Frame1, ui->Frame2, ui->Frame3, ui->fraMode}) {
+    for (QWidget* frame : {ui_->Frame1, ui_->Frame2, ui_->Frame3, ui_->fraMode}) {
         frame->setStyle(frameStyle);
     }
-    ui->cmdPasteInput->setIcon(PictureIcon(kPastePicture));
-    ui->cmdClearInput->setIcon(PictureIcon(kClearPicture));
-    ui->cmdCutOutput->setIcon(PictureIcon(kCutPicture));
-    ui->cmdCopyOutput->setIcon(PictureIcon(kCopyPicture));
+    ui_->cmdPasteInput->setIcon(PictureIcon(kPastePicture));
+    ui_->cmdClearInput->setIcon(PictureIcon(kClearPicture));
+    ui_->cmdCutOutput->setIcon(PictureIcon(kCutPicture));
+    ui_->cmdCopyOutput->setIcon(PictureIcon(kCopyPicture));
 
     // The notice must never widen the window, however long it is: its full text is also
     // its tool tip.
-    lblNotice = new QLabel(ui->statusbar);
-    lblNotice->setObjectName(QStringLiteral("lblNotice"));
-    lblNotice->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    lblNotice->setAccessibleName(QStringLiteral("Notice"));
-    ui->statusbar->addWidget(lblNotice, 1);
+    lblNotice_ = new QLabel(ui_->statusbar);
+    lblNotice_->setObjectName(QStringLiteral("lblNotice"));
+    lblNotice_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lblNotice_->setAccessibleName(QStringLiteral("Notice"));
+    ui_->statusbar->addWidget(lblNotice_, 1);
     // The client area keeps its size; the status bar adds its height below it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(ui->txtCodeNum, &QLineEdit::textChanged, this, &frmMain::txtCodeNum_Change);
-    connect(ui->txtIn, &QPlainTextEdit::textChanged, this, &frmMain::txtIn_Change);
-    connect(ui->txtOut, &QPlainTextEdit::textChanged, this, &frmMain::txtOut_Change);
-    connect(ui->cmdPasteInput, &QToolButton::clicked, this, &frmMain::cmdPasteInput_Click);
-    connect(ui->cmdClearInput, &QToolButton::clicked, this, &frmMain::cmdClearInput_Click);
-    connect(ui->cmdCopyOutput, &QToolButton::clicked, this, &frmMain::cmdCopyOutput_Click);
-    connect(ui->cmdCutOutput, &QToolButton::clicked, this, &frmMain::cmdCutOutput_Click);
-
-    const auto selectCodeNumber = [this] { SelectAll(*ui->txtCodeNum); };
-    connect(ui->txtCodeNum, &CodeNumberEdit::pressed, this, selectCodeNumber);
-    connect(ui->txtCodeNum, &CodeNumberEdit::clicked, this, selectCodeNumber);
-    connect(ui->txtCodeNum, &CodeNumberEdit::gotFocus, this, selectCodeNumber);
-
-    connect(ui->mnuExit, &QAction::triggered, this, &frmMain::exitRequested);
-    connect(ui->mnuRandomCode, &QAction::triggered, this, &frmMain::mnuRandomCode_Click);
-    connect(ui->mnuChangeMode, &QAction::triggered, this, [this] { ModeSet(kModeToggle); });
-    connect(ui->mnuSetEncrypt, &QAction::triggered, this, [this] { ModeSet(kModeEncrypt); });
-    connect(ui->mnuSetDecrypt, &QAction::triggered, this, [this] { ModeSet(kModeDecrypt); });
-    connect(ui->mnuAbout, &QAction::triggered, this, &frmMain::aboutRequested);
+    ConnectControls();
 
     // Text boxes claim some Ctrl keys for editing (Ctrl+D deletes, Ctrl+E goes to the end of
     // the line); the menu's shortcuts must win from wherever the focus is.
-    for (QWidget* box : {static_cast<QWidget*>(ui->txtCodeNum), static_cast<QWidget*>(ui->txtIn),
-                         static_cast<QWidget*>(ui->txtOut)}) {
+    for (QWidget* box : {static_cast<QWidget*>(ui_->txtCodeNum), static_cast<QWidget*>(ui_->txtIn),
+                         static_cast<QWidget*>(ui_->txtOut)}) {
         box->installEventFilter(this);
     }
-    ui->lblEncrypt->installEventFilter(this);
-    ui->lblDecrypt->installEventFilter(this);
-    ui->Frame1->installEventFilter(this);
-    ui->Frame2->installEventFilter(this);
+    ui_->Frame1->installEventFilter(this);
+    ui_->Frame2->installEventFilter(this);
     for (QToolButton* button :
-         {ui->cmdPasteInput, ui->cmdClearInput, ui->cmdCutOutput, ui->cmdCopyOutput}) {
+         {ui_->cmdPasteInput, ui_->cmdClearInput, ui_->cmdCutOutput, ui_->cmdCopyOutput}) {
         button->installEventFilter(this);
     }
 
     // The first in the tab order: it takes the focus when the window opens.
-    ui->txtCodeNum->setFocus(Qt::OtherFocusReason);
+    ui_->txtCodeNum->setFocus(Qt::OtherFocusReason);
 }
 
 frmMain::~frmMain() = default;
 
+namespace {
+
+MouseButton ButtonOf(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return MouseButton::kLeft;
+        case Qt::RightButton:
+            return MouseButton::kRight;
+        case Qt::MiddleButton:
+            return MouseButton::kMiddle;
+        default:
+            return MouseButton::kOther;
+    }
+}
+
+FocusReason ReasonOf(Qt::FocusReason reason) {
+    switch (reason) {
+        case Qt::TabFocusReason:
+        case Qt::BacktabFocusReason:
+            return FocusReason::kTab;
+        case Qt::ShortcutFocusReason:
+            return FocusReason::kAccessKey;
+        case Qt::MouseFocusReason:
+            return FocusReason::kMouse;
+        default:
+            return FocusReason::kReturned;
+    }
+}
+
+}  // namespace
+
+void frmMain::ConnectControls() {
+    connect(ui_->txtCodeNum, &QLineEdit::textChanged, this, [this] { core_.OnCodeNumberChange(); });
+    connect(ui_->txtIn, &QPlainTextEdit::textChanged, this, [this] { core_.OnInputChange(); });
+    connect(ui_->txtOut, &QPlainTextEdit::textChanged, this, [this] { core_.OnOutputChange(); });
+    connect(ui_->cmdPasteInput, &QToolButton::clicked, this, [this] { core_.PasteInput(); });
+    connect(ui_->cmdClearInput, &QToolButton::clicked, this, [this] { core_.ClearInput(); });
+    connect(ui_->cmdCopyOutput, &QToolButton::clicked, this, [this] { core_.CopyOutput(); });
+    connect(ui_->cmdCutOutput, &QToolButton::clicked, this, [this] { core_.CutOutput(); });
+
+    // A line edit places its caret on the press and again on the release, so a click is told
+    // to the core at both, each time after Qt's own handling.
+    const auto click = [this](Qt::MouseButton button) {
+        core_.OnCodeNumberClick(ButtonOf(button));
+    };
+    connect(ui_->txtCodeNum, &CodeNumberEdit::pressed, this, click);
+    connect(ui_->txtCodeNum, &CodeNumberEdit::clicked, this, click);
+    connect(ui_->txtCodeNum, &CodeNumberEdit::focusEntered, this,
+            [this](Qt::FocusReason reason) { core_.OnCodeNumberFocus(ReasonOf(reason)); });
+    connect(ui_->lblEncrypt, &ModeLabel::pressed, this, [this] { core_.ModeSet(kModeEncrypt); });
+    connect(ui_->lblDecrypt, &ModeLabel::pressed, this, [this] { core_.ModeSet(kModeDecrypt); });
+
+    connect(ui_->mnuExit, &QAction::triggered, this, &frmMain::exitRequested);
+    connect(ui_->mnuRandomCode, &QAction::triggered, this, [this] { core_.PickRandomCode(); });
+    connect(ui_->mnuChangeMode, &QAction::triggered, this, [this] { core_.ModeSet(kModeToggle); });
+    connect(ui_->mnuSetEncrypt, &QAction::triggered, this, [this] { core_.ModeSet(kModeEncrypt); });
+    connect(ui_->mnuSetDecrypt, &QAction::triggered, this, [this] { core_.ModeSet(kModeDecrypt); });
+    connect(ui_->mnuAbout, &QAction::triggered, this, &frmMain::aboutRequested);
+    for (QMenu* menu : {ui_->mnuFile, ui_->mnuMode, ui_->mnuHelp}) {
+        connect(menu, &QMenu::aboutToHide, this, &frmMain::LeaveMenuBarAfterMenu);
+    }
+}
+
+void frmMain::LeaveMenuBarAfterMenu() {
+    // Esc closes a menu opened from the keyboard but leaves the menu bar holding the keys,
+    // which would swallow the next one typed. Once no menu is open any more, the bar lets go,
+    // and the focus goes back where it was, text and caret untouched.
+    QTimer::singleShot(0, this, [this] {
+        if (QApplication::activePopupWidget() == nullptr && menuBar()->hasFocus()) {
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(menuBar(), &escape);
+        }
+    });
+}
+
 void frmMain::showEvent(QShowEvent* event) {
     // A window loads on its first show, and becomes visible once the load has returned.
-    if (!loaded) {
-        loaded = true;
-        Form_Load();
-        // The first control in the tab order starts with its whole text selected.
-        SelectAll(*ui->txtCodeNum);
+    if (!loaded_) {
+        loaded_ = true;
+        core_.Load();
+        core_.OnCodeNumberFocus(FocusReason::kFirstShow);
     }
     QMainWindow::showEvent(event);
 }
 
-void frmMain::Form_Load() {
-    // Validates and recomputes while the mode is still unset; ModeSet recomputes again.
-    ui->txtCodeNum->setText(QString::fromLatin1(kDefaultCodeNumber.data(),
-                                                static_cast<qsizetype>(kDefaultCodeNumber.size())));
-    ModeSet(kModeEncrypt);
+std::u16string frmMain::CodeNumberText() const {
+    return std::u16string(Utf16Of(ui_->txtCodeNum->text()));
 }
 
-void frmMain::ModeSet(std::uint8_t bytWhat) {
-    switch (bytWhat) {
-        case kModeEncrypt:
-            PaintModeLabel(*ui->lblEncrypt, kActiveModeColour, true);
-            PaintModeLabel(*ui->lblDecrypt, kInactiveModeColour, false);
-            ShowCheck(*ui->mnuSetEncrypt, true);
-            ShowCheck(*ui->mnuSetDecrypt, false);
-            bytMode = kModeEncrypt;
-            // A cipher text has no words: fill every line to the edge rather than breaking
-            // after each "!" and "?".
-            ui->txtIn->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-            ui->txtOut->setWordWrapMode(QTextOption::WrapAnywhere);
+std::u16string frmMain::InputText() const {
+    return std::u16string(Utf16Of(TextOf(*ui_->txtIn)));
+}
+
+std::u16string frmMain::InputHead(std::size_t units) const {
+    QTextCursor cursor(ui_->txtIn->document());
+    const int end = ui_->txtIn->document()->characterCount() - 1;
+    cursor.setPosition(
+        static_cast<int>(std::min<std::size_t>(units, static_cast<std::size_t>(end))),
+        QTextCursor::KeepAnchor);
+    QString head = cursor.selectedText();
+    for (QChar& character : head) {
+        if (character == QChar::ParagraphSeparator || character == QChar::LineSeparator) {
+            character = u'\n';
+        }
+    }
+    return std::u16string(Utf16Of(head));
+}
+
+std::size_t frmMain::InputLength() const {
+    // The document's count holds the end of its last paragraph too.
+    return static_cast<std::size_t>(ui_->txtIn->document()->characterCount() - 1);
+}
+
+bool frmMain::OutputEmpty() const {
+    return ui_->txtOut->document()->isEmpty();
+}
+
+std::u16string frmMain::OutputText() const {
+    return std::u16string(Utf16Of(TextOf(*ui_->txtOut)));
+}
+
+void frmMain::SetCodeNumberText(std::u16string_view text) {
+    ui_->txtCodeNum->setText(QStringOf(text));
+}
+
+void frmMain::SetInputText(std::u16string_view text) {
+    ui_->txtIn->setPlainText(QStringOf(text));
+}
+
+void frmMain::SetOutputText(std::u16string_view text) {
+    ui_->txtOut->setPlainText(QStringOf(text));
+}
+
+void frmMain::ShowMode(const ModeLook& look) {
+    PaintModeLabel(*ui_->lblEncrypt, look.encryptColour, look.encryptChecked);
+    PaintModeLabel(*ui_->lblDecrypt, look.decryptColour, look.decryptChecked);
+    ShowCheck(*ui_->mnuSetEncrypt, look.encryptChecked);
+    ShowCheck(*ui_->mnuSetDecrypt, look.decryptChecked);
+    // A cipher text has no words: fill every line to the edge rather than breaking after
+    // each "!" and "?".
+    const bool cipherIn = look.cipherBox == TextBox::kInput;
+    ui_->txtIn->setWordWrapMode(cipherIn ? QTextOption::WrapAnywhere
+                                         : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    ui_->txtOut->setWordWrapMode(cipherIn ? QTextOption::WrapAtWordBoundaryOrAnywhere
+                                          : QTextOption::WrapAnywhere);
+}
+
+void frmMain::EnableButton(Button button, bool enabled) {
+    switch (button) {
+        case Button::kPasteInput:
+            ui_->cmdPasteInput->setEnabled(enabled);
             break;
-        case kModeDecrypt:
-            PaintModeLabel(*ui->lblEncrypt, kInactiveModeColour, false);
-            PaintModeLabel(*ui->lblDecrypt, kActiveModeColour, true);
-            ShowCheck(*ui->mnuSetEncrypt, false);
-            ShowCheck(*ui->mnuSetDecrypt, true);
-            bytMode = kModeDecrypt;
-            ui->txtIn->setWordWrapMode(QTextOption::WrapAnywhere);
-            ui->txtOut->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        case Button::kClearInput:
+            ui_->cmdClearInput->setEnabled(enabled);
             break;
-        case kModeToggle:
-            // The nested call recomputes too, so a toggle recomputes twice.
-            ModeSet(bytMode == kModeEncrypt ? kModeDecrypt : kModeEncrypt);
+        case Button::kCutOutput:
+            ui_->cmdCutOutput->setEnabled(enabled);
             break;
-        default:
+        case Button::kCopyOutput:
+            ui_->cmdCopyOutput->setEnabled(enabled);
             break;
     }
-    DoCrypt();
 }
 
-void frmMain::DoCrypt() {
-    const CryptView view = ViewOfCrypt(*ui->txtIn->document(), bytMode, sngCodeNum);
-    // A refused input leaves the output as it was; the notice says that it is stale.
-    if (view.output) {
-        ui->txtOut->setPlainText(*view.output);
-    }
-    ShowNotice(view);
-    emit outputRecomputed();
+void frmMain::ShowNotice(NoticeKind /*kind*/, std::u16string_view text) {
+    lblNotice_->setText(QStringOf(text));
+    lblNotice_->setToolTip(QStringOf(text));
 }
 
-void frmMain::ShowNotice(const CryptView& view) {
-    notice = view.notice;
-    lblNotice->setText(view.noticeText);
-    lblNotice->setToolTip(view.noticeText);
+void frmMain::SelectWholeCodeNumber() {
+    ui_->txtCodeNum->selectAll();
 }
 
-void frmMain::txtCodeNum_Change() {
-    sngCodeNum = CodeNumberOf(ui->txtCodeNum->text());
-    DoCrypt();
+std::u16string frmMain::ClipboardText() const {
+    return std::u16string(Utf16Of(QGuiApplication::clipboard()->text()));
 }
 
-void frmMain::txtIn_Change() {
-    ui->cmdClearInput->setEnabled(!ui->txtIn->document()->isEmpty());
-    DoCrypt();
-}
-
-void frmMain::txtOut_Change() {
-    const bool hasOutput = !ui->txtOut->document()->isEmpty();
-    ui->cmdCopyOutput->setEnabled(hasOutput);
-    ui->cmdCutOutput->setEnabled(hasOutput);
-}
-
-void frmMain::cmdPasteInput_Click() {
-    ui->txtIn->setPlainText(QGuiApplication::clipboard()->text());
-}
-
-void frmMain::cmdClearInput_Click() {
-    ui->txtIn->setPlainText(QString());
-}
-
-void frmMain::cmdCopyOutput_Click() {
-    // Decrypted text is somebody's secret: keep it out of clipboard histories.
-    PutOnClipboard(*QGuiApplication::clipboard(), TextOf(*ui->txtOut), bytMode == kModeDecrypt);
-}
-
-void frmMain::cmdCutOutput_Click() {
-    cmdCopyOutput_Click();
-    cmdClearInput_Click();
-}
-
-void frmMain::mnuRandomCode_Click() {
-    ui->txtCodeNum->setText(RandomCode(ProcessGenerator().NextValue()));
+void frmMain::PutOnClipboard(std::u16string_view text, bool secret) {
+    vellumark::PutOnClipboard(*QGuiApplication::clipboard(), QStringOf(text), secret);
 }
 
 bool frmMain::IsMenuShortcut(const QEvent& event) const {
@@ -235,7 +293,7 @@ bool frmMain::IsMenuShortcut(const QEvent& event) const {
     const QKeySequence pressed(
         QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, Qt::Key(key.key())));
     for (const QAction* action :
-         {ui->mnuRandomCode, ui->mnuChangeMode, ui->mnuSetEncrypt, ui->mnuSetDecrypt}) {
+         {ui_->mnuRandomCode, ui_->mnuChangeMode, ui_->mnuSetEncrypt, ui_->mnuSetDecrypt}) {
         if (action->isEnabled() && action->shortcut() == pressed) {
             return true;
         }
@@ -264,26 +322,15 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
                 }
             }
             break;
-        case QEvent::MouseButtonPress:
-            // Any mouse button, on the press rather than the release.
-            if (watched == ui->lblEncrypt) {
-                ModeSet(kModeEncrypt);
-                return true;
-            }
-            if (watched == ui->lblDecrypt) {
-                ModeSet(kModeDecrypt);
-                return true;
-            }
-            break;
         case QEvent::Shortcut:
             // A frame's access key leads to the control after it in the tab order, not to
             // whichever of its controls last had the focus.
-            if (watched == ui->Frame1) {
-                ui->txtCodeNum->setFocus(Qt::ShortcutFocusReason);
+            if (watched == ui_->Frame1) {
+                ui_->txtCodeNum->setFocus(Qt::ShortcutFocusReason);
                 return true;
             }
-            if (watched == ui->Frame2) {
-                ui->txtIn->setFocus(Qt::ShortcutFocusReason);
+            if (watched == ui_->Frame2) {
+                ui_->txtIn->setFocus(Qt::ShortcutFocusReason);
                 return true;
             }
             break;

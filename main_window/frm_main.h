@@ -1,13 +1,13 @@
 #pragma once
 // The main window: the code number, the mode, the input and the output, and the commands
-// around them. The output always shows what the cipher makes of the input under the current
-// mode and code number; every change ends in DoCrypt.
+// around them. Its core decides everything; this class builds the stored design, forwards
+// the controls' events to the core and draws what the core says.
 
 #include <QMainWindow>
-#include <cstdint>
 #include <memory>
 
-#include "main_window/crypt_view.h"
+#include "engine/crypt_text.h"
+#include "window_core/main_window_core.h"
 
 class QLabel;
 
@@ -17,11 +17,7 @@ class frmMain;
 
 namespace vellumark {
 
-// Mode label backgrounds, in the 0x00BBGGRR layout of the window's design.
-inline constexpr std::uint32_t kActiveModeColour = 65280;    // pure green
-inline constexpr std::uint32_t kInactiveModeColour = 32768;  // dark green
-
-class frmMain : public QMainWindow {
+class frmMain : public QMainWindow, private MainWindowView {
     Q_OBJECT
 
 public:
@@ -29,14 +25,14 @@ public:
     ~frmMain() override;
 
     // Recomputes the output in full from the input, the mode and the code number.
-    void DoCrypt();
-    // 1 encrypt, 2 decrypt, 3 toggle; any other value only recomputes.
-    void ModeSet(std::uint8_t bytWhat);
+    void DoCrypt() { core_.DoCrypt(); }
+    // kModeEncrypt, kModeDecrypt, kModeToggle; any other value only recomputes.
+    void ModeSet(CryptMode bytWhat) { core_.ModeSet(bytWhat); }
 
-    std::uint8_t Mode() const { return bytMode; }
-    float CodeNumber() const { return sngCodeNum; }
+    [[nodiscard]] CryptMode mode() const { return core_.mode(); }
+    [[nodiscard]] float code_number() const { return core_.code_number(); }
     // The notice under the frames; kNone while the output is that of the current input.
-    NoticeKind Notice() const { return notice; }
+    [[nodiscard]] NoticeKind notice() const { return core_.notice(); }
 
 signals:
     // Once for every DoCrypt, whether or not the output box took a new text.
@@ -49,25 +45,32 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Form_Load();
-    void txtCodeNum_Change();
-    void txtIn_Change();
-    void txtOut_Change();
-    void cmdPasteInput_Click();
-    void cmdClearInput_Click();
-    void cmdCopyOutput_Click();
-    void cmdCutOutput_Click();
-    void mnuRandomCode_Click();
-    void ShowNotice(const CryptView& view);
-    bool IsMenuShortcut(const QEvent& event) const;
+    // What the core reads and writes.
+    [[nodiscard]] std::u16string CodeNumberText() const override;
+    [[nodiscard]] std::u16string InputText() const override;
+    [[nodiscard]] std::u16string InputHead(std::size_t units) const override;
+    [[nodiscard]] std::size_t InputLength() const override;
+    [[nodiscard]] bool OutputEmpty() const override;
+    [[nodiscard]] std::u16string OutputText() const override;
+    void SetCodeNumberText(std::u16string_view text) override;
+    void SetInputText(std::u16string_view text) override;
+    void SetOutputText(std::u16string_view text) override;
+    void ShowMode(const ModeLook& look) override;
+    void EnableButton(Button button, bool enabled) override;
+    void ShowNotice(NoticeKind kind, std::u16string_view text) override;
+    void SelectWholeCodeNumber() override;
+    [[nodiscard]] std::u16string ClipboardText() const override;
+    void PutOnClipboard(std::u16string_view text, bool secret) override;
+    void Recomputed() override { emit outputRecomputed(); }
 
-    std::unique_ptr<Ui::frmMain> ui;
-    QLabel* lblNotice = nullptr;
-    // Zero until the load sets them, as at the start of the process.
-    std::uint8_t bytMode = 0;
-    float sngCodeNum = 0.0f;
-    NoticeKind notice = NoticeKind::kNone;
-    bool loaded = false;
+    void ConnectControls();
+    void LeaveMenuBarAfterMenu();
+    [[nodiscard]] bool IsMenuShortcut(const QEvent& event) const;
+
+    std::unique_ptr<Ui::frmMain> ui_;
+    QLabel* lblNotice_ = nullptr;
+    MainWindowCore core_{*this};
+    bool loaded_ = false;
 };
 
 }  // namespace vellumark

@@ -5,7 +5,6 @@
 #include <QCommandLineParser>
 #include <QIcon>
 #include <cstdio>
-#include <memory>
 
 #include "about/frm_about.h"
 #include "main_window/classic_look.h"
@@ -16,18 +15,16 @@
 
 namespace {
 
-// The program's one main window, for the whole run.
-std::unique_ptr<vellumark::frmMain> mainWindow;
-
-void Main() {
+// Seeds the generator from the clock and shows the main window; from there on its events
+// drive everything.
+void Main(vellumark::frmMain& mainWindow) {
     vellumark::ProcessGenerator().Seed(vellumark::SecondsSinceMidnight());
-    mainWindow = std::make_unique<vellumark::frmMain>();
     // Exit ends the program at once: no window is asked whether it may close.
-    QObject::connect(mainWindow.get(), &vellumark::frmMain::exitRequested, qApp,
-                     [] { QCoreApplication::exit(0); });
-    QObject::connect(mainWindow.get(), &vellumark::frmMain::aboutRequested, mainWindow.get(),
-                     [] { vellumark::OpenAbout(mainWindow.get()); });
-    mainWindow->show();
+    QObject::connect(&mainWindow, &vellumark::frmMain::exitRequested, qApp,
+                     &QCoreApplication::quit);
+    QObject::connect(&mainWindow, &vellumark::frmMain::aboutRequested, &mainWindow,
+                     [&mainWindow] { vellumark::OpenAbout(&mainWindow); });
+    mainWindow.show();
 }
 
 constexpr int kExitUsage = 2;
@@ -78,8 +75,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setWindowIcon(QIcon(vellumark::kProgramIcon));
     vellumark::SubstituteClassicFonts();
-    Main();
-    const int status = QApplication::exec();
-    mainWindow.reset();
-    return status;
+    // The program's one main window, for the whole run.
+    vellumark::frmMain mainWindow;
+    Main(mainWindow);
+    return QApplication::exec();
 }

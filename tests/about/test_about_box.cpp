@@ -84,11 +84,6 @@ private slots:
     void init();
     void cleanup();
 
-    void centredEdgeFollowsTheArithmetic_data();
-    void centredEdgeFollowsTheArithmetic();
-    void twipsBecomePixels_data();
-    void twipsBecomePixels();
-
     void loadCentresOnTheMainWindow_data();
     void loadCentresOnTheMainWindow();
     void reopeningCentresOverTheMovedMainWindow();
@@ -133,52 +128,6 @@ void AboutBoxTest::cleanup() {
 
 // ---------------------------------------------------------------------------------------
 // Centring
-
-void AboutBoxTest::centredEdgeFollowsTheArithmetic_data() {
-    QTest::addColumn<float>("own");
-    QTest::addColumn<float>("mainEdge");
-    QTest::addColumn<float>("mainSize");
-    QTest::addColumn<float>("expected");
-
-    // Twips. A box narrower by d stands d / 2 inside the main window's edge.
-    QTest::newRow("narrower") << 5280.0f << 1500.0f << 6600.0f << 2160.0f;
-    // A main window narrower than the box: the box starts left of it by half the difference.
-    QTest::newRow("wider") << 5280.0f << 1500.0f << 3000.0f << 360.0f;
-    QTest::newRow("same size covers exactly") << 5280.0f << 1500.0f << 5280.0f << 1500.0f;
-    QTest::newRow("off the screen's left edge") << 5280.0f << -3000.0f << 6600.0f << -2340.0f;
-    QTest::newRow("odd pixel difference") << 5280.0f << 1500.0f << 5295.0f << 1507.5f;
-    QTest::newRow("at the origin") << 3105.0f << 0.0f << 3105.0f << 0.0f;
-    // Single precision: 2^24 + 1.5 is no float; the sum rounds to the nearest, 2^24 + 2.
-    QTest::newRow("single precision") << 0.0f << 16777216.0f << 3.0f << 16777218.0f;
-}
-
-void AboutBoxTest::centredEdgeFollowsTheArithmetic() {
-    QFETCH(float, own);
-    QFETCH(float, mainEdge);
-    QFETCH(float, mainSize);
-    QFETCH(float, expected);
-    QCOMPARE(vellumark::CentredEdge(own, mainEdge, mainSize), expected);
-}
-
-void AboutBoxTest::twipsBecomePixels_data() {
-    QTest::addColumn<float>("twips");
-    QTest::addColumn<int>("pixels");
-    QTest::newRow("zero") << 0.0f << 0;
-    QTest::newRow("one pixel") << 15.0f << 1;
-    QTest::newRow("less than half") << 7.0f << 0;
-    QTest::newRow("half goes up") << 7.5f << 1;
-    QTest::newRow("one and a half") << 22.5f << 2;
-    QTest::newRow("minus half goes up") << -7.5f << 0;
-    QTest::newRow("minus one and a half") << -22.5f << -1;
-    QTest::newRow("minus a pixel") << -15.0f << -1;
-    QTest::newRow("far right") << 28800.0f << 1920;
-}
-
-void AboutBoxTest::twipsBecomePixels() {
-    QFETCH(float, twips);
-    QFETCH(int, pixels);
-    QCOMPARE(vellumark::TwipsToPixels(twips), pixels);
-}
 
 void AboutBoxTest::loadCentresOnTheMainWindow_data() {
     QTest::addColumn<QRect>("mainRect");

@@ -71,7 +71,7 @@ void CommandsTest::pasteReplacesTheWholeInput() {
     QFETCH(QString, pasted);
     const auto w = OpenWindow();
     const Controls c(*w);
-    w->ModeSet(static_cast<std::uint8_t>(mode));
+    w->ModeSet(static_cast<CryptMode>(mode));
     Type(c.txtIn, QStringLiteral("old input"));
     // A selection and a caret in the middle make no difference.
     QTextCursor cursor = c.txtIn->textCursor();
@@ -254,14 +254,14 @@ void CommandsTest::randomCodeTakesTheGeneratorsNextValue() {
         QCOMPARE(c.txtCodeNum->text(), expected);
         QCOMPARE(ProcessGenerator().state(), ahead.state());
         QCOMPARE(c.txtCodeNum->text().size(), 6);
-        QVERIFY(w->CodeNumber() >= 1.0f && w->CodeNumber() <= 999999.0f);
-        QCOMPARE(w->CodeNumber(), c.txtCodeNum->text().toFloat());
+        QVERIFY(w->code_number() >= 1.0f && w->code_number() <= 999999.0f);
+        QCOMPARE(w->code_number(), c.txtCodeNum->text().toFloat());
         QVERIFY(OutputIsCurrent(*w));
     }
     // It also mends an invalid code number.
     MakeCodeNumberInvalid(c);
     c.mnuRandomCode->trigger();
-    QVERIFY(w->CodeNumber() > 0.0f);
+    QVERIFY(w->code_number() > 0.0f);
     QVERIFY(OutputIsCurrent(*w));
 }
 

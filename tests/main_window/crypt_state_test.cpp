@@ -19,11 +19,11 @@ QColor Background(const QLabel* label) {
 }
 
 // The display of the mode agrees with the mode, as ModeSet leaves it.
-void VerifyModeDisplay(const frmMain& w, std::uint8_t mode) {
+void VerifyModeDisplay(const frmMain& w, CryptMode mode) {
     const Controls c(w);
     const QColor active = ColourOf(kActiveModeColour);
     const QColor inactive = ColourOf(kInactiveModeColour);
-    QCOMPARE(w.Mode(), mode);
+    QCOMPARE(w.mode(), mode);
     QCOMPARE(Background(c.lblEncrypt), mode == kModeEncrypt ? active : inactive);
     QCOMPARE(Background(c.lblDecrypt), mode == kModeDecrypt ? active : inactive);
     QCOMPARE(c.mnuSetEncrypt->isChecked(), mode == kModeEncrypt);
@@ -68,7 +68,7 @@ void CryptStateTest::loadValidatesTheDefaultCodeThenSetsEncryptMode() {
     frmMain w;
     std::vector<std::pair<int, float>> states;
     connect(&w, &frmMain::outputRecomputed, &w,
-            [&] { states.emplace_back(w.Mode(), w.CodeNumber()); });
+            [&] { states.emplace_back(w.mode(), w.code_number()); });
     w.show();
     // First the code number's Change, while the mode is still unset; then ModeSet 1.
     const std::vector<std::pair<int, float>> expected{{0, 408153.0f}, {1, 408153.0f}};
@@ -91,15 +91,15 @@ void CryptStateTest::startsReadyToReplaceTheDefaultCodeNumber() {
     VerifyModeDisplay(*w, kModeEncrypt);
     QCOMPARE(Background(c.lblEncrypt), QColor(0x00, 0xFF, 0x00));
     QCOMPARE(Background(c.lblDecrypt), QColor(0x00, 0x80, 0x00));
-    QCOMPARE(w->CodeNumber(), 408153.0f);
+    QCOMPARE(w->code_number(), 408153.0f);
     QVERIFY(c.txtIn->document()->isEmpty());
     QVERIFY(c.txtOut->document()->isEmpty());
-    QCOMPARE(w->Notice(), NoticeKind::kNone);
+    QCOMPARE(w->notice(), NoticeKind::kNone);
 
     // The first key replaces the whole code number.
     QTest::keyClick(c.txtCodeNum, Qt::Key_7);
     QCOMPARE(c.txtCodeNum->text(), QStringLiteral("7"));
-    QCOMPARE(w->CodeNumber(), 7.0f);
+    QCOMPARE(w->code_number(), 7.0f);
 }
 
 void CryptStateTest::everyKeyInTheInputRecomputesTheOutput() {
@@ -170,7 +170,7 @@ void CryptStateTest::typedCodeNumbers() {
     EmptyCodeNumber(c);
     TypeKeys(c.txtCodeNum, typed);
     QCOMPARE(c.txtCodeNum->text(), typed.left(6));
-    QCOMPARE(w->CodeNumber(), value);
+    QCOMPARE(w->code_number(), value);
     QVERIFY(OutputIsCurrent(*w));
     if (value == kInvalidCodeNumber) {
         QCOMPARE(TextOf(*c.txtOut), QStringLiteral("Invalid Code Number"));
@@ -185,15 +185,15 @@ void CryptStateTest::firstDigitTypedIntoAnEmptyBox() {
     Type(c.txtIn, QStringLiteral("abc"));
     EmptyCodeNumber(c);
     QTest::keyClick(c.txtCodeNum, Qt::Key_0);
-    QCOMPARE(w->CodeNumber(), kInvalidCodeNumber);
+    QCOMPARE(w->code_number(), kInvalidCodeNumber);
     QCOMPARE(TextOf(*c.txtOut), QStringLiteral("Invalid Code Number"));
     QTest::keyClick(c.txtCodeNum, Qt::Key_5);
-    QCOMPARE(w->CodeNumber(), 5.0f);
+    QCOMPARE(w->code_number(), 5.0f);
     QCOMPARE(TextOf(*c.txtOut), Expected(QStringLiteral("abc"), kModeEncrypt, 5.0f));
 
     EmptyCodeNumber(c);
     QTest::keyClick(c.txtCodeNum, Qt::Key_5);
-    QCOMPARE(w->CodeNumber(), 5.0f);
+    QCOMPARE(w->code_number(), 5.0f);
     QVERIFY(OutputIsCurrent(*w));
 }
 
@@ -227,17 +227,17 @@ void CryptStateTest::modeActions() {
     const auto w = OpenWindow();
     const Controls c(*w);
     Type(c.txtIn, QStringLiteral("w76Yo!56g7s9"));
-    w->ModeSet(static_cast<std::uint8_t>(from));
-    VerifyModeDisplay(*w, static_cast<std::uint8_t>(from));
+    w->ModeSet(static_cast<CryptMode>(from));
+    VerifyModeDisplay(*w, static_cast<CryptMode>(from));
 
     QSignalSpy recomputed(w.get(), &frmMain::outputRecomputed);
     if (action.startsWith(QStringLiteral("ModeSet "))) {
-        w->ModeSet(static_cast<std::uint8_t>(action.mid(8).toInt()));
+        w->ModeSet(static_cast<CryptMode>(action.mid(8).toInt()));
     } else {
         Control<QAction>(*w, qPrintable(action))->trigger();
     }
     QCOMPARE(recomputed.count(), recomputations);
-    VerifyModeDisplay(*w, static_cast<std::uint8_t>(to));
+    VerifyModeDisplay(*w, static_cast<CryptMode>(to));
     QVERIFY(OutputIsCurrent(*w));
 }
 
@@ -263,12 +263,12 @@ void CryptStateTest::modeLabelsSwitchOnThePressNotTheRelease() {
     const auto w = OpenWindow();
     const Controls c(*w);
     Type(c.txtIn, QStringLiteral("Hello"));
-    w->ModeSet(static_cast<std::uint8_t>(from));
+    w->ModeSet(static_cast<CryptMode>(from));
     QSignalSpy recomputed(w.get(), &frmMain::outputRecomputed);
     auto* target = Control<QLabel>(*w, qPrintable(label));
     QTest::mousePress(target, button);
     QCOMPARE(recomputed.count(), 1);
-    VerifyModeDisplay(*w, static_cast<std::uint8_t>(to));
+    VerifyModeDisplay(*w, static_cast<CryptMode>(to));
     QVERIFY(OutputIsCurrent(*w));
     QTest::mouseRelease(target, button);
     QCOMPARE(recomputed.count(), 1);
@@ -278,15 +278,15 @@ void CryptStateTest::invalidCodeNumberShowsTheMessageInEveryMode() {
     const auto w = OpenWindow();
     const Controls c(*w);
     EmptyCodeNumber(c);
-    QCOMPARE(w->CodeNumber(), kInvalidCodeNumber);
+    QCOMPARE(w->code_number(), kInvalidCodeNumber);
     // Also for the empty input.
     QCOMPARE(TextOf(*c.txtOut), QStringLiteral("Invalid Code Number"));
     Type(c.txtIn, QStringLiteral("xyz"));
-    for (const std::uint8_t mode : {kModeDecrypt, kModeToggle, kModeEncrypt}) {
+    for (const CryptMode mode : {kModeDecrypt, kModeToggle, kModeEncrypt}) {
         w->ModeSet(mode);
         QCOMPARE(TextOf(*c.txtOut), QStringLiteral("Invalid Code Number"));
         QVERIFY(c.cmdCopyOutput->isEnabled());
-        QCOMPARE(w->Notice(), NoticeKind::kNone);
+        QCOMPARE(w->notice(), NoticeKind::kNone);
     }
 }
 
@@ -317,7 +317,7 @@ void CryptStateTest::inputBeyondTheLimitKeepsThePreviousOutputAndSaysSo() {
     QFETCH(QString, limit);
     const auto w = OpenWindow();
     const Controls c(*w);
-    w->ModeSet(static_cast<std::uint8_t>(mode));
+    w->ModeSet(static_cast<CryptMode>(mode));
     Type(c.txtIn, QStringLiteral("Hello"));
     const QString previous = TextOf(*c.txtOut);
     QVERIFY(!previous.isEmpty());
@@ -329,20 +329,20 @@ void CryptStateTest::inputBeyondTheLimitKeepsThePreviousOutputAndSaysSo() {
     QTest::mouseClick(c.cmdPasteInput, Qt::LeftButton);
     QCOMPARE(TextOf(*c.txtIn), tooLong);
     QCOMPARE(TextOf(*c.txtOut), previous);
-    QCOMPARE(w->Notice(), NoticeKind::kTooLong);
+    QCOMPARE(w->notice(), NoticeKind::kTooLong);
     QVERIFY2(c.lblNotice->text().contains(limit), qPrintable(c.lblNotice->text()));
     QVERIFY(c.lblNotice->isVisible());
 
     // Another code number recomputes; still too long, still the old output.
     c.mnuRandomCode->trigger();
     QCOMPARE(TextOf(*c.txtOut), previous);
-    QCOMPARE(w->Notice(), NoticeKind::kTooLong);
+    QCOMPARE(w->notice(), NoticeKind::kTooLong);
 
     // One character less is within the limit: the notice goes with the recomputation.
     c.txtIn->setFocus();
     c.txtIn->moveCursor(QTextCursor::End);
     QTest::keyClick(c.txtIn, Qt::Key_Backspace);
-    QCOMPARE(w->Notice(), NoticeKind::kNone);
+    QCOMPARE(w->notice(), NoticeKind::kNone);
     QVERIFY(c.lblNotice->text().isEmpty());
     QVERIFY(OutputIsCurrent(*w));
 }
@@ -354,7 +354,7 @@ void CryptStateTest::unmappableCharacterKeepsThePreviousOutputAndNamesIt() {
     const QString previous = TextOf(*c.txtOut);
     TypeKeys(c.txtIn, QStringLiteral("\u2615"));
     QCOMPARE(TextOf(*c.txtOut), previous);
-    QCOMPARE(w->Notice(), NoticeKind::kUnmappable);
+    QCOMPARE(w->notice(), NoticeKind::kUnmappable);
     QVERIFY2(c.lblNotice->text().contains(QStringLiteral("U+2615")),
              qPrintable(c.lblNotice->text()));
     QVERIFY2(c.lblNotice->text().contains(QStringLiteral("character 4")),
@@ -362,13 +362,13 @@ void CryptStateTest::unmappableCharacterKeepsThePreviousOutputAndNamesIt() {
 
     // In decrypt mode the same character is one more stray character of a cipher text.
     w->ModeSet(kModeDecrypt);
-    QCOMPARE(w->Notice(), NoticeKind::kNone);
+    QCOMPARE(w->notice(), NoticeKind::kNone);
     QVERIFY(OutputIsCurrent(*w));
 
     w->ModeSet(kModeEncrypt);
-    QCOMPARE(w->Notice(), NoticeKind::kUnmappable);
+    QCOMPARE(w->notice(), NoticeKind::kUnmappable);
     QTest::keyClick(c.txtIn, Qt::Key_Backspace);
-    QCOMPARE(w->Notice(), NoticeKind::kNone);
+    QCOMPARE(w->notice(), NoticeKind::kNone);
     QCOMPARE(TextOf(*c.txtOut), previous);
 }
 

@@ -89,7 +89,7 @@ void KeyboardTest::menuShortcutsWorkFromEveryControl() {
     const auto w = OpenWindow();
     const Controls c(*w);
     Type(c.txtIn, QStringLiteral("abcdef"));
-    w->ModeSet(static_cast<std::uint8_t>(from));
+    w->ModeSet(static_cast<CryptMode>(from));
     QWidget* target = Control<QWidget>(*w, qPrintable(focus));
     // A caret at the start and no selection: where the boxes' own Ctrl keys would act.
     PutCaretAtStart(target);
@@ -101,7 +101,7 @@ void KeyboardTest::menuShortcutsWorkFromEveryControl() {
     QTest::keyClick(target, static_cast<Qt::Key>(key), Qt::ControlModifier);
 
     QCOMPARE(recomputed.count(), recomputations);
-    QCOMPARE(w->Mode(), to);
+    QCOMPARE(w->mode(), to);
     QCOMPARE(c.mnuSetEncrypt->isChecked(), to == kModeEncrypt);
     QCOMPARE(c.mnuSetDecrypt->isChecked(), to == kModeDecrypt);
     QCOMPARE(TextOf(*c.txtIn), QStringLiteral("abcdef"));
@@ -175,7 +175,7 @@ void KeyboardTest::altLettersOpenTheMenusAndChooseTheirEntries() {
 
     QCOMPARE(exits.count(), effect == QStringLiteral("exit") ? 1 : 0);
     QCOMPARE(abouts.count(), effect == QStringLiteral("about") ? 1 : 0);
-    QCOMPARE(w->Mode(), effect == QStringLiteral("decrypt") ? kModeDecrypt : kModeEncrypt);
+    QCOMPARE(w->mode(), effect == QStringLiteral("decrypt") ? kModeDecrypt : kModeEncrypt);
     QCOMPARE(c.txtCodeNum->text(),
              effect == QStringLiteral("random") ? randomCode : QStringLiteral("408153"));
     QCOMPARE(TextOf(*c.txtIn), QStringLiteral("abc"));
@@ -277,7 +277,7 @@ void KeyboardTest::enteringTheCodeNumberSelectsItWhole() {
     // The next key replaces the whole code number.
     QTest::keyClick(c.txtCodeNum, Qt::Key_9);
     QCOMPARE(c.txtCodeNum->text(), QStringLiteral("9"));
-    QCOMPARE(w->CodeNumber(), 9.0f);
+    QCOMPARE(w->code_number(), 9.0f);
 }
 
 void KeyboardTest::focusComingBackLeavesTheCodeNumberAsItWas_data() {
@@ -310,7 +310,7 @@ void KeyboardTest::focusComingBackLeavesTheCodeNumberAsItWas() {
         QTRY_VERIFY(c.mnuMode->isVisible());
         QTest::mouseClick(c.mnuMode, Qt::LeftButton, {},
                           c.mnuMode->actionGeometry(c.mnuChangeMode).center());
-        QCOMPARE(w->Mode(), kModeDecrypt);
+        QCOMPARE(w->mode(), kModeDecrypt);
     } else if (how == QStringLiteral("window")) {
         QWidget other;
         other.show();
@@ -330,7 +330,7 @@ void KeyboardTest::focusComingBackLeavesTheCodeNumberAsItWas() {
     }
     QTRY_COMPARE(Focused(), c.txtCodeNum);
     TypeKeys(c.txtCodeNum, QStringLiteral("2"));
-    QCOMPARE(w->CodeNumber(), 4082.0f);
+    QCOMPARE(w->code_number(), 4082.0f);
 }
 
 void KeyboardTest::pressIntoTheFocusedCodeNumberSelectsItWhole() {
@@ -422,7 +422,7 @@ void KeyboardTest::codeNumberTakesAtMostSixCharactersPasted() {
     c.txtCodeNum->selectAll();
     QTest::keyClick(c.txtCodeNum, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(c.txtCodeNum->text(), QStringLiteral("123456"));
-    QCOMPARE(w->CodeNumber(), 123456.0f);
+    QCOMPARE(w->code_number(), 123456.0f);
 
     // No room left: nothing of the pasted text goes in.
     c.txtCodeNum->setCursorPosition(6);
@@ -489,7 +489,7 @@ void KeyboardTest::cipherTextWrapsAnywhere() {
     QFETCH(bool, anywhere);
     const auto w = OpenWindow();
     const Controls c(*w);
-    w->ModeSet(static_cast<std::uint8_t>(mode));
+    w->ModeSet(static_cast<CryptMode>(mode));
     // Word wrapping would end the first line after the "!"; a cipher text fills it.
     c.txtIn->setPlainText(QStringLiteral("ab!") + QString(200, u'c'));
     QCoreApplication::processEvents();

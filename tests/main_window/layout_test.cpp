@@ -158,8 +158,8 @@ void LayoutTest::beforeTheLoadEverythingIsEmptyAndOnlyPasteIsEnabled() {
     QVERIFY(!c.cmdCopyOutput->isEnabled());
     QVERIFY(!c.mnuSetEncrypt->isChecked());
     QVERIFY(!c.mnuSetDecrypt->isChecked());
-    QCOMPARE(w.Mode(), 0);
-    QCOMPARE(w.CodeNumber(), 0.0f);
+    QCOMPARE(w.mode(), 0);
+    QCOMPARE(w.code_number(), 0.0f);
     for (const QAction* entry : {c.mnuExit, c.mnuRandomCode, c.mnuChangeMode, c.mnuSetEncrypt,
                                  c.mnuSetDecrypt, c.mnuAbout}) {
         QVERIFY(entry->isEnabled());
@@ -211,7 +211,7 @@ void LayoutTest::longNoticeNeverResizesTheWindow() {
     const Controls c(*w);
     // An unmappable character far into the text makes the longest notice the window shows.
     c.txtIn->setPlainText(QString(32000, u'a') + QStringLiteral("\U0001F600"));
-    QCOMPARE(w->Notice(), NoticeKind::kUnmappable);
+    QCOMPARE(w->notice(), NoticeKind::kUnmappable);
     QVERIFY(c.lblNotice->isVisible());
     QVERIFY(!c.lblNotice->text().isEmpty());
     QCOMPARE(c.lblNotice->toolTip(), c.lblNotice->text());

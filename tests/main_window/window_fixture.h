@@ -16,9 +16,10 @@
 #include <memory>
 #include <string>
 
+#include "engine/code_number.h"
 #include "engine/crypt_text.h"
-#include "main_window/crypt_view.h"
 #include "main_window/frm_main.h"
+#include "main_window/qt_text.h"
 #include "runtime/windows1252.h"
 
 namespace vellumark::testing {
@@ -76,21 +77,19 @@ struct Controls {
     QAction* mnuAbout;
 };
 
-inline std::u16string_view Utf16(const QString& text) {
-    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+// The six-digit text of the random code number that the draw `r` picks.
+inline QString RandomCode(float r) {
+    return QString::fromStdString(RandomCodeText(r));
 }
 
 inline QString FromBytes(const std::string& bytes) {
-    const std::u16string text = Windows1252ToUtf16(bytes);
-    return QString(reinterpret_cast<const QChar*>(text.data()),
-                   static_cast<qsizetype>(text.size()));
+    return QStringOf(Windows1252ToUtf16(bytes));
 }
 
 // What the output box must show for `input`: the cipher's own answer, straight from the
 // engine.
-inline QString Expected(const QString& input, std::uint8_t mode, float codeNum) {
-    return FromBytes(
-        CryptText(Utf16ToWindows1252(Utf16(input)).bytes, static_cast<CryptMode>(mode), codeNum));
+inline QString Expected(const QString& input, CryptMode mode, float codeNum) {
+    return FromBytes(CryptText(Utf16ToWindows1252(Utf16Of(input)).bytes, mode, codeNum));
 }
 
 // `text` as a text box holds it: a carriage return, alone or before a line feed, becomes one
@@ -104,7 +103,7 @@ inline QString AsShown(const QString& text) {
 // The output box against the engine, under the window's current mode and code number.
 inline bool OutputIsCurrent(const frmMain& w) {
     const Controls c(w);
-    return TextOf(*c.txtOut) == AsShown(Expected(TextOf(*c.txtIn), w.Mode(), w.CodeNumber()));
+    return TextOf(*c.txtOut) == AsShown(Expected(TextOf(*c.txtIn), w.mode(), w.code_number()));
 }
 
 // Shown and active, as the program opens it, so keys and shortcuts reach it.

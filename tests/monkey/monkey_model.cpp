@@ -9,13 +9,12 @@
 #include <string>
 
 #include "engine/overflow_error.h"
-#include "main_window/crypt_view.h"
 #include "runtime/windows1252.h"
+#include "window_core/crypt_view.h"
 
 namespace vellumark::monkey {
 
 using vellumark::testing::FromBytes;
-using vellumark::testing::Utf16;
 
 namespace {
 
@@ -31,9 +30,9 @@ struct Computed {
     bool roundTrips = true;  // decrypting the cipher text shown gives the input back
 };
 
-Computed Compute(const QString& input, std::uint8_t mode, float codeNum) {
+Computed Compute(const QString& input, CryptMode mode, float codeNum) {
     Computed computed;
-    const Windows1252Text text = Utf16ToWindows1252(Utf16(input));
+    const Windows1252Text text = Utf16ToWindows1252(Utf16Of(input));
     const bool valid = codeNum != kInvalidCodeNumber;
     if (mode == kModeEncrypt && valid && text.bytes.size() > kMaxTextLength) {
         computed.refused = NoticeKind::kTooLong;
@@ -122,7 +121,7 @@ QString Describe(const QString& text) {
         .arg(shown, text.size() > kShown ? QStringLiteral("...") : QString());
 }
 
-QString ModeName(std::uint8_t mode) {
+QString ModeName(CryptMode mode) {
     return mode == kModeEncrypt ? QStringLiteral("encrypt") : QStringLiteral("decrypt");
 }
 
@@ -189,8 +188,8 @@ QString Model::Check(const Before& before, const Expect& expect) const {
         return expect.failure;
     }
     // The crypt state.
-    if (w.Mode() != mode) {
-        return QStringLiteral("Mode() is %1, expected %2").arg(w.Mode()).arg(mode);
+    if (w.mode() != mode) {
+        return QStringLiteral("Mode() is %1, expected %2").arg(w.mode()).arg(mode);
     }
     if (QString error = CheckModeDisplay(); !error.isEmpty()) {
         return error;
@@ -204,9 +203,9 @@ QString Model::Check(const Before& before, const Expect& expect) const {
             .arg(Describe(code), Describe(*expect.code));
     }
     const float codeNum = CodeNumberRule(code);
-    if (!SameFloat(w.CodeNumber(), codeNum)) {
+    if (!SameFloat(w.code_number(), codeNum)) {
         return QStringLiteral("CodeNumber() is %1 for the box's %2, expected %3")
-            .arg(static_cast<double>(w.CodeNumber()))
+            .arg(static_cast<double>(w.code_number()))
             .arg(Describe(code))
             .arg(static_cast<double>(codeNum));
     }
@@ -246,9 +245,9 @@ QString Model::Check(const Before& before, const Expect& expect) const {
                        "%2 to %3")
                 .arg(Describe(input), Describe(before.output), Describe(output));
         }
-        if (w.Notice() != *computed.refused) {
+        if (w.notice() != *computed.refused) {
             return QStringLiteral("refused input, but notice kind %1 instead of %2")
-                .arg(static_cast<int>(w.Notice()))
+                .arg(static_cast<int>(w.notice()))
                 .arg(static_cast<int>(*computed.refused));
         }
         if (c.lblNotice->text().isEmpty() || !c.lblNotice->isVisible()) {
@@ -262,9 +261,9 @@ QString Model::Check(const Before& before, const Expect& expect) const {
         }
         const NoticeKind notice =
             computed.roundTrips ? NoticeKind::kNone : NoticeKind::kNotDecryptable;
-        if (w.Notice() != notice) {
+        if (w.notice() != notice) {
             return QStringLiteral("notice kind %1, expected %2")
-                .arg(static_cast<int>(w.Notice()))
+                .arg(static_cast<int>(w.notice()))
                 .arg(static_cast<int>(notice));
         }
         if (c.lblNotice->text().isEmpty() != (notice == NoticeKind::kNone)) {

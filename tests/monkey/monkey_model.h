@@ -39,7 +39,7 @@ QString RandomCodeOf(float r);
 // A short, printable picture of a text for the log.
 QString Describe(const QString& text);
 
-QString ModeName(std::uint8_t mode);
+QString ModeName(CryptMode mode);
 
 // `now` is `before` with one or more characters deleted just before `position` (backwards) or
 // just after it: a key deletes a character, a surrogate pair or a cluster of them.
@@ -58,7 +58,7 @@ struct Before {
 
 // What an action must leave behind, besides what always holds.
 struct Expect {
-    std::uint8_t mode = kModeEncrypt;
+    CryptMode mode = kModeEncrypt;
     std::optional<QString> input;  // exactly this input; nothing when not predictable
     std::function<bool(const QString&)> inputMatches;  // or an input that passes this
     std::optional<QString> code;
@@ -97,7 +97,7 @@ public:
     QSignalSpy exits;
     QSignalSpy abouts;
     // The mode as the actions so far must have left it.
-    std::uint8_t mode = kModeEncrypt;
+    CryptMode mode = kModeEncrypt;
 
 private:
     QString CheckModeDisplay() const;

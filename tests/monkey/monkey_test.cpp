@@ -139,7 +139,7 @@ void MonkeyTest::monkey() {
     // and in the mode where it matters, whatever the generator picks besides.
     struct Forced {
         PasteKind kind;
-        std::uint8_t mode;
+        CryptMode mode;
     };
     const std::array<Forced, 8> forced = {{
         {PasteKind::kLongest, kModeEncrypt},

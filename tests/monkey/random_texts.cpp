@@ -7,6 +7,7 @@
 #include "engine/code_text.h"
 #include "engine/crypt_text.h"
 #include "engine/overflow_error.h"
+#include "main_window/qt_text.h"
 #include "runtime/windows1252.h"
 
 namespace vellumark::monkey {
@@ -82,14 +83,8 @@ char32_t ControlCharacter(Rng& rng) {
     }
 }
 
-std::u16string_view Utf16Of(const QString& text) {
-    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
-}
-
 QString FromBytes(const std::string& bytes) {
-    const std::u16string text = Windows1252ToUtf16(bytes);
-    return QString(reinterpret_cast<const QChar*>(text.data()),
-                   static_cast<qsizetype>(text.size()));
+    return QStringOf(Windows1252ToUtf16(bytes));
 }
 
 // A run of characters from `next`, with a line break now and then.
