@@ -10,7 +10,6 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTextCursor>
-#include <QTimer>
 #include <QToolButton>
 
 #include "main_window/classic_look.h"
@@ -166,20 +165,20 @@ void frmMain::ConnectControls() {
     connect(ui_->mnuSetDecrypt, &QAction::triggered, this, [this] { core_.ModeSet(kModeDecrypt); });
     connect(ui_->mnuAbout, &QAction::triggered, this, &frmMain::aboutRequested);
     for (QMenu* menu : {ui_->mnuFile, ui_->mnuMode, ui_->mnuHelp}) {
-        connect(menu, &QMenu::aboutToHide, this, &frmMain::LeaveMenuBarAfterMenu);
+        connect(menu, &QMenu::aboutToHide, this, &frmMain::LeaveMenuBarAfterMenu,
+                Qt::QueuedConnection);
     }
 }
 
 void frmMain::LeaveMenuBarAfterMenu() {
     // Esc closes a menu opened from the keyboard but leaves the menu bar holding the keys,
-    // which would swallow the next one typed. Once no menu is open any more, the bar lets go,
-    // and the focus goes back where it was, text and caret untouched.
-    QTimer::singleShot(0, this, [this] {
-        if (QApplication::activePopupWidget() == nullptr && menuBar()->hasFocus()) {
-            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-            QCoreApplication::sendEvent(menuBar(), &escape);
-        }
-    });
+    // which would swallow the next one typed. Once no menu is open any more (this runs queued,
+    // after the menu has gone), the bar lets go, and the focus goes back where it was, text
+    // and caret untouched.
+    if (QApplication::activePopupWidget() == nullptr && menuBar()->hasFocus()) {
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(menuBar(), &escape);
+    }
 }
 
 void frmMain::showEvent(QShowEvent* event) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs clang-tidy over our code, headers included: .clang-tidy on the code without Qt
-# (engine/, runtime/, recovery/, cli/), .clang-tidy-qt on the windows (main_window/, about/)
+# (engine/, runtime/, recovery/, window_core/, cli/), .clang-tidy-qt on the windows
+# (main_window/, about/)
 # where Qt is installed. Exits non-zero on any finding.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,7 +21,7 @@ fi
 # clang++ keeps the recorded flags ones that clang-tidy understands.
 cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
     -DVELLUMARK_GUI=$gui -DVELLUMARK_TESTS=OFF >/dev/null
-mapfile -t sources < <(ls engine/*.cpp runtime/*.cpp recovery/*.cpp cli/*.cpp)
+mapfile -t sources < <(ls engine/*.cpp runtime/*.cpp recovery/*.cpp window_core/*.cpp cli/*.cpp)
 windows=()
 if [ "$gui" = ON ]; then
     cmake --build "$build" --target vellumark_main_window_autogen vellumark_about_autogen >/dev/null

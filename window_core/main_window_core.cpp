@@ -59,17 +59,23 @@ void MainWindowCore::ModeSet(CryptMode bytWhat) {
     switch (bytWhat) {
         case kModeEncrypt:
         case kModeDecrypt:
-            view_.ShowMode(LookOf(bytWhat));
-            bytMode = bytWhat;
+            SetMode(bytWhat);
             break;
         case kModeToggle:
-            // The nested call recomputes too, so a toggle recomputes twice.
-            ModeSet(bytMode == kModeEncrypt ? kModeDecrypt : kModeEncrypt);
+            // ModeSet of the other mode, with its own recomputation, so a toggle recomputes
+            // twice.
+            SetMode(bytMode == kModeEncrypt ? kModeDecrypt : kModeEncrypt);
+            DoCrypt();
             break;
         default:
             break;
     }
     DoCrypt();
+}
+
+void MainWindowCore::SetMode(CryptMode mode) {
+    view_.ShowMode(LookOf(mode));
+    bytMode = mode;
 }
 
 void MainWindowCore::DoCrypt() {

@@ -66,6 +66,7 @@ public:
     static ModeLook LookOf(CryptMode mode);
 
 private:
+    void SetMode(CryptMode mode);
     void Show(const CryptView& view);
 
     MainWindowView& view_;

@@ -42,6 +42,11 @@ struct ModeLook {
 // whose control does not report a text set by the program makes that call itself.
 class MainWindowView {
 public:
+    MainWindowView() = default;
+    MainWindowView(const MainWindowView&) = delete;
+    MainWindowView& operator=(const MainWindowView&) = delete;
+    MainWindowView(MainWindowView&&) = delete;
+    MainWindowView& operator=(MainWindowView&&) = delete;
     virtual ~MainWindowView() = default;
 
     [[nodiscard]] virtual std::u16string CodeNumberText() const = 0;
