@@ -14,7 +14,6 @@
 namespace vellumark {
 namespace {
 
-
 constexpr const char* kHelp =
     "Usage: vellumark-cli encrypt|decrypt [--code N] [--bytes]\n"
     "       vellumark-cli recover [--top N] [--known TEXT]\n"
@@ -126,10 +125,8 @@ void DropOneLineEnding(std::string& text) {
     }
 }
 
-}  // namespace
-
-int RunCli(const std::vector<std::string>& arguments, const char* environmentCode, std::istream& in,
-           std::ostream& out, std::ostream& err) {
+int Run(const std::vector<std::string>& arguments, const char* environmentCode, std::istream& in,
+        std::ostream& out, std::ostream& err) {
     Options options;
     if (const auto done = Parse(arguments, options, out, err)) {
         return *done;
@@ -188,12 +185,21 @@ int RunCli(const std::vector<std::string>& arguments, const char* environmentCod
     } else {
         out << Windows1252ToUtf8(result) << '\n';
     }
+    return kExitOk;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& arguments, const char* environmentCode, std::istream& in,
+           std::ostream& out, std::ostream& err) {
+    const int status = Run(arguments, environmentCode, in, out, err);
+    // A script must not take a result that never arrived, the help included, for done.
     out.flush();
     if (!out) {
         err << "vellumark-cli: could not write the result to standard output\n";
         return kExitFailure;
     }
-    return kExitOk;
+    return status;
 }
 
 }  // namespace vellumark

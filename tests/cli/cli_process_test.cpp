@@ -175,10 +175,13 @@ TEST(Cli, BeyondTheLimitSaysSoAndWritesNothing) {
 
 TEST(Cli, AFailedWriteExitsOneAndSaysSo) {
     // The shell points standard output at a full device; its own stderr is ours.
-    const ProcessResult full = RunProcess(
-        "/bin/sh", {"-c", "exec \"$0\" encrypt --code 408153 >/dev/full", VELLUMARK_CLI}, "Hello");
-    EXPECT_EQ(full.exitCode, 1);
-    EXPECT_NE(full.err.find("standard output"), std::string::npos) << full.err;
+    for (const char* command : {"encrypt --code 408153", "--help"}) {
+        const ProcessResult full = RunProcess(
+            "/bin/sh", {"-c", std::string("exec \"$0\" ") + command + " >/dev/full", VELLUMARK_CLI},
+            "Hello");
+        EXPECT_EQ(full.exitCode, 1) << command;
+        EXPECT_NE(full.err.find("standard output"), std::string::npos) << command << full.err;
+    }
 }
 
 TEST(Cli, WarnsWhenTheCipherTextWillNotDecryptBack) {
