@@ -1,7 +1,12 @@
 #include "runtime/windows1252.h"
 
 #include <gtest/gtest.h>
+
+// The C library's own table is the independent witness; the Windows build has none.
+#if __has_include(<iconv.h>)
 #include <iconv.h>
+#define VELLUMARK_HAVE_ICONV 1
+#endif
 
 #include <array>
 
@@ -27,6 +32,7 @@ TEST(Windows1252, EveryByteHasOneCharacterAndBack) {
     EXPECT_FALSE(viaUtf8.unmappable);
 }
 
+#ifdef VELLUMARK_HAVE_ICONV
 // Every byte against the C library's own table, so that a slip in ours cannot hide behind the
 // round trip. The five bytes that table leaves undefined keep the C1 control of their value.
 TEST(Windows1252, EveryByteIsTheCharacterThatIconvGivesIt) {
@@ -48,6 +54,7 @@ TEST(Windows1252, EveryByteIsTheCharacterThatIconvGivesIt) {
     iconv_close(toUtf16);
     EXPECT_EQ(undefined, 5);
 }
+#endif
 
 struct CharacterRow {
     char16_t character;
