@@ -6,6 +6,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
+# Every build below compiles much the same sources; ccache shares the work between them and
+# with the previous run.
+export CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELLUMARK_WERROR=ON
 cmake --build build
