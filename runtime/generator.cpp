@@ -38,7 +38,11 @@ float SecondsSinceMidnight() {
     const auto now = system_clock::now();
     const std::time_t seconds = system_clock::to_time_t(now);
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &seconds);  // Windows' C runtime: the reentrant call, arguments swapped
+#else
     localtime_r(&seconds, &local);
+#endif
     const auto fraction = duration_cast<milliseconds>(now.time_since_epoch()) % 1000;
     const double sinceMidnight =
         local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec +

@@ -1,14 +1,32 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <iterator>
+#include <sstream>
 #include <string>
 
 #include "run_process.h"
 
 namespace {
 
+// The program under test: the vellumark-cli built alongside, or the command line in
+// VELLUMARK_CLI_COMMAND, split at blanks, to test another build of it
+// ("/usr/lib/wine/wine64 build-windows/vellumark-cli.exe").
+std::vector<std::string> CliCommand() {
+    const char* command = std::getenv("VELLUMARK_CLI_COMMAND");
+    if (command == nullptr || *command == '\0') {
+        return {VELLUMARK_CLI};
+    }
+    std::istringstream words(command);
+    return {std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()};
+}
+
 ProcessResult Cli(const std::vector<std::string>& arguments, const std::string& input,
                   const std::vector<std::string>& environment = {}) {
-    return RunProcess(VELLUMARK_CLI, arguments, input, environment);
+    static const std::vector<std::string> command = CliCommand();
+    std::vector<std::string> all(command.begin() + 1, command.end());
+    all.insert(all.end(), arguments.begin(), arguments.end());
+    return RunProcess(command.front(), all, input, environment);
 }
 
 struct TextRow {

@@ -43,7 +43,7 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
             argv.push_back(const_cast<char*>(argument.c_str()));
         }
         argv.push_back(nullptr);
-        execv(program.c_str(), argv.data());
+        execvp(program.c_str(), argv.data());
         _exit(127);
     }
     close(in[0]);

@@ -1,0 +1,173 @@
+#include "cli/standard_streams.h"
+
+#ifdef _WIN32
+
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <iostream>
+#include <streambuf>
+#include <string>
+
+namespace vellumark {
+namespace {
+
+bool IsConsole(HANDLE handle) {
+    DWORD mode = 0;
+    return GetFileType(handle) == FILE_TYPE_CHAR && GetConsoleMode(handle, &mode) != 0;
+}
+
+// The length of the longest prefix of `text` that ends on a whole UTF-8 sequence; what is
+// left is the start of a character that a later write completes.
+std::size_t CompleteUtf8Length(const std::string& text) {
+    std::size_t start = text.size();
+    for (std::size_t back = 1; back <= 3 && back <= text.size(); ++back) {
+        const auto byte = static_cast<unsigned char>(text[text.size() - back]);
+        if ((byte & 0xC0) != 0x80) {
+            start = text.size() - back;
+            const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+            return length > back ? start : text.size();
+        }
+    }
+    return text.size();
+}
+
+std::wstring Widen(const std::string& text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
+    return wide;
+}
+
+std::string Narrow(const std::wstring& wide) {
+    if (wide.empty()) {
+        return {};
+    }
+    const int size = static_cast<int>(wide.size());
+    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr,
+                                           nullptr);
+    std::string text(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
+    return text;
+}
+
+// Writes UTF-8 to a console as UTF-16. Unbuffered towards the stream: it holds the text until
+// the stream flushes, which the program does once at the end and std::cerr after every write.
+class ConsoleOutput : public std::streambuf {
+public:
+    explicit ConsoleOutput(HANDLE console) : console_(console) {}
+
+protected:
+    int_type overflow(int_type c) override {
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            pending_.push_back(traits_type::to_char_type(c));
+        }
+        return traits_type::not_eof(c);
+    }
+
+    std::streamsize xsputn(const char* text, std::streamsize count) override {
+        pending_.append(text, static_cast<std::size_t>(count));
+        return count;
+    }
+
+    int sync() override {
+        const std::size_t complete = CompleteUtf8Length(pending_);
+        const std::wstring wide = Widen(pending_.substr(0, complete));
+        pending_.erase(0, complete);
+        for (std::size_t done = 0; done < wide.size();) {
+            DWORD written = 0;
+            const auto chunk = static_cast<DWORD>(std::min<std::size_t>(wide.size() - done, 8192));
+            if (!WriteConsoleW(console_, wide.data() + done, chunk, &written, nullptr) ||
+                written == 0) {
+                return -1;
+            }
+            done += written;
+        }
+        return 0;
+    }
+
+private:
+    HANDLE console_;
+    std::string pending_;
+};
+
+// Reads a console's UTF-16 as UTF-8, up to a Ctrl+Z, which ends console input on Windows as
+// Ctrl+D does on a Linux terminal.
+class ConsoleInput : public std::streambuf {
+public:
+    explicit ConsoleInput(HANDLE console) : console_(console) {}
+
+protected:
+    int_type underflow() override {
+        while (gptr() == egptr()) {
+            if (ended_) {
+                return traits_type::eof();
+            }
+            wchar_t buffer[4096];
+            DWORD read = 0;
+            if (!ReadConsoleW(console_, buffer, 4096, &read, nullptr) || read == 0) {
+                ended_ = true;
+            }
+            std::wstring wide = highSurrogate_ + std::wstring(buffer, read);
+            highSurrogate_.clear();
+            if (const std::size_t end = wide.find(L'\x1A'); end != std::wstring::npos) {
+                wide.resize(end);
+                ended_ = true;
+            } else if (!wide.empty() && wide.back() >= 0xD800 && wide.back() <= 0xDBFF) {
+                // Half of a character beyond the basic plane; its other half comes next.
+                highSurrogate_ = wide.back();
+                wide.pop_back();
+            }
+            text_ = Narrow(wide);
+            setg(text_.data(), text_.data(), text_.data() + text_.size());
+        }
+        return traits_type::to_int_type(*gptr());
+    }
+
+private:
+    HANDLE console_;
+    std::string text_;
+    std::wstring highSurrogate_;
+    bool ended_ = false;
+};
+
+}  // namespace
+
+void SetUpStandardStreams(bool text) {
+    for (FILE* stream : {stdin, stdout, stderr}) {
+        _setmode(_fileno(stream), _O_BINARY);
+    }
+    if (!text) {
+        return;
+    }
+    // They serve until the process ends, and the streams flush into them on the way out, so
+    // they are never destroyed.
+    if (const HANDLE in = GetStdHandle(STD_INPUT_HANDLE); IsConsole(in)) {
+        std::cin.rdbuf(new ConsoleInput(in));
+    }
+    if (const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE); IsConsole(out)) {
+        std::cout.rdbuf(new ConsoleOutput(out));
+    }
+    if (const HANDLE err = GetStdHandle(STD_ERROR_HANDLE); IsConsole(err)) {
+        std::cerr.rdbuf(new ConsoleOutput(err));
+    }
+}
+
+}  // namespace vellumark
+
+#else
+
+namespace vellumark {
+
+void SetUpStandardStreams(bool /*text*/) {}
+
+}  // namespace vellumark
+
+#endif
