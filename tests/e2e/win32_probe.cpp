@@ -3,6 +3,8 @@
 //
 //   win32_probe text ID       the text of control ID, as UTF-8 (the status bar's is the notice)
 //   win32_probe enabled ID    1 when control ID is enabled, else 0
+//   win32_probe formats       the clipboard's registered formats, one a line: the name and
+//                             the data's bytes in hex (Wine's bridge to X loses them)
 //   win32_probe about         the about box's outer rectangle and the main window's, or
 //                             "none" when the box is not open
 // Exits 2 when the main window is not there.
@@ -24,6 +26,30 @@ void PrintUtf8(const std::wstring& text) {
     WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
                         size, nullptr, nullptr);
     std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+}
+
+void PrintRegisteredFormats() {
+    if (!OpenClipboard(nullptr)) {
+        return;
+    }
+    for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format)) {
+        wchar_t name[256];
+        if (format < 0xC000 || GetClipboardFormatNameW(format, name, 256) == 0) {
+            continue;
+        }
+        PrintUtf8(name);
+        std::printf(" ");
+        const HANDLE data = GetClipboardData(format);
+        const auto* bytes = static_cast<const unsigned char*>(data ? GlobalLock(data) : nullptr);
+        if (bytes != nullptr) {
+            for (SIZE_T i = 0; i < GlobalSize(data); ++i) {
+                std::printf("%02x", bytes[i]);
+            }
+            GlobalUnlock(data);
+        }
+        std::printf("\n");
+    }
+    CloseClipboard();
 }
 
 void PrintRect(HWND window) {
@@ -54,6 +80,8 @@ int main(int argc, char* argv[]) {
         PrintUtf8(text);
     } else if (command == "enabled") {
         std::printf("%d", IsWindowEnabled(GetDlgItem(main, id)) ? 1 : 0);
+    } else if (command == "formats") {
+        PrintRegisteredFormats();
     } else if (command == "about") {
         const HWND about = FindWindowW(L"VellumarkAbout", nullptr);
         if (about == nullptr || !IsWindowVisible(about)) {
