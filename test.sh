@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Vellumark and runs every test through CTest, then the deeper checks: clang-tidy, the
-# 32-bit x87 build, the whole suite under sanitizers, and a minute of fuzzing.
+# 32-bit x87 build, the Windows build under Wine, the whole suite under sanitizers, and a
+# minute of fuzzing.
 # Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -12,5 +13,6 @@ QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure
 
 scripts/tidy.sh
 scripts/check-32bit.sh
+scripts/check-windows.sh
 scripts/sanitize.sh
 scripts/fuzz.sh

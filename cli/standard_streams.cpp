@@ -7,8 +7,10 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <streambuf>
 #include <string>
 
@@ -23,13 +25,11 @@ bool IsConsole(HANDLE handle) {
 // The length of the longest prefix of `text` that ends on a whole UTF-8 sequence; what is
 // left is the start of a character that a later write completes.
 std::size_t CompleteUtf8Length(const std::string& text) {
-    std::size_t start = text.size();
     for (std::size_t back = 1; back <= 3 && back <= text.size(); ++back) {
         const auto byte = static_cast<unsigned char>(text[text.size() - back]);
         if ((byte & 0xC0) != 0x80) {
-            start = text.size() - back;
             const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
-            return length > back ? start : text.size();
+            return length > back ? text.size() - back : text.size();
         }
     }
     return text.size();
@@ -51,8 +51,8 @@ std::string Narrow(const std::wstring& wide) {
         return {};
     }
     const int size = static_cast<int>(wide.size());
-    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr,
-                                           nullptr);
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
     std::string text(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
     return text;
@@ -110,12 +110,14 @@ protected:
             if (ended_) {
                 return traits_type::eof();
             }
-            wchar_t buffer[4096];
+            std::array<wchar_t, 4096> buffer{};
             DWORD read = 0;
-            if (!ReadConsoleW(console_, buffer, 4096, &read, nullptr) || read == 0) {
+            if (!ReadConsoleW(console_, buffer.data(), static_cast<DWORD>(buffer.size()), &read,
+                              nullptr) ||
+                read == 0) {
                 ended_ = true;
             }
-            std::wstring wide = highSurrogate_ + std::wstring(buffer, read);
+            std::wstring wide = highSurrogate_ + std::wstring(buffer.data(), read);
             highSurrogate_.clear();
             if (const std::size_t end = wide.find(L'\x1A'); end != std::wstring::npos) {
                 wide.resize(end);
@@ -138,25 +140,50 @@ private:
     bool ended_ = false;
 };
 
+// Puts the console buffers under the standard streams for the rest of the run, and the old
+// buffers back at exit, before the streams' own last flush would reach destroyed ones.
+class ConsoleStreams {
+public:
+    ConsoleStreams() {
+        if (HANDLE handle = GetStdHandle(STD_INPUT_HANDLE); IsConsole(handle)) {
+            std::cin.rdbuf(&input_.emplace(handle));
+        }
+        if (HANDLE handle = GetStdHandle(STD_OUTPUT_HANDLE); IsConsole(handle)) {
+            std::cout.rdbuf(&output_.emplace(handle));
+        }
+        if (HANDLE handle = GetStdHandle(STD_ERROR_HANDLE); IsConsole(handle)) {
+            std::cerr.rdbuf(&error_.emplace(handle));
+        }
+    }
+    ~ConsoleStreams() {
+        std::cout.flush();
+        std::cerr.flush();
+        std::cin.rdbuf(savedIn_);
+        std::cout.rdbuf(savedOut_);
+        std::cerr.rdbuf(savedErr_);
+    }
+    ConsoleStreams(const ConsoleStreams&) = delete;
+    ConsoleStreams& operator=(const ConsoleStreams&) = delete;
+    ConsoleStreams(ConsoleStreams&&) = delete;
+    ConsoleStreams& operator=(ConsoleStreams&&) = delete;
+
+private:
+    std::streambuf* savedIn_ = std::cin.rdbuf();
+    std::streambuf* savedOut_ = std::cout.rdbuf();
+    std::streambuf* savedErr_ = std::cerr.rdbuf();
+    std::optional<ConsoleInput> input_;
+    std::optional<ConsoleOutput> output_;
+    std::optional<ConsoleOutput> error_;
+};
+
 }  // namespace
 
 void SetUpStandardStreams(bool text) {
     for (FILE* stream : {stdin, stdout, stderr}) {
         _setmode(_fileno(stream), _O_BINARY);
     }
-    if (!text) {
-        return;
-    }
-    // They serve until the process ends, and the streams flush into them on the way out, so
-    // they are never destroyed.
-    if (const HANDLE in = GetStdHandle(STD_INPUT_HANDLE); IsConsole(in)) {
-        std::cin.rdbuf(new ConsoleInput(in));
-    }
-    if (const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE); IsConsole(out)) {
-        std::cout.rdbuf(new ConsoleOutput(out));
-    }
-    if (const HANDLE err = GetStdHandle(STD_ERROR_HANDLE); IsConsole(err)) {
-        std::cerr.rdbuf(new ConsoleOutput(err));
+    if (text) {
+        static ConsoleStreams consoles;
     }
 }
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-"""Checks a compiled resource file (.res, as windres -O res writes it) for the program's
-version information and its two-image application icon.
+"""Checks a compiled resource file (.res, as windres -O res writes it) or a Windows program
+(.exe) for the program's version information and its two-image application icon.
 
-    check_version_resource.py vellumark.res
+    check_version_resource.py vellumark.res|vellumark-cli.exe
 """
 
 import struct
@@ -50,6 +50,36 @@ def resources(data):
         at = align4(at + header + size)
 
 
+def pe_resources(data):
+    """The resources linked into a Windows program: the tree of type, name and language in
+    its .rsrc section."""
+    (pe,) = struct.unpack_from("<I", data, 0x3C)
+    _, sections, _, _, _, optional_size, _ = struct.unpack_from("<HHIIIHH", data, pe + 4)
+    for i in range(sections):
+        at = pe + 24 + optional_size + 40 * i
+        name, _, address, _, raw = struct.unpack_from("<8sIIII", data, at)
+        if name.rstrip(b"\0") == b".rsrc":
+            break
+    else:
+        return
+
+    def entries(directory):
+        named, numbered = struct.unpack_from("<HH", data, raw + directory + 12)
+        for i in range(named + numbered):
+            key, offset = struct.unpack_from("<II", data, raw + directory + 16 + 8 * i)
+            if key & 0x80000000:
+                (length,) = struct.unpack_from("<H", data, raw + (key & 0x7FFFFFFF))
+                start = raw + (key & 0x7FFFFFFF) + 2
+                key = data[start : start + 2 * length].decode("utf-16-le")
+            yield key, offset & 0x7FFFFFFF
+
+    for kind, names in entries(0):
+        for name, languages in entries(names):
+            for language, leaf in entries(languages):
+                rva, size = struct.unpack_from("<II", data, raw + leaf)
+                yield kind, name, language, data[rva - address + raw : rva - address + raw + size]
+
+
 def version_tree(data, at=0):
     """One node of a VS_VERSIONINFO tree: (key, value, children)."""
     length, value_length, kind = struct.unpack_from("<HHH", data, at)
@@ -78,7 +108,7 @@ def version_tree(data, at=0):
 def main():
     with open(sys.argv[1], "rb") as f:
         data = f.read()
-    found = list(resources(data))
+    found = list(pe_resources(data) if data.startswith(b"MZ") else resources(data))
     problems = []
 
     versions = [r for r in found if r[0] == RT_VERSION]
