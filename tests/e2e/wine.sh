@@ -9,6 +9,7 @@
 #   expect_probe WHAT WANT ARGS...
 
 wine=/usr/lib/wine/wine64
+server=/usr/lib/wine/wineserver64
 opened=$work_dir/opened
 
 start_wine() {
@@ -21,12 +22,13 @@ start_wine() {
     fi
     # A server that an earlier step of the run started without this display would give the
     # program no X driver: start afresh, on this display.
-    wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
+    "$server" -k 2>/dev/null || true
+    "$server" -w 2>/dev/null || true
     openbox >"$work_dir/openbox.log" 2>&1 &
     track_pid $!
-    wineserver -p
     "$wine" wineboot -i >/dev/null 2>&1
+    "$server" -w
+    "$server" -p
     # Wine's browser hands web addresses to xdg-open: this one only writes them down.
     mkdir -p "$work_dir/bin"
     printf '#!/bin/sh\nprintf "%%s\\n" "$*" >>"%s"\n' "$opened" >"$work_dir/bin/xdg-open"
@@ -34,7 +36,7 @@ start_wine() {
     export PATH="$work_dir/bin:$PATH"
 }
 
-stop_wine() { wineserver -k 2>/dev/null || true; }
+stop_wine() { "$server" -k 2>/dev/null || true; }
 
 probe() { "$wine" "$probe_exe" "$@"; }
 
