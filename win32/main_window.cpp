@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <initializer_list>
 
@@ -362,6 +363,13 @@ void MainWindow::OnCommand(int id, int code) {
         case IDC_CMD_COPY_OUTPUT:
             core_.CopyOutput();
             break;
+        case IDOK:
+            // Enter presses the button that has the focus, as in a dialog.
+            if (const HWND focus = GetFocus();
+                std::find(buttons_.begin(), buttons_.end(), focus) != buttons_.end()) {
+                SendMessageW(focus, BM_CLICK, 0, 0);
+            }
+            break;
         case IDM_EXIT:
             PostQuitMessage(0);
             break;
@@ -494,7 +502,13 @@ void MainWindow::ShowMode(const ModeLook& look) {
 }
 
 void MainWindow::EnableButton(Button button, bool enabled) {
-    EnableWindow(buttons_[static_cast<std::size_t>(button)], enabled ? TRUE : FALSE);
+    const HWND control = buttons_[static_cast<std::size_t>(button)];
+    EnableWindow(control, enabled ? TRUE : FALSE);
+    // A button that disables itself (Cut, emptying the output) hands the focus on, so that
+    // the keyboard still reaches the window.
+    if (!enabled && GetFocus() == control) {
+        SendMessageW(window_, WM_NEXTDLGCTL, 0, FALSE);
+    }
 }
 
 void MainWindow::ShowNotice(NoticeKind /*kind*/, std::u16string_view text) {
