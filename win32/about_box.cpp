@@ -62,12 +62,11 @@ struct AboutBox {
     }
 };
 
-HWND MakeControl(HWND parent, const wchar_t* windowClass, const wchar_t* text, DWORD style,
-                 int id, HFONT font) {
-    const HWND control = CreateWindowExW(0, windowClass, text, WS_CHILD | WS_VISIBLE | style, 0,
-                                         0, 0, 0, parent,
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                         GetModuleHandleW(nullptr), nullptr);
+HWND MakeControl(HWND parent, const wchar_t* windowClass, const wchar_t* text, DWORD style, int id,
+                 HFONT font) {
+    const HWND control = CreateWindowExW(
+        0, windowClass, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return control;
 }
@@ -94,8 +93,8 @@ void CreateControls(AboutBox& box, UINT dpi) {
     box.urlFont = MakeFont(L"Arial", 975, FW_NORMAL, false, true, dpi);
     const HWND window = box.window;
     // In tab order; only "Ok" takes the focus.
-    const HWND cmdOk = MakeControl(window, WC_BUTTONW, L"Ok", WS_TABSTOP | BS_DEFPUSHBUTTON,
-                                   IDOK, box.dialogFont);
+    const HWND cmdOk =
+        MakeControl(window, WC_BUTTONW, L"Ok", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, box.dialogFont);
     const HWND frame =
         MakeControl(window, WC_BUTTONW, L"", BS_GROUPBOX, IDC_FRA_THE_FRAME, box.dialogFont);
     const HWND label3 =

@@ -159,9 +159,8 @@ void MainWindow::CreateControls() {
     for (const ButtonDesign& design : kButtons) {
         const bool enabled = design.button == Button::kPasteInput;
         // The caption is not shown, but names the button to screen readers.
-        buttons_[static_cast<std::size_t>(design.button)] =
-            make(WC_BUTTONW, design.toolTip, kPictureButton | (enabled ? 0 : WS_DISABLED),
-                 design.id);
+        buttons_[static_cast<std::size_t>(design.button)] = make(
+            WC_BUTTONW, design.toolTip, kPictureButton | (enabled ? 0 : WS_DISABLED), design.id);
     }
     txtOut_ = make(WC_EDITW, L"", kTextBox | ES_READONLY, IDC_TXT_OUT, WS_EX_CLIENTEDGE);
     lblEncrypt_ = make(WC_STATICW, L"Encrypt", kModeLabel, IDC_LBL_ENCRYPT);
@@ -178,8 +177,8 @@ void MainWindow::CreateControls() {
         SetWindowSubclass(control, ControlProc, 0, reinterpret_cast<DWORD_PTR>(this));
     }
 
-    toolTips_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0,
-                                0, window_, nullptr, instance, nullptr);
+    toolTips_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                                window_, nullptr, instance, nullptr);
     for (const ButtonDesign& design : kButtons) {
         TOOLINFOW tool{};
         tool.cbSize = sizeof tool;
@@ -245,8 +244,7 @@ bool MainWindow::PreTranslate(MSG& message) {
     if (TranslateAcceleratorW(window_, accelerators_, &message) != 0) {
         return true;
     }
-    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB &&
-        GetKeyState(VK_CONTROL) >= 0) {
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
         // Tab always moves the focus, also out of the multi-line boxes.
         const bool backwards = GetKeyState(VK_SHIFT) < 0;
         HWND next = GetNextDlgTabItem(window_, GetFocus(), backwards ? TRUE : FALSE);
@@ -269,8 +267,7 @@ bool MainWindow::PreTranslate(MSG& message) {
     return handled;
 }
 
-LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                        LPARAM lParam) {
+LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
         auto* self = static_cast<MainWindow*>(create->lpCreateParams);
@@ -296,8 +293,9 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 nextAnchor_ = reinterpret_cast<HWND>(wParam);
                 return 0;
             }
-            HWND next = GetNextDlgTabItem(
-                window_, nextAnchor_ != nullptr ? nextAnchor_ : GetFocus(), wParam != 0 ? TRUE : FALSE);
+            HWND next =
+                GetNextDlgTabItem(window_, nextAnchor_ != nullptr ? nextAnchor_ : GetFocus(),
+                                  wParam != 0 ? TRUE : FALSE);
             nextAnchor_ = nullptr;
             if (next != nullptr) {
                 SetFocus(next);
@@ -409,8 +407,8 @@ LRESULT MainWindow::ColourStatic(HDC dc, HWND control) {
                           reinterpret_cast<LPARAM>(control));
 }
 
-LRESULT CALLBACK MainWindow::ControlProc(HWND control, UINT message, WPARAM wParam,
-                                         LPARAM lParam, UINT_PTR /*id*/, DWORD_PTR self) {
+LRESULT CALLBACK MainWindow::ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR /*id*/, DWORD_PTR self) {
     return reinterpret_cast<MainWindow*>(self)->HandleControl(control, message, wParam, lParam);
 }
 
@@ -449,17 +447,25 @@ LRESULT MainWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPA
     return DefSubclassProc(control, message, wParam, lParam);
 }
 
-std::u16string MainWindow::CodeNumberText() const { return TextOf(txtCodeNum_); }
+std::u16string MainWindow::CodeNumberText() const {
+    return TextOf(txtCodeNum_);
+}
 
-std::u16string MainWindow::InputText() const { return TextOf(txtIn_); }
+std::u16string MainWindow::InputText() const {
+    return TextOf(txtIn_);
+}
 
 std::size_t MainWindow::InputLength() const {
     return static_cast<std::size_t>(GetWindowTextLengthW(txtIn_));
 }
 
-bool MainWindow::OutputEmpty() const { return GetWindowTextLengthW(txtOut_) == 0; }
+bool MainWindow::OutputEmpty() const {
+    return GetWindowTextLengthW(txtOut_) == 0;
+}
 
-std::u16string MainWindow::OutputText() const { return TextOf(txtOut_); }
+std::u16string MainWindow::OutputText() const {
+    return TextOf(txtOut_);
+}
 
 void MainWindow::SetBoxText(HWND box, const std::wstring& text) {
     settingText_ = true;
@@ -516,7 +522,9 @@ void MainWindow::ShowNotice(NoticeKind /*kind*/, std::u16string_view text) {
     SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(terminated.c_str()));
 }
 
-void MainWindow::SelectWholeCodeNumber() { SendMessageW(txtCodeNum_, EM_SETSEL, 0, -1); }
+void MainWindow::SelectWholeCodeNumber() {
+    SendMessageW(txtCodeNum_, EM_SETSEL, 0, -1);
+}
 
 std::u16string MainWindow::ClipboardText() const {
     if (std::optional<std::u16string> text = ReadClipboardText(window_)) {

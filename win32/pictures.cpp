@@ -17,9 +17,9 @@ constexpr DWORD kDestinationAndNotSource = 0x00220326;
 
 HICON LoadButtonPicture(int id, UINT dpi) {
     const int size = MulDiv(kPictureSize, static_cast<int>(dpi), 96);
-    const auto colour = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
-                                                        MAKEINTRESOURCEW(id), IMAGE_BITMAP, size,
-                                                        size, LR_CREATEDIBSECTION));
+    const auto colour =
+        static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
+                                        IMAGE_BITMAP, size, size, LR_CREATEDIBSECTION));
     if (colour == nullptr) {
         return nullptr;
     }
@@ -51,8 +51,8 @@ HICON LoadButtonPicture(int id, UINT dpi) {
 
 HICON LoadProgramIcon(int size) {
     return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                         MAKEINTRESOURCEW(IDR_PROGRAM_ICON), IMAGE_ICON, size,
-                                         size, LR_DEFAULTCOLOR));
+                                         MAKEINTRESOURCEW(IDR_PROGRAM_ICON), IMAGE_ICON, size, size,
+                                         LR_DEFAULTCOLOR));
 }
 
 HCURSOR HandCursor() {

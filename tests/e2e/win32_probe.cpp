@@ -11,10 +11,10 @@
 
 #include <windows.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <fcntl.h>
 #include <io.h>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -23,8 +23,8 @@ void PrintUtf8(const std::wstring& text) {
     const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
                                          nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
-                        size, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
+                        nullptr, nullptr);
     std::fwrite(bytes.data(), 1, bytes.size(), stdout);
 }
 
@@ -32,7 +32,8 @@ void PrintRegisteredFormats() {
     if (!OpenClipboard(nullptr)) {
         return;
     }
-    for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format)) {
+    for (UINT format = EnumClipboardFormats(0); format != 0;
+         format = EnumClipboardFormats(format)) {
         wchar_t name[256];
         if (format < 0xC000 || GetClipboardFormatNameW(format, name, 256) == 0) {
             continue;
@@ -75,8 +76,8 @@ int main(int argc, char* argv[]) {
         // GetWindowText would read another process's caption, not the control's text.
         const auto length = SendMessageW(control, WM_GETTEXTLENGTH, 0, 0);
         std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(SendMessageW(
-            control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+        text.resize(static_cast<std::size_t>(
+            SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
         PrintUtf8(text);
     } else if (command == "enabled") {
         std::printf("%d", IsWindowEnabled(GetDlgItem(main, id)) ? 1 : 0);
