@@ -25,18 +25,7 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 constexpr int kClientWidth = 6510;
 constexpr int kClientHeight = 2970;
 
-// The design, in the order of creation, which is the tab order. Places are in twips,
-// relative to the container.
-struct ControlDesign {
-    HWND MainWindow::*slot;
-    const wchar_t* windowClass;
-    const wchar_t* text;
-    DWORD style;
-    int id;
-    TwipsRect place;
-    TwipsRect container;
-};
-
+// Places in twips, relative to the container.
 constexpr TwipsRect kWindow{0, 0, kClientWidth, kClientHeight};
 constexpr TwipsRect kFrame1{120, 0, 975, 615};
 constexpr TwipsRect kFrame2{1200, 0, 5175, 1395};
@@ -291,6 +280,9 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             // then asks for the control after it.
             if (LOWORD(lParam) != 0) {
                 nextAnchor_ = reinterpret_cast<HWND>(wParam);
+                if ((GetWindowLongW(nextAnchor_, GWL_STYLE) & WS_TABSTOP) != 0) {
+                    SetFocus(nextAnchor_);
+                }
                 return 0;
             }
             HWND next =
@@ -392,7 +384,8 @@ void MainWindow::OnCommand(int id, int code) {
 }
 
 LRESULT MainWindow::ColourStatic(HDC dc, HWND control) {
-    if (control == lblEncrypt_ || control == lblDecrypt_) {
+    // The labels keep the default background until the load has set the mode.
+    if ((control == lblEncrypt_ || control == lblDecrypt_) && encryptBrush_ != nullptr) {
         const bool encrypt = control == lblEncrypt_;
         SetBkColor(dc, encrypt ? encryptColour_ : decryptColour_);
         return reinterpret_cast<LRESULT>(encrypt ? encryptBrush_ : decryptBrush_);
