@@ -289,7 +289,10 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 GetNextDlgTabItem(window_, nextAnchor_ != nullptr ? nextAnchor_ : GetFocus(),
                                   wParam != 0 ? TRUE : FALSE);
             nextAnchor_ = nullptr;
-            if (next != nullptr) {
+            if (next == txtCodeNum_ && GetFocus() == txtCodeNum_ && focusReason_) {
+                // Already there, so no focus event: the key still enters the box.
+                core_.OnCodeNumberFocus(*focusReason_);
+            } else if (next != nullptr) {
                 SetFocus(next);
             }
             return 0;

@@ -27,6 +27,9 @@ start_wine() {
     openbox >"$work_dir/openbox.log" 2>&1 &
     track_pid $!
     "$wine" wineboot -i >/dev/null 2>&1
+    # A crash ends the program with a backtrace in its log instead of waiting in a dialog.
+    "$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+        >/dev/null 2>&1
     "$server" -w
     "$server" -p
     # Wine's browser hands web addresses to xdg-open: this one only writes them down.
@@ -38,7 +41,8 @@ start_wine() {
 
 stop_wine() { "$server" -k 2>/dev/null || true; }
 
-probe() { "$wine" "$probe_exe" "$@"; }
+# A program that hangs would keep the probe waiting for its answer.
+probe() { timeout 60 "$wine" "$probe_exe" "$@"; }
 
 expect_probe() {
     local what=$1 want=$2
@@ -59,11 +63,32 @@ expect_buttons() {
     [ "$got" == "$want" ] || fail "$what: Paste, Clear, Cut, Copy enabled $got, expected $want"
 }
 
+# The pointer's size and hot spot, as "32x32+5+0", from the X server (XFixes): Wine shows the
+# Windows cursor of the window under the pointer as the X cursor.
+pointer() {
+    python3 - <<'PYTHON'
+import ctypes
+x11, xfixes = ctypes.CDLL("libX11.so.6"), ctypes.CDLL("libXfixes.so.3")
+class CursorImage(ctypes.Structure):
+    _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short), ("width", ctypes.c_ushort),
+                ("height", ctypes.c_ushort), ("xhot", ctypes.c_ushort), ("yhot", ctypes.c_ushort)]
+x11.XOpenDisplay.restype = ctypes.c_void_p
+xfixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
+xfixes.XFixesGetCursorImage.restype = ctypes.POINTER(CursorImage)
+image = xfixes.XFixesGetCursorImage(x11.XOpenDisplay(None)).contents
+print(f"{image.width}x{image.height}+{image.xhot}+{image.yhot}")
+PYTHON
+}
+
+pointer_is() { [ "$(pointer)" == "$1" ]; }
+
+not_hand() { ! pointer_is 32x32+5+0; }
+
 # The about box: centred over the main window's outer rectangle (half a pixel goes to the
 # higher one), opens its address through the shell when it is clicked, and "Ok" closes it.
 check_about_box() {
     keys alt+h a
-    wait_until 15 bash -c "[ \"\$('$wine' '$probe_exe' about)\" != none ]" ||
+    wait_until 15 bash -c "[ \"\$(timeout 60 '$wine' '$probe_exe' about)\" != none ]" ||
         fail "Help > About did not open the about box"
     local left top width height main_left main_top main_width main_height
     read -r left top width height main_left main_top main_width main_height <<<"$(probe about)"
@@ -73,11 +98,17 @@ check_about_box() {
     # The address: centred over the frame, 213 x 128 pixels into the client area at 96 DPI;
     # the dialog border is equal on all sides.
     local border=$(((width - 346) / 2))
+    # Over the address the pointer is the hand of resources/hand.cur (32 x 32, the hot spot at
+    # the finger's tip); over the rest of the box it is not.
+    xdotool mousemove $((left + border + 213)) $((top + border + 128))
+    wait_until 10 pointer_is 32x32+5+0 || fail "the pointer over the address is $(pointer), not the hand"
+    xdotool mousemove $((left + border + 100)) $((top + border + 20))
+    wait_until 10 not_hand || fail "the pointer stays the hand away from the address"
     xdotool mousemove $((left + border + 213)) $((top + border + 128)) click 1
     wait_until 20 grep -qs '^https\?://' "$opened" ||
         fail "a click on the address did not open it through the shell"
     keys Return
-    wait_until 15 bash -c "[ \"\$('$wine' '$probe_exe' about)\" == none ]" ||
+    wait_until 15 bash -c "[ \"\$(timeout 60 '$wine' '$probe_exe' about)\" == none ]" ||
         fail "Enter did not close the about box"
-    echo "about: centred, opened $(head -n 1 "$opened") through the shell, closed with Enter"
+    echo "about: centred, the hand over the address, opened $(head -n 1 "$opened") through the shell, closed with Enter"
 }
