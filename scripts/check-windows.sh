@@ -3,10 +3,13 @@
 # the engine tests for Windows in build-windows, and the Linux CLI and its process tests in
 # build; then, in one fresh Wine prefix:
 #   - the programs' version information and icon;
-#   - the engine tests (engine_tests.exe);
+#   - the engine, window-core and Win32 front-end tests (engine_tests.exe, window_core_tests.exe,
+#     win32_tests.exe);
 #   - the CLI's process tests against vellumark-cli.exe, and its text on a console;
 #   - vellumark-cli.exe against the Linux CLI, byte for byte, on random texts and code numbers
 #     (COMPARE_CASES of them, 300 unless set).
+#   - vellumark.exe driven on a private X server with a window manager, through the Qt
+#     edition's end-to-end script (tests/e2e/clipboard_round_trip.sh --wine).
 # Prints one summary line; exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,7 +28,7 @@ if [ ! -x "$wine" ]; then
 fi
 
 scripts/build-windows.sh -DVELLUMARK_WERROR=ON
-cmake --build build-windows -j2 --target engine_tests
+cmake --build build-windows -j2 --target engine_tests window_core_tests win32_tests win32_probe
 if [ ! -f build/CMakeCache.txt ]; then
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELLUMARK_WERROR=ON >/dev/null
 fi
@@ -52,7 +55,9 @@ trap stop_wine EXIT
 "$server" -p
 echo "Wine prefix ready ($((SECONDS - start)) s)"
 
-"$wine" build-windows/engine_tests.exe --gtest_brief=1
+for tests in engine_tests window_core_tests win32_tests; do
+    "$wine" build-windows/$tests.exe --gtest_brief=1
+done
 VELLUMARK_CLI_COMMAND="$wine $PWD/build-windows/vellumark-cli.exe" \
     build/tests/cli/cli_tests --gtest_brief=1
 # On a console the text goes through the wide console calls, so the terminal (Wine's console
@@ -68,4 +73,7 @@ fi
 python3 scripts/compare_cli.py "$cases" "$PWD/build/cli/vellumark-cli" \
     "$wine $PWD/build-windows/vellumark-cli.exe"
 
-echo "check-windows: OK, engine and CLI tests pass under Wine and vellumark-cli.exe agrees with Linux on $cases random cases ($((SECONDS - start)) s)"
+tests/e2e/clipboard_round_trip.sh --wine build-windows/win32_probe.exe \
+    build-windows/vellumark.exe build/cli/vellumark-cli
+
+echo "check-windows: OK, engine, window-core, Win32 and CLI tests pass under Wine, vellumark-cli.exe agrees with Linux on $cases random cases, and vellumark.exe passes the end-to-end test ($((SECONDS - start)) s)"

@@ -1,0 +1,96 @@
+#include "win32/clipboard.h"
+
+#include <cstring>
+
+namespace vellumark::win32 {
+
+namespace {
+
+// Another program may hold the clipboard open for a moment (a clipboard manager reading
+// what was just copied): try for about half a second before giving up.
+bool OpenClipboardPatiently(HWND owner) {
+    for (int attempt = 0; attempt < 25; ++attempt) {
+        if (OpenClipboard(owner)) {
+            return true;
+        }
+        Sleep(20);
+    }
+    return false;
+}
+
+struct ClipboardCloser {
+    ~ClipboardCloser() { CloseClipboard(); }
+};
+
+// Puts `size` bytes from `data` on the open clipboard in `format`.
+bool PutData(UINT format, const void* data, std::size_t size) {
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+    if (memory == nullptr) {
+        return false;
+    }
+    void* target = GlobalLock(memory);
+    if (target == nullptr) {
+        GlobalFree(memory);
+        return false;
+    }
+    std::memcpy(target, data, size);
+    GlobalUnlock(memory);
+    // On success the clipboard owns the memory.
+    if (SetClipboardData(format, memory) == nullptr) {
+        GlobalFree(memory);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::u16string> ReadClipboardText(HWND owner) {
+    if (!OpenClipboardPatiently(owner)) {
+        return std::nullopt;
+    }
+    const ClipboardCloser closer;
+    const HANDLE memory = GetClipboardData(CF_UNICODETEXT);
+    if (memory == nullptr) {
+        return std::u16string();
+    }
+    const auto* text = static_cast<const char16_t*>(GlobalLock(memory));
+    if (text == nullptr) {
+        return std::u16string();
+    }
+    // The text ends at its terminator, or at the end of the memory when a careless program
+    // left it out.
+    const std::size_t units = GlobalSize(memory) / sizeof(char16_t);
+    std::size_t length = 0;
+    while (length < units && text[length] != u'\0') {
+        ++length;
+    }
+    std::u16string result(text, length);
+    GlobalUnlock(memory);
+    return result;
+}
+
+bool WriteClipboardText(HWND owner, std::u16string_view text, bool secret) {
+    if (!OpenClipboardPatiently(owner)) {
+        return false;
+    }
+    const ClipboardCloser closer;
+    if (!EmptyClipboard()) {
+        return false;
+    }
+    const std::u16string terminated(text);
+    if (!PutData(CF_UNICODETEXT, terminated.c_str(), (terminated.size() + 1) * sizeof(char16_t))) {
+        return false;
+    }
+    if (secret) {
+        // The first needs only to be present; the other two say "no" as a DWORD 0.
+        const DWORD no = 0;
+        PutData(RegisterClipboardFormatW(L"ExcludeClipboardContentFromMonitorProcessing"), &no,
+                sizeof no);
+        PutData(RegisterClipboardFormatW(L"CanIncludeInClipboardHistory"), &no, sizeof no);
+        PutData(RegisterClipboardFormatW(L"CanUploadToCloudClipboard"), &no, sizeof no);
+    }
+    return true;
+}
+
+}  // namespace vellumark::win32

@@ -1,0 +1,30 @@
+// The Windows edition's entry: seed the generator from the clock, show the main window, and
+// let its messages drive everything from there.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "runtime/generator.h"
+#include "win32/main_window.h"
+
+int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
+                   int showCommand) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    vellumark::ProcessGenerator().Seed(vellumark::SecondsSinceMidnight());
+
+    vellumark::win32::MainWindow mainWindow(showCommand);
+    if (mainWindow.handle() == nullptr) {
+        return 1;
+    }
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!mainWindow.PreTranslate(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    // Exit ends the program at once: no window is asked whether it may close.
+    return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,551 @@
+#include "win32/main_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <initializer_list>
+
+#include "win32/about_box.h"
+#include "win32/clipboard.h"
+#include "win32/edit_text.h"
+#include "win32/metrics.h"
+#include "win32/pictures.h"
+#include "win32/resource_ids.h"
+
+namespace vellumark::win32 {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"VellumarkMain";
+constexpr wchar_t kCaption[] = L"Vellumark";
+// A fixed border, no maximize button. No WS_CLIPCHILDREN: the frames leave their inside to
+// the window's background.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr int kClientWidth = 6510;
+constexpr int kClientHeight = 2970;
+
+// Places in twips, relative to the container.
+constexpr TwipsRect kWindow{0, 0, kClientWidth, kClientHeight};
+constexpr TwipsRect kFrame1{120, 0, 975, 615};
+constexpr TwipsRect kFrame2{1200, 0, 5175, 1395};
+constexpr TwipsRect kFrame3{1200, 1440, 5175, 1395};
+constexpr TwipsRect kFraMode{120, 720, 975, 975};
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+constexpr DWORD kFrame = kChild | BS_GROUPBOX;
+constexpr DWORD kTextBox =
+    kChild | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | ES_NOHIDESEL;
+// An icon rather than a bitmap: its mask keeps the pictures' silver background off the face.
+constexpr DWORD kPictureButton = kChild | WS_TABSTOP | BS_PUSHBUTTON | BS_ICON;
+constexpr DWORD kModeLabel = kChild | SS_CENTER | WS_BORDER;
+
+struct ButtonDesign {
+    Button button;
+    int id;
+    int picture;
+    const wchar_t* toolTip;
+    TwipsRect place;
+    TwipsRect container;
+};
+
+// In the order of the Button enumeration.
+constexpr ButtonDesign kButtons[] = {
+    {Button::kPasteInput, IDC_CMD_PASTE_INPUT, IDB_PASTE, L"Paste", {4680, 360, 360, 360}, kFrame2},
+    {Button::kClearInput, IDC_CMD_CLEAR_INPUT, IDB_CLEAR, L"Clear", {4680, 840, 360, 360}, kFrame2},
+    {Button::kCutOutput, IDC_CMD_CUT_OUTPUT, IDB_CUT, L"Cut", {4680, 360, 360, 360}, kFrame3},
+    {Button::kCopyOutput, IDC_CMD_COPY_OUTPUT, IDB_COPY, L"Copy", {4680, 840, 360, 360}, kFrame3},
+};
+
+std::u16string TextOf(HWND control) {
+    const int length = GetWindowTextLengthW(control);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(control, text.data(), length + 1);
+    return std::u16string(text.begin(), text.begin() + copied);
+}
+
+const wchar_t* WideOf(std::u16string_view text) {
+    return reinterpret_cast<const wchar_t*>(text.data());
+}
+
+// A cipher text has no words: its box fills every line to the edge rather than breaking
+// after each "!" and "?".
+int CALLBACK BreakAnywhere(LPWSTR /*text*/, int position, int /*length*/, int action) {
+    return action == WB_ISDELIMITER ? FALSE : position;
+}
+
+MouseButton MouseButtonOf(UINT message) {
+    switch (message) {
+        case WM_LBUTTONUP:
+            return MouseButton::kLeft;
+        case WM_RBUTTONUP:
+            return MouseButton::kRight;
+        case WM_MBUTTONUP:
+            return MouseButton::kMiddle;
+        default:
+            return MouseButton::kOther;
+    }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(int showCommand) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadProgramIcon(GetSystemMetrics(SM_CXICON));
+    windowClass.hIconSm = LoadProgramIcon(GetSystemMetrics(SM_CXSMICON));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = kClassName;
+    RegisterClassExW(&windowClass);
+
+    menu_ = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAIN_MENU));
+    accelerators_ = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
+    // The system places the window; the layout gives it its size.
+    window_ = CreateWindowExW(0, kClassName, kCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu_, instance, this);
+    if (window_ == nullptr) {
+        return;
+    }
+    CreateControls();
+    Layout(DpiOf(window_));
+    // The window loads before it shows: default code number, then encrypt mode.
+    core_.Load();
+    ShowWindow(window_, showCommand);
+    UpdateWindow(window_);
+}
+
+MainWindow::~MainWindow() {
+    if (window_ != nullptr) {
+        DestroyWindow(window_);
+    }
+    for (HICON picture : pictures_) {
+        DestroyIcon(picture);
+    }
+    DeleteObject(font_);
+    DeleteObject(encryptBrush_);
+    DeleteObject(decryptBrush_);
+}
+
+void MainWindow::CreateControls() {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const auto make = [&](const wchar_t* windowClass, const wchar_t* text, DWORD style, int id,
+                          DWORD exStyle = 0) {
+        return CreateWindowExW(exStyle, windowClass, text, style, 0, 0, 0, 0, window_,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
+                               nullptr);
+    };
+    // Created in tab order; the frames and labels hold their places in it but never take
+    // the focus.
+    frame1_ = make(WC_BUTTONW, L"&Code #", kFrame, IDC_FRAME1);
+    txtCodeNum_ = make(WC_EDITW, L"", kChild | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL,
+                       IDC_TXT_CODE_NUM, WS_EX_CLIENTEDGE);
+    frame2_ = make(WC_BUTTONW, L"&Input", kFrame, IDC_FRAME2);
+    txtIn_ = make(WC_EDITW, L"", kTextBox | ES_WANTRETURN, IDC_TXT_IN, WS_EX_CLIENTEDGE);
+    for (const ButtonDesign& design : kButtons) {
+        const bool enabled = design.button == Button::kPasteInput;
+        // The caption is not shown, but names the button to screen readers.
+        buttons_[static_cast<std::size_t>(design.button)] = make(
+            WC_BUTTONW, design.toolTip, kPictureButton | (enabled ? 0 : WS_DISABLED), design.id);
+    }
+    txtOut_ = make(WC_EDITW, L"", kTextBox | ES_READONLY, IDC_TXT_OUT, WS_EX_CLIENTEDGE);
+    lblEncrypt_ = make(WC_STATICW, L"Encrypt", kModeLabel, IDC_LBL_ENCRYPT);
+    lblDecrypt_ = make(WC_STATICW, L"Decrypt", kModeLabel, IDC_LBL_DECRYPT);
+    fraMode_ = make(WC_BUTTONW, L"Mode", kFrame, IDC_FRA_MODE);
+    frame3_ = make(WC_BUTTONW, L"Output", kFrame, IDC_FRAME3);
+    statusBar_ = make(STATUSCLASSNAMEW, L"", kChild, IDC_STATUS_BAR);
+
+    SendMessageW(txtCodeNum_, EM_SETLIMITTEXT, 6, 0);
+    // No silent cut of a long paste: the core refuses a text that is too long, visibly.
+    SendMessageW(txtIn_, EM_SETLIMITTEXT, 0, 0);
+    SendMessageW(txtOut_, EM_SETLIMITTEXT, 0, 0);
+    for (HWND control : {txtCodeNum_, lblEncrypt_, lblDecrypt_}) {
+        SetWindowSubclass(control, ControlProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    }
+
+    toolTips_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                                window_, nullptr, instance, nullptr);
+    for (const ButtonDesign& design : kButtons) {
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = window_;
+        tool.uId = reinterpret_cast<UINT_PTR>(buttons_[static_cast<std::size_t>(design.button)]);
+        tool.lpszText = const_cast<wchar_t*>(design.toolTip);
+        SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void MainWindow::Layout(UINT dpi) {
+    const HFONT oldFont = font_;
+    font_ = MakeDialogFont(dpi);
+    SetFontOfChildren(window_, font_);
+    // The status bar keeps the desktop's font, as the menu bar does.
+    SendMessageW(statusBar_, WM_SETFONT, 0, FALSE);
+    DeleteObject(oldFont);
+
+    PlaceControl(frame1_, kFrame1, kWindow, dpi);
+    PlaceControl(txtCodeNum_, {120, 225, 735, 285}, kFrame1, dpi);
+    PlaceControl(frame2_, kFrame2, kWindow, dpi);
+    PlaceControl(txtIn_, {120, 240, 4455, 1005}, kFrame2, dpi);
+    PlaceControl(frame3_, kFrame3, kWindow, dpi);
+    PlaceControl(txtOut_, {120, 240, 4455, 1005}, kFrame3, dpi);
+    PlaceControl(fraMode_, kFraMode, kWindow, dpi);
+    PlaceControl(lblEncrypt_, {120, 240, 735, 255}, kFraMode, dpi);
+    PlaceControl(lblDecrypt_, {120, 600, 735, 255}, kFraMode, dpi);
+    for (const ButtonDesign& design : kButtons) {
+        const auto index = static_cast<std::size_t>(design.button);
+        PlaceControl(buttons_[index], design.place, design.container, dpi);
+        const HICON oldPicture = pictures_[index];
+        pictures_[index] = LoadButtonPicture(design.picture, dpi);
+        SendMessageW(buttons_[index], BM_SETIMAGE, IMAGE_ICON,
+                     reinterpret_cast<LPARAM>(pictures_[index]));
+        DestroyIcon(oldPicture);
+    }
+
+    // The client area keeps the design's size; the status bar adds its height below it.
+    const int width = TwipsToPixels(kClientWidth, dpi);
+    const int height = TwipsToPixels(kClientHeight, dpi);
+    SendMessageW(statusBar_, WM_SIZE, 0, 0);
+    RECT bar{};
+    GetWindowRect(statusBar_, &bar);
+    const SIZE outer = OuterSize(kStyle, 0, true, width, height + (bar.bottom - bar.top), dpi);
+    SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A long menu bar can wrap onto a second line: grow by what the client area lacks.
+    RECT client{};
+    GetClientRect(window_, &client);
+    const int lacking = height + (bar.bottom - bar.top) - (client.bottom - client.top);
+    if (lacking > 0) {
+        SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy + lacking,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    SendMessageW(statusBar_, WM_SIZE, 0, 0);
+}
+
+bool MainWindow::PreTranslate(MSG& message) {
+    if (window_ == nullptr || (message.hwnd != window_ && !IsChild(window_, message.hwnd))) {
+        return false;
+    }
+    if (TranslateAcceleratorW(window_, accelerators_, &message) != 0) {
+        return true;
+    }
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
+        // Tab always moves the focus, also out of the multi-line boxes.
+        const bool backwards = GetKeyState(VK_SHIFT) < 0;
+        HWND next = GetNextDlgTabItem(window_, GetFocus(), backwards ? TRUE : FALSE);
+        if (next != nullptr) {
+            focusReason_ = FocusReason::kTab;
+            SetFocus(next);
+            focusReason_.reset();
+        }
+        return true;
+    }
+    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
+        // A multi-line box in a dialog would close the window on Esc.
+        return true;
+    }
+    if (message.message == WM_SYSCHAR) {
+        focusReason_ = FocusReason::kAccessKey;
+    }
+    const bool handled = IsDialogMessageW(window_, &message) != 0;
+    focusReason_.reset();
+    return handled;
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        auto* self = static_cast<MainWindow*>(create->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return self == nullptr ? DefWindowProcW(window, message, wParam, lParam)
+                           : self->Handle(message, wParam, lParam);
+}
+
+LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            return ColourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_NEXTDLGCTL: {
+            // The dialog keys' way to move the focus; a frame's access key names the frame,
+            // then asks for the control after it.
+            if (LOWORD(lParam) != 0) {
+                nextAnchor_ = reinterpret_cast<HWND>(wParam);
+                if ((GetWindowLongW(nextAnchor_, GWL_STYLE) & WS_TABSTOP) != 0) {
+                    SetFocus(nextAnchor_);
+                }
+                return 0;
+            }
+            HWND next =
+                GetNextDlgTabItem(window_, nextAnchor_ != nullptr ? nextAnchor_ : GetFocus(),
+                                  wParam != 0 ? TRUE : FALSE);
+            nextAnchor_ = nullptr;
+            if (next == txtCodeNum_ && GetFocus() == txtCodeNum_ && focusReason_) {
+                // Already there, so no focus event: the key still enters the box.
+                core_.OnCodeNumberFocus(*focusReason_);
+            } else if (next != nullptr) {
+                SetFocus(next);
+            }
+            return 0;
+        }
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                const HWND focus = GetFocus();
+                if (focus != nullptr && IsChild(window_, focus)) {
+                    lastFocus_ = focus;
+                }
+            } else if (HIWORD(wParam) == 0) {
+                // The first activation is the first show: the code number takes the focus.
+                if (lastFocus_ == nullptr) {
+                    focusReason_ = FocusReason::kFirstShow;
+                    SetFocus(txtCodeNum_);
+                    focusReason_.reset();
+                } else {
+                    SetFocus(lastFocus_);
+                }
+            }
+            return 0;
+        case WM_DPICHANGED: {
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            Layout(HIWORD(wParam));
+            return 0;
+        }
+        case WM_CLOSE:
+            // The close button ends the program at once, as Exit does.
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+void MainWindow::OnCommand(int id, int code) {
+    switch (id) {
+        case IDC_TXT_CODE_NUM:
+            if (code == EN_CHANGE && !settingText_) {
+                core_.OnCodeNumberChange();
+            } else if (code == EN_SETFOCUS) {
+                core_.OnCodeNumberFocus(focusReason_.value_or(FocusReason::kReturned));
+            }
+            break;
+        case IDC_TXT_IN:
+            if (code == EN_CHANGE && !settingText_) {
+                core_.OnInputChange();
+            }
+            break;
+        case IDC_CMD_PASTE_INPUT:
+            core_.PasteInput();
+            break;
+        case IDC_CMD_CLEAR_INPUT:
+            core_.ClearInput();
+            break;
+        case IDC_CMD_CUT_OUTPUT:
+            core_.CutOutput();
+            break;
+        case IDC_CMD_COPY_OUTPUT:
+            core_.CopyOutput();
+            break;
+        case IDOK:
+            // Enter presses the button that has the focus, as in a dialog.
+            if (const HWND focus = GetFocus();
+                std::find(buttons_.begin(), buttons_.end(), focus) != buttons_.end()) {
+                SendMessageW(focus, BM_CLICK, 0, 0);
+            }
+            break;
+        case IDM_EXIT:
+            PostQuitMessage(0);
+            break;
+        case IDM_RANDOM_CODE:
+            core_.PickRandomCode();
+            break;
+        case IDM_CHANGE_MODE:
+            core_.ModeSet(kModeToggle);
+            break;
+        case IDM_SET_ENCRYPT:
+            core_.ModeSet(kModeEncrypt);
+            break;
+        case IDM_SET_DECRYPT:
+            core_.ModeSet(kModeDecrypt);
+            break;
+        case IDM_ABOUT:
+            OpenAbout(window_);
+            break;
+        default:
+            break;
+    }
+}
+
+LRESULT MainWindow::ColourStatic(HDC dc, HWND control) {
+    // The labels keep the default background until the load has set the mode.
+    if ((control == lblEncrypt_ || control == lblDecrypt_) && encryptBrush_ != nullptr) {
+        const bool encrypt = control == lblEncrypt_;
+        SetBkColor(dc, encrypt ? encryptColour_ : decryptColour_);
+        return reinterpret_cast<LRESULT>(encrypt ? encryptBrush_ : decryptBrush_);
+    }
+    if (control == txtOut_) {
+        // Locked, not disabled: the output keeps the look of a text box.
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    }
+    return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                          reinterpret_cast<LPARAM>(control));
+}
+
+LRESULT CALLBACK MainWindow::ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR /*id*/, DWORD_PTR self) {
+    return reinterpret_cast<MainWindow*>(self)->HandleControl(control, message, wParam, lParam);
+}
+
+LRESULT MainWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (control == lblEncrypt_ || control == lblDecrypt_) {
+        // Any mouse button switches the mode, when it goes down.
+        if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN) {
+            core_.ModeSet(control == lblEncrypt_ ? kModeEncrypt : kModeDecrypt);
+            return 0;
+        }
+        if (message == WM_NCHITTEST) {
+            // A static control is transparent to the mouse unless it says otherwise.
+            return HTCLIENT;
+        }
+    } else if (control == txtCodeNum_) {
+        switch (message) {
+            case WM_LBUTTONDOWN:
+            case WM_RBUTTONDOWN:
+            case WM_MBUTTONDOWN: {
+                focusReason_ = FocusReason::kMouse;
+                const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
+                focusReason_.reset();
+                return result;
+            }
+            case WM_LBUTTONUP:
+            case WM_RBUTTONUP:
+            case WM_MBUTTONUP: {
+                const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
+                core_.OnCodeNumberClick(MouseButtonOf(message));
+                return result;
+            }
+            default:
+                break;
+        }
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
+}
+
+std::u16string MainWindow::CodeNumberText() const {
+    return TextOf(txtCodeNum_);
+}
+
+std::u16string MainWindow::InputText() const {
+    return TextOf(txtIn_);
+}
+
+std::u16string MainWindow::InputHead(std::size_t units) const {
+    // An edit box hands out its text from the start only, so the head is read as the text is.
+    const std::size_t length = InputLength();
+    if (units >= length) {
+        return InputText();
+    }
+    std::wstring head(units + 1, L'\0');
+    const int copied = GetWindowTextW(txtIn_, head.data(), static_cast<int>(units) + 1);
+    return std::u16string(head.begin(), head.begin() + copied);
+}
+
+std::size_t MainWindow::InputLength() const {
+    return static_cast<std::size_t>(GetWindowTextLengthW(txtIn_));
+}
+
+bool MainWindow::OutputEmpty() const {
+    return GetWindowTextLengthW(txtOut_) == 0;
+}
+
+std::u16string MainWindow::OutputText() const {
+    return TextOf(txtOut_);
+}
+
+void MainWindow::SetBoxText(HWND box, const std::wstring& text) {
+    settingText_ = true;
+    SetWindowTextW(box, text.c_str());
+    settingText_ = false;
+}
+
+void MainWindow::SetCodeNumberText(std::u16string_view text) {
+    SetBoxText(txtCodeNum_, std::wstring(WideOf(text), text.size()));
+    core_.OnCodeNumberChange();
+}
+
+void MainWindow::SetInputText(std::u16string_view text) {
+    SetBoxText(txtIn_, std::wstring(WideOf(text), text.size()));
+    core_.OnInputChange();
+}
+
+void MainWindow::SetOutputText(std::u16string_view text) {
+    SetBoxText(txtOut_, ForEditBox(text));
+    core_.OnOutputChange();
+}
+
+void MainWindow::ShowMode(const ModeLook& look) {
+    encryptColour_ = look.encryptColour;
+    decryptColour_ = look.decryptColour;
+    for (HBRUSH* brush : {&encryptBrush_, &decryptBrush_}) {
+        DeleteObject(*brush);
+    }
+    encryptBrush_ = CreateSolidBrush(encryptColour_);
+    decryptBrush_ = CreateSolidBrush(decryptColour_);
+    InvalidateRect(lblEncrypt_, nullptr, TRUE);
+    InvalidateRect(lblDecrypt_, nullptr, TRUE);
+    CheckMenuItem(menu_, IDM_SET_ENCRYPT, look.encryptChecked ? MF_CHECKED : MF_UNCHECKED);
+    CheckMenuItem(menu_, IDM_SET_DECRYPT, look.decryptChecked ? MF_CHECKED : MF_UNCHECKED);
+    const bool inputIsCipher = look.cipherBox == TextBox::kInput;
+    SendMessageW(txtIn_, EM_SETWORDBREAKPROC, 0,
+                 reinterpret_cast<LPARAM>(inputIsCipher ? BreakAnywhere : nullptr));
+    SendMessageW(txtOut_, EM_SETWORDBREAKPROC, 0,
+                 reinterpret_cast<LPARAM>(inputIsCipher ? nullptr : BreakAnywhere));
+}
+
+void MainWindow::EnableButton(Button button, bool enabled) {
+    const HWND control = buttons_[static_cast<std::size_t>(button)];
+    EnableWindow(control, enabled ? TRUE : FALSE);
+    // A button that disables itself (Cut, emptying the output) hands the focus on, so that
+    // the keyboard still reaches the window.
+    if (!enabled && GetFocus() == control) {
+        SendMessageW(window_, WM_NEXTDLGCTL, 0, FALSE);
+    }
+}
+
+void MainWindow::ShowNotice(NoticeKind /*kind*/, std::u16string_view text) {
+    const std::wstring terminated(WideOf(text), text.size());
+    SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(terminated.c_str()));
+}
+
+void MainWindow::SelectWholeCodeNumber() {
+    SendMessageW(txtCodeNum_, EM_SETSEL, 0, -1);
+}
+
+std::u16string MainWindow::ClipboardText() const {
+    if (std::optional<std::u16string> text = ReadClipboardText(window_)) {
+        return *std::move(text);
+    }
+    // Another program holds the clipboard: Paste leaves the input as it is.
+    MessageBeep(MB_ICONWARNING);
+    return InputText();
+}
+
+void MainWindow::PutOnClipboard(std::u16string_view text, bool secret) {
+    if (!WriteClipboardText(window_, text, secret)) {
+        MessageBeep(MB_ICONWARNING);
+    }
+}
+
+}  // namespace vellumark::win32

@@ -1,0 +1,92 @@
+#pragma once
+// The main window frmMain as native Windows controls. It only creates the controls, forwards
+// their notifications to the window core and draws what the core says.
+
+#include <windows.h>
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "window_core/main_window_core.h"
+#include "window_core/main_window_view.h"
+
+namespace vellumark::win32 {
+
+class MainWindow final : public MainWindowView {
+public:
+    // Creates the window and its controls, runs the load and shows it.
+    explicit MainWindow(int showCommand);
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    [[nodiscard]] HWND handle() const { return window_; }
+
+    // The message loop's first look at a message: the menu's shortcut keys from anywhere in
+    // the window, then the dialog keys (Tab, access keys). True when it was handled.
+    bool PreTranslate(MSG& message);
+
+    // MainWindowView
+    [[nodiscard]] std::u16string CodeNumberText() const override;
+    [[nodiscard]] std::u16string InputText() const override;
+    [[nodiscard]] std::u16string InputHead(std::size_t units) const override;
+    [[nodiscard]] std::size_t InputLength() const override;
+    [[nodiscard]] bool OutputEmpty() const override;
+    [[nodiscard]] std::u16string OutputText() const override;
+    void SetCodeNumberText(std::u16string_view text) override;
+    void SetInputText(std::u16string_view text) override;
+    void SetOutputText(std::u16string_view text) override;
+    void ShowMode(const ModeLook& look) override;
+    void EnableButton(Button button, bool enabled) override;
+    void ShowNotice(NoticeKind kind, std::u16string_view text) override;
+    void SelectWholeCodeNumber() override;
+    [[nodiscard]] std::u16string ClipboardText() const override;
+    void PutOnClipboard(std::u16string_view text, bool secret) override;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR id, DWORD_PTR self);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleControl(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+    void CreateControls();
+    void Layout(UINT dpi);
+    void OnCommand(int id, int code);
+    LRESULT ColourStatic(HDC dc, HWND control);
+    // Sets a box's text without its own change report, then reports it to the core once.
+    void SetBoxText(HWND box, const std::wstring& text);
+
+    HWND window_ = nullptr;
+    HWND frame1_ = nullptr;
+    HWND frame2_ = nullptr;
+    HWND frame3_ = nullptr;
+    HWND fraMode_ = nullptr;
+    HWND txtCodeNum_ = nullptr;
+    HWND txtIn_ = nullptr;
+    HWND txtOut_ = nullptr;
+    HWND lblEncrypt_ = nullptr;
+    HWND lblDecrypt_ = nullptr;
+    HWND statusBar_ = nullptr;
+    HWND toolTips_ = nullptr;
+    std::array<HWND, 4> buttons_{};
+    std::array<HICON, 4> pictures_{};
+    HFONT font_ = nullptr;
+    HMENU menu_ = nullptr;
+    HACCEL accelerators_ = nullptr;
+    COLORREF encryptColour_ = 0;
+    COLORREF decryptColour_ = 0;
+    HBRUSH encryptBrush_ = nullptr;
+    HBRUSH decryptBrush_ = nullptr;
+    // The control that had the focus when the window was deactivated.
+    HWND lastFocus_ = nullptr;
+    // The frame whose access key was pressed: the focus goes to the control after it.
+    HWND nextAnchor_ = nullptr;
+    // How the focus is about to reach the code-number box, while a key or a click moves it.
+    std::optional<FocusReason> focusReason_;
+    // Set while the program sets a box's text, whose change the setter reports itself.
+    bool settingText_ = false;
+    MainWindowCore core_{*this};
+};
+
+}  // namespace vellumark::win32

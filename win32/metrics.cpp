@@ -1,0 +1,89 @@
+#include "win32/metrics.h"
+
+namespace vellumark::win32 {
+
+namespace {
+
+constexpr int kTwipsPerInch = 1440;
+constexpr UINT kDefaultDpi = 96;
+
+// The per-monitor calls came with Windows 10 (1607); older systems have one DPI for all.
+template <typename Function>
+Function User32Function(const char* name) {
+    // The module is loaded in every GUI process, so the handle stays valid.
+    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    return user32 == nullptr
+               ? nullptr
+               : reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
+}
+
+}  // namespace
+
+UINT DpiOf(HWND window) {
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+    if (getDpiForWindow != nullptr && window != nullptr) {
+        const UINT dpi = getDpiForWindow(window);
+        if (dpi != 0) {
+            return dpi;
+        }
+    }
+    const HDC screen = GetDC(nullptr);
+    const int dpi = screen == nullptr ? 0 : GetDeviceCaps(screen, LOGPIXELSY);
+    if (screen != nullptr) {
+        ReleaseDC(nullptr, screen);
+    }
+    return dpi > 0 ? static_cast<UINT>(dpi) : kDefaultDpi;
+}
+
+int TwipsToPixels(int twips, UINT dpi) {
+    return MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch);
+}
+
+void PlaceControl(HWND control, const TwipsRect& place, const TwipsRect& container, UINT dpi) {
+    const int left = container.left + place.left;
+    const int top = container.top + place.top;
+    // Both edges from twips, so that neighbours meet exactly where the design has them meet.
+    const int x = TwipsToPixels(left, dpi);
+    const int y = TwipsToPixels(top, dpi);
+    SetWindowPos(control, nullptr, x, y, TwipsToPixels(left + place.width, dpi) - x,
+                 TwipsToPixels(top + place.height, dpi) - y, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SIZE OuterSize(DWORD style, DWORD exStyle, bool hasMenu, int clientWidth, int clientHeight,
+               UINT dpi) {
+    using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    static const auto adjustForDpi =
+        User32Function<AdjustForDpiFunction>("AdjustWindowRectExForDpi");
+    RECT rect{0, 0, clientWidth, clientHeight};
+    if (adjustForDpi == nullptr || !adjustForDpi(&rect, style, hasMenu, exStyle, dpi)) {
+        AdjustWindowRectEx(&rect, style, hasMenu, exStyle);
+    }
+    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+HFONT MakeFont(const wchar_t* face, int centipoints, int weight, bool italic, bool underline,
+               UINT dpi) {
+    LOGFONTW font{};
+    font.lfHeight = -MulDiv(centipoints, static_cast<int>(dpi), 7200);
+    font.lfWeight = weight;
+    font.lfItalic = italic ? TRUE : FALSE;
+    font.lfUnderline = underline ? TRUE : FALSE;
+    font.lfCharSet = ANSI_CHARSET;
+    font.lfQuality = DEFAULT_QUALITY;
+    lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
+    return CreateFontIndirectW(&font);
+}
+
+HFONT MakeDialogFont(UINT dpi) {
+    return MakeFont(L"MS Sans Serif", 800, FW_NORMAL, false, false, dpi);
+}
+
+void SetFontOfChildren(HWND window, HFONT font) {
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+}
+
+}  // namespace vellumark::win32

@@ -1,0 +1,40 @@
+#pragma once
+// Places and sizes in twips, as the window designs give them, turned into pixels for the DPI
+// of the monitor that a window stands on; and the fonts of the designs at that DPI.
+
+#include <windows.h>
+
+namespace vellumark::win32 {
+
+// A rectangle in twips: left and top edges, width and height.
+struct TwipsRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// The DPI of the monitor that `window` stands on (96 where the system cannot tell).
+UINT DpiOf(HWND window);
+
+// Twips (1/1440 inch) to pixels at `dpi`: 15 twips to the pixel at 96 DPI.
+int TwipsToPixels(int twips, UINT dpi);
+
+// Moves `control` to `place`, offset by its container's place, all in twips.
+void PlaceControl(HWND control, const TwipsRect& place, const TwipsRect& container, UINT dpi);
+
+// The outer size of a window whose client area is `clientWidth` by `clientHeight` pixels.
+SIZE OuterSize(DWORD style, DWORD exStyle, bool hasMenu, int clientWidth, int clientHeight,
+               UINT dpi);
+
+// A font by face, size in hundredths of a point, weight and style, at `dpi`. The caller owns it.
+HFONT MakeFont(const wchar_t* face, int centipoints, int weight, bool italic, bool underline,
+               UINT dpi);
+
+// The design's dialog font, "MS Sans Serif" 8 pt.
+HFONT MakeDialogFont(UINT dpi);
+
+// Gives every child of `window` the font `font`.
+void SetFontOfChildren(HWND window, HFONT font);
+
+}  // namespace vellumark::win32
