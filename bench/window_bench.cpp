@@ -125,7 +125,7 @@ void TypeIntoHugePaste(benchmark::State& state, QPlainTextEdit& input) {
 void BM_WindowKeystrokeHugePaste(benchmark::State& state) {
     vellumark::frmMain window;
     window.show();
-    window.ModeSet(static_cast<CryptMode>(state.range(0)));
+    window.ModeSet(static_cast<vellumark::CryptMode>(state.range(0)));
     TypeIntoHugePaste(state, *window.findChild<QPlainTextEdit*>(QStringLiteral("txtIn")));
     if (window.notice() != vellumark::NoticeKind::kTooLong) {
         state.SkipWithError("the huge paste was not refused");
