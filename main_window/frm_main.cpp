@@ -325,7 +325,12 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             // A frame's access key leads to the control after it in the tab order, not to
             // whichever of its controls last had the focus.
             if (watched == ui_->Frame1) {
+                // Already in the box, the access key takes no focus, but it still enters it.
+                const bool inside = ui_->txtCodeNum->hasFocus();
                 ui_->txtCodeNum->setFocus(Qt::ShortcutFocusReason);
+                if (inside) {
+                    core_.OnCodeNumberFocus(FocusReason::kAccessKey);
+                }
                 return true;
             }
             if (watched == ui_->Frame2) {

@@ -250,6 +250,7 @@ void KeyboardTest::enteringTheCodeNumberSelectsItWhole_data() {
     QTest::newRow("Tab from the output") << "tab";
     QTest::newRow("Shift+Tab from the input") << "backtab";
     QTest::newRow("Alt+C") << "alt";
+    QTest::newRow("Alt+C in the code box itself") << "altInside";
     QTest::newRow("left click") << "click";
 }
 
@@ -265,9 +266,12 @@ void KeyboardTest::enteringTheCodeNumberSelectsItWhole() {
     } else if (how == QStringLiteral("backtab")) {
         c.txtIn->setFocus();
         QTest::keyClick(c.txtIn, Qt::Key_Backtab, Qt::ShiftModifier);
-    } else if (how == QStringLiteral("alt")) {
-        c.txtIn->setFocus();
-        QTest::keyClick(c.txtIn, Qt::Key_C, Qt::AltModifier);
+    } else if (how.startsWith(QStringLiteral("alt"))) {
+        QWidget* from =
+            how == QStringLiteral("alt") ? static_cast<QWidget*>(c.txtIn) : c.txtCodeNum;
+        from->setFocus();
+        c.txtCodeNum->deselect();
+        QTest::keyClick(from, Qt::Key_C, Qt::AltModifier);
     } else {
         c.txtIn->setFocus();
         QTest::mouseClick(c.txtCodeNum, Qt::LeftButton, {}, QPoint(4, 9));
