@@ -9,7 +9,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QTextCursor>
+#include <QTextBlock>
 #include <QToolButton>
 
 #include "main_window/classic_look.h"
@@ -199,19 +199,18 @@ std::u16string frmMain::InputText() const {
     return std::u16string(Utf16Of(TextOf(*ui_->txtIn)));
 }
 
-std::u16string frmMain::InputHead(std::size_t units) const {
-    QTextCursor cursor(ui_->txtIn->document());
-    const int end = ui_->txtIn->document()->characterCount() - 1;
-    cursor.setPosition(
-        static_cast<int>(std::min<std::size_t>(units, static_cast<std::size_t>(end))),
-        QTextCursor::KeepAnchor);
-    QString head = cursor.selectedText();
-    for (QChar& character : head) {
-        if (character == QChar::ParagraphSeparator || character == QChar::LineSeparator) {
-            character = u'\n';
+void frmMain::ReadInput(const std::function<bool(std::u16string_view)>& read) const {
+    // A paragraph at a time, each followed by its line break, as TextOf reads them.
+    for (QTextBlock block = ui_->txtIn->document()->begin(); block.isValid();
+         block = block.next()) {
+        QString text = block.text();
+        if (text.contains(QChar::LineSeparator)) {
+            text.replace(QChar::LineSeparator, u'\n');
+        }
+        if (!read(Utf16Of(text)) || (block.next().isValid() && !read(u"\n"))) {
+            return;
         }
     }
-    return std::u16string(Utf16Of(head));
 }
 
 std::size_t frmMain::InputLength() const {

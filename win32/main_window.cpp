@@ -451,15 +451,20 @@ std::u16string MainWindow::InputText() const {
     return TextOf(txtIn_);
 }
 
-std::u16string MainWindow::InputHead(std::size_t units) const {
-    // An edit box hands out its text from the start only, so the head is read as the text is.
+void MainWindow::ReadInput(const std::function<bool(std::u16string_view)>& read) const {
+    // An edit box hands out its text from the start only: ever longer heads, each passing on
+    // what the last did not hold.
     const std::size_t length = InputLength();
-    if (units >= length) {
-        return InputText();
+    std::size_t passed = 0;
+    for (std::size_t units = 65536; passed < length; units *= 2) {
+        std::wstring head(std::min(units, length) + 1, L'\0');
+        const int copied = GetWindowTextW(txtIn_, head.data(), static_cast<int>(head.size()));
+        const std::u16string text(head.begin(), head.begin() + copied);
+        if (text.size() <= passed || !read(std::u16string_view(text).substr(passed))) {
+            return;
+        }
+        passed = text.size();
     }
-    std::wstring head(units + 1, L'\0');
-    const int copied = GetWindowTextW(txtIn_, head.data(), static_cast<int>(units) + 1);
-    return std::u16string(head.begin(), head.begin() + copied);
 }
 
 std::size_t MainWindow::InputLength() const {

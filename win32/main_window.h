@@ -30,7 +30,7 @@ public:
     // MainWindowView
     [[nodiscard]] std::u16string CodeNumberText() const override;
     [[nodiscard]] std::u16string InputText() const override;
-    [[nodiscard]] std::u16string InputHead(std::size_t units) const override;
+    void ReadInput(const std::function<bool(std::u16string_view)>& read) const override;
     [[nodiscard]] std::size_t InputLength() const override;
     [[nodiscard]] bool OutputEmpty() const override;
     [[nodiscard]] std::u16string OutputText() const override;

@@ -10,22 +10,18 @@ namespace vellumark {
 
 namespace {
 
-// Whether the cipher text in `view` surely holds more symbols than decryption takes. Reads
-// ever longer heads of it, so a huge paste is refused after little more than the limit.
+// Whether the cipher text in `view` holds more symbols than decryption takes. Reads only until
+// it has seen one symbol too many, so a huge paste is refused after little more than the limit.
 bool TooLongToDecrypt(const MainWindowView& view) {
-    const std::size_t length = view.InputLength();
-    if (length <= kMaxCipherSymbols) {
+    if (view.InputLength() <= kMaxCipherSymbols) {
         return false;
     }
-    for (std::size_t units = 2 * kMaxCipherSymbols;; units *= 2) {
-        const std::u16string head = view.InputHead(units);
-        if (CipherSymbolsIn(head) > kMaxCipherSymbols) {
-            return true;
-        }
-        if (head.size() >= length) {
-            return false;
-        }
-    }
+    std::size_t symbols = 0;
+    view.ReadInput([&symbols](std::u16string_view piece) {
+        symbols += CipherSymbolsIn(piece);
+        return symbols <= kMaxCipherSymbols;
+    });
+    return symbols > kMaxCipherSymbols;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -51,8 +52,9 @@ public:
 
     [[nodiscard]] virtual std::u16string CodeNumberText() const = 0;
     [[nodiscard]] virtual std::u16string InputText() const = 0;
-    // The first `units` UTF-16 units of the input, or all of it where it is shorter.
-    [[nodiscard]] virtual std::u16string InputHead(std::size_t units) const = 0;
+    // Hands the input to `read` from its start, a piece at a time, until `read` returns false
+    // or the input ends; so the core can stop reading a huge input once it knows enough.
+    virtual void ReadInput(const std::function<bool(std::u16string_view piece)>& read) const = 0;
     // The input's length in UTF-16 units, without reading it: a huge input is refused by its
     // length alone, however many keys are typed into it.
     [[nodiscard]] virtual std::size_t InputLength() const = 0;

@@ -22,7 +22,12 @@ public:
         ++inputReads;
         return input;
     }
-    std::u16string InputHead(std::size_t units) const override { return input.substr(0, units); }
+    // In pieces of 1,000 units, as a box might hand them out.
+    void ReadInput(const std::function<bool(std::u16string_view)>& read) const override {
+        const std::u16string_view text(input);
+        for (std::size_t at = 0; at < text.size() && read(text.substr(at, 1000)); at += 1000) {
+        }
+    }
     std::size_t InputLength() const override { return input.size(); }
     bool OutputEmpty() const override { return output.empty(); }
     std::u16string OutputText() const override { return output; }
