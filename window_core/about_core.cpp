@@ -14,7 +14,7 @@ std::u16string AboutVersionText() {
 
 std::u16string AboutAddress() {
     constexpr std::string_view address = VELLUMARK_HOMEPAGE;
-    return std::u16string(address.begin(), address.end());
+    return {address.begin(), address.end()};
 }
 
 PixelRect AddressLabelPlace(const PixelRect& designed, int textWidth, int textHeight) {
