@@ -6,25 +6,32 @@
 
 namespace vellumark {
 
+namespace {
+
+// Whether the clipboard is Windows' own, which knows the registered formats.
+#ifdef Q_OS_WIN
+constexpr bool kWindowsClipboard = true;
+#else
+constexpr bool kWindowsClipboard = false;
+#endif
+
+}  // namespace
+
 QMimeData* ClipboardDataOf(const QString& text, bool secret) {
     auto* data = new QMimeData;
     data->setText(text);
     if (secret) {
-        data->setData(QString::fromLatin1(kPasswordManagerHint), QByteArray(kSecretHint));
-#ifdef Q_OS_WIN
-        // Windows' own clipboard history and cloud clipboard, and the monitors that follow
-        // the convention; the first needs only to be present, the other two say "no".
-        const QByteArray no(4, '\0');
-        data->setData(QStringLiteral("application/x-qt-windows-mime;value="
-                                     "\"ExcludeClipboardContentFromMonitorProcessing\""),
-                      QByteArray(1, '\0'));
-        data->setData(
-            QStringLiteral("application/x-qt-windows-mime;value=\"CanIncludeInClipboardHistory\""),
-            no);
-        data->setData(
-            QStringLiteral("application/x-qt-windows-mime;value=\"CanUploadToCloudClipboard\""),
-            no);
-#endif
+        for (const SecretClipboardFormat& format : kSecretClipboardFormats) {
+            if (format.windows && !kWindowsClipboard) {
+                continue;
+            }
+            const QString name = QString::fromLatin1(format.name.data(),
+                                                     static_cast<qsizetype>(format.name.size()));
+            data->setData(format.windows
+                              ? QStringLiteral("application/x-qt-windows-mime;value=\"%1\"").arg(name)
+                              : name,
+                          QByteArray(format.data.data(), static_cast<qsizetype>(format.data.size())));
+        }
     }
     return data;
 }

@@ -3,15 +3,12 @@
 #include <QString>
 #include <QStringList>
 
+#include "window_core/clipboard_formats.h"
+
 class QClipboard;
 class QMimeData;
 
 namespace vellumark {
-
-// The format that asks clipboard managers to keep a text out of their histories, with the
-// value that says so. KDE's Klipper and several others honour it on Linux.
-inline constexpr char kPasswordManagerHint[] = "x-kde-passwordManagerHint";
-inline constexpr char kSecretHint[] = "secret";
 
 // The text as plain text, and, when `secret`, with the formats that keep it out of
 // clipboard histories on this platform.

@@ -278,7 +278,8 @@ void frmMain::SelectWholeCodeNumber() {
     ui_->txtCodeNum->selectAll();
 }
 
-std::u16string frmMain::ClipboardText() const {
+std::optional<std::u16string> frmMain::ClipboardText() const {
+    // Qt reads the clipboard or reports no text; it never says that the clipboard was busy.
     return std::u16string(Utf16Of(QGuiApplication::clipboard()->text()));
 }
 

@@ -1,6 +1,9 @@
 #include "win32/clipboard.h"
 
 #include <cstring>
+#include <string>
+
+#include "window_core/clipboard_formats.h"
 
 namespace vellumark::win32 {
 
@@ -83,12 +86,13 @@ bool WriteClipboardText(HWND owner, std::u16string_view text, bool secret) {
         return false;
     }
     if (secret) {
-        // The first needs only to be present; the other two say "no" as a DWORD 0.
-        const DWORD no = 0;
-        PutData(RegisterClipboardFormatW(L"ExcludeClipboardContentFromMonitorProcessing"), &no,
-                sizeof no);
-        PutData(RegisterClipboardFormatW(L"CanIncludeInClipboardHistory"), &no, sizeof no);
-        PutData(RegisterClipboardFormatW(L"CanUploadToCloudClipboard"), &no, sizeof no);
+        for (const SecretClipboardFormat& format : kSecretClipboardFormats) {
+            if (format.windows) {
+                const std::wstring name(format.name.begin(), format.name.end());
+                PutData(RegisterClipboardFormatW(name.c_str()), format.data.data(),
+                        format.data.size());
+            }
+        }
     }
     return true;
 }

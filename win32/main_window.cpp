@@ -538,13 +538,13 @@ void MainWindow::SelectWholeCodeNumber() {
     SendMessageW(txtCodeNum_, EM_SETSEL, 0, -1);
 }
 
-std::u16string MainWindow::ClipboardText() const {
-    if (std::optional<std::u16string> text = ReadClipboardText(window_)) {
-        return *std::move(text);
+std::optional<std::u16string> MainWindow::ClipboardText() const {
+    std::optional<std::u16string> text = ReadClipboardText(window_);
+    if (!text) {
+        // Another program holds the clipboard: the core leaves the input as it is.
+        MessageBeep(MB_ICONWARNING);
     }
-    // Another program holds the clipboard: Paste leaves the input as it is.
-    MessageBeep(MB_ICONWARNING);
-    return InputText();
+    return text;
 }
 
 void MainWindow::PutOnClipboard(std::u16string_view text, bool secret) {

@@ -41,7 +41,7 @@ public:
     void EnableButton(Button button, bool enabled) override;
     void ShowNotice(NoticeKind kind, std::u16string_view text) override;
     void SelectWholeCodeNumber() override;
-    [[nodiscard]] std::u16string ClipboardText() const override;
+    [[nodiscard]] std::optional<std::u16string> ClipboardText() const override;
     void PutOnClipboard(std::u16string_view text, bool secret) override;
 
 private:

@@ -1,6 +1,7 @@
 #include "window_core/main_window_core.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "engine/code_number.h"
@@ -94,18 +95,21 @@ void MainWindowCore::OnCodeNumberChange() {
 }
 
 void MainWindowCore::OnInputChange() {
-    view_.EnableButton(Button::kClearInput, view_.InputLength() != 0);
+    EnableButton(Button::kClearInput, view_.InputLength() != 0);
     DoCrypt();
 }
 
 void MainWindowCore::OnOutputChange() {
     const bool hasOutput = !view_.OutputEmpty();
-    view_.EnableButton(Button::kCopyOutput, hasOutput);
-    view_.EnableButton(Button::kCutOutput, hasOutput);
+    EnableButton(Button::kCopyOutput, hasOutput);
+    EnableButton(Button::kCutOutput, hasOutput);
 }
 
 void MainWindowCore::PasteInput() {
-    view_.SetInputText(view_.ClipboardText());
+    // A busy clipboard is no text to paste: the input stays as it is.
+    if (const std::optional<std::u16string> text = view_.ClipboardText()) {
+        view_.SetInputText(*text);
+    }
 }
 
 void MainWindowCore::ClearInput() {

@@ -4,24 +4,17 @@
 // commands, the random code number and when the code number is selected. A front end
 // forwards its controls' events here and draws what the core tells its MainWindowView.
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "engine/crypt_text.h"
+#include "window_core/controls.h"
 #include "window_core/crypt_view.h"
+#include "window_core/keys.h"
 #include "window_core/main_window_view.h"
 
 namespace vellumark {
-
-// How the focus came to the code-number box.
-enum class FocusReason : std::uint8_t {
-    kFirstShow,  // the window opened, the box first in the tab order
-    kTab,        // Tab or Shift+Tab
-    kAccessKey,  // the access key of its frame
-    kMouse,      // a mouse button pressed into it: the click, if any, decides
-    kReturned,   // back from a menu, a popup, another window or a closed dialog
-};
-
-enum class MouseButton : std::uint8_t { kLeft, kRight, kMiddle, kOther };
 
 // What the window shows for the input that `view` holds. An input that the cipher must refuse
 // for its length is refused from its length, or from as much of it as shows that, without
@@ -58,6 +51,20 @@ public:
     void OnCodeNumberFocus(FocusReason reason);
     void OnCodeNumberClick(MouseButton button);
 
+    // Keys, presses and the focus (main_window_focus.cpp).
+    // A mode label pressed with any mouse button chooses its mode, on the press.
+    void OnModeLabelPress(Control label, MouseButton button);
+    // A button's command, by a click or a key; a disabled button does nothing.
+    void PressButton(Button button);
+    // A key on the focused picture button; true when it pressed the button, and the toolkit
+    // must then leave the key alone.
+    bool OnButtonKey(Button button, const KeyPress& press);
+    // Alt and `letter`; true when it was a frame's access key, which the core has handled.
+    bool OnAccessKey(char16_t letter);
+
+    [[nodiscard]] bool enabled(Button button) const {
+        return enabled_[static_cast<std::size_t>(button)];
+    }
     [[nodiscard]] CryptMode mode() const { return bytMode; }
     [[nodiscard]] float code_number() const { return sngCodeNum; }
     [[nodiscard]] NoticeKind notice() const { return notice_; }
@@ -68,12 +75,17 @@ public:
 private:
     void SetMode(CryptMode mode);
     void Show(const CryptView& view);
+    // A button that disables itself while it has the focus hands the focus on, to the next
+    // control in tab order that can take it, so that the keyboard still reaches the window.
+    void EnableButton(Button button, bool enabled);
 
     MainWindowView& view_;
     // Zero until the load sets them, as at the start of the process.
     CryptMode bytMode = CryptMode{};
     float sngCodeNum = 0.0f;
     NoticeKind notice_ = NoticeKind::kNone;
+    // As the design creates them: only Paste enabled.
+    std::array<bool, 4> enabled_{true, false, false, false};
 };
 
 }  // namespace vellumark

@@ -6,14 +6,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "window_core/controls.h"
 #include "window_core/crypt_view.h"
 
 namespace vellumark {
-
-enum class Button : std::uint8_t { kPasteInput, kClearInput, kCutOutput, kCopyOutput };
 
 // Which text box holds a cipher text, which has no words: it wraps anywhere, the other at
 // word boundaries.
@@ -72,14 +72,23 @@ public:
     // The whole code number selected, caret at its end, so that the next key replaces it.
     virtual void SelectWholeCodeNumber() = 0;
 
-    // The clipboard's plain text; empty when it holds no text.
-    [[nodiscard]] virtual std::u16string ClipboardText() const = 0;
+    // The clipboard's plain text: empty when it holds no text, nothing when it cannot be read
+    // (another program keeps it open), which is not the same: Paste of no text empties the
+    // input, Paste from a busy clipboard leaves it as it is.
+    [[nodiscard]] virtual std::optional<std::u16string> ClipboardText() const = 0;
     // Clears the clipboard in every format, then puts the text on it; a secret text also
     // carries the formats that keep it out of clipboard histories.
     virtual void PutOnClipboard(std::u16string_view text, bool secret) = 0;
 
     // After every recomputation, whether or not the output took a new text.
     virtual void Recomputed() {}
+
+    // The control that has the keyboard focus; kNone when it is elsewhere.
+    [[nodiscard]] virtual Control FocusedControl() const { return Control::kNone; }
+    // Gives `control` the focus; the code-number box then reports it to OnCodeNumberFocus
+    // with `reason`, as any focus that it receives. The defaults serve a front end whose
+    // toolkit still moves the focus itself: the core then never asks it to.
+    virtual void FocusControl(Control /*control*/, FocusReason /*reason*/) {}
 };
 
 }  // namespace vellumark

@@ -40,6 +40,18 @@ TEST(MainWindowCoreTest, RefusesAHugeInputWithoutReadingItAll) {
     }
 }
 
+TEST(MainWindowCoreTest, ADisabledButtonDoesNothing) {
+    RecordingView view;
+    view.core.Load();
+    // Held by the box but not yet reported: Clear is still disabled.
+    view.input = u"abc";
+    view.core.PressButton(Button::kClearInput);
+    EXPECT_EQ(view.input, u"abc");
+    view.core.OnInputChange();
+    view.core.PressButton(Button::kClearInput);
+    EXPECT_EQ(view.input, u"");
+}
+
 TEST(MainWindowCoreTest, TheCipherTextBoxFollowsTheMode) {
     EXPECT_EQ(MainWindowCore::LookOf(kModeEncrypt).cipherBox, TextBox::kOutput);
     EXPECT_EQ(MainWindowCore::LookOf(kModeDecrypt).cipherBox, TextBox::kInput);

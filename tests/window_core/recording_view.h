@@ -3,6 +3,7 @@
 // reports the change to the core, as a toolkit's control does.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -47,7 +48,7 @@ public:
     void EnableButton(Button /*button*/, bool /*enabled*/) override {}
     void ShowNotice(NoticeKind /*kind*/, std::u16string_view /*text*/) override {}
     void SelectWholeCodeNumber() override { ++selections; }
-    std::u16string ClipboardText() const override { return {}; }
+    std::optional<std::u16string> ClipboardText() const override { return std::u16string(); }
     void PutOnClipboard(std::u16string_view /*text*/, bool /*secret*/) override {}
 };
 

@@ -1,0 +1,487 @@
+// The behaviour table against the window core with a fake view: a toolkit reduced to what the
+// core relies on. Its boxes hold a caret and a selection, the code-number box takes at most six
+// characters, keys go to the focused control, Tab follows the tab order, and the clipboard may
+// be busy. A control that is disabled with the focus drops it, as a Windows control does, so
+// that only the core can hand it on.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "tests/behaviour/table.h"
+#include "window_core/main_window_core.h"
+
+namespace vellumark::behaviour {
+namespace {
+
+// A text box: its text, and the selection from `anchor` to `caret` (equal: no selection).
+struct Box {
+    std::u16string text;
+    std::size_t anchor = 0;
+    std::size_t caret = 0;
+    std::size_t limit = std::u16string::npos;
+    bool readOnly = false;
+
+    [[nodiscard]] std::size_t start() const { return std::min(anchor, caret); }
+    [[nodiscard]] std::size_t end() const { return std::max(anchor, caret); }
+    [[nodiscard]] std::u16string selected() const { return text.substr(start(), end() - start()); }
+    void MoveTo(std::size_t at, bool extend) {
+        caret = std::min(at, text.size());
+        if (!extend) {
+            anchor = caret;
+        }
+    }
+};
+
+bool IsLowSurrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+// A box's text as the table reads it: CR LF, and a lone CR, as one line break "\n".
+std::u16string AsShown(std::u16string_view text) {
+    std::u16string shown;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r') {
+            shown += u'\n';
+            if (i + 1 < text.size() && text[i + 1] == u'\n') {
+                ++i;
+            }
+        } else {
+            shown += text[i];
+        }
+    }
+    return shown;
+}
+
+class FakeView final : public MainWindowView {
+public:
+    FakeView() {
+        code_.limit = 6;
+        out_.readOnly = true;
+        core_.Load();
+        // The first in the tab order takes the focus when the window opens.
+        focus_ = Control::kTxtCodeNum;
+        core_.OnCodeNumberFocus(FocusReason::kFirstShow);
+    }
+
+    MainWindowCore& core() { return core_; }
+
+    // The toolkit's side of a key on the focused control.
+    void Key(std::string_view chord) {
+        bool shift = false;
+        bool ctrl = false;
+        bool alt = false;
+        for (;;) {
+            if (chord.substr(0, 6) == "Shift+") {
+                shift = true;
+                chord.remove_prefix(6);
+            } else if (chord.substr(0, 5) == "Ctrl+") {
+                ctrl = true;
+                chord.remove_prefix(5);
+            } else if (chord.substr(0, 4) == "Alt+" && chord.size() > 4) {
+                alt = true;
+                chord.remove_prefix(4);
+            } else {
+                break;
+            }
+        }
+        if (ctrl && !alt && !shift && chord.size() == 1) {
+            Shortcut(chord[0]);
+            return;
+        }
+        if (alt && !ctrl && !shift && chord.size() == 1) {
+            // Only the frames' access keys: the menus are not part of this toolkit.
+            if (!core_.OnAccessKey(static_cast<char16_t>(chord[0]))) {
+                throw std::runtime_error("Alt+" + std::string(chord) + " opens a menu");
+            }
+            return;
+        }
+        if (chord == "Tab") {
+            MoveFocus(NextInTabOrder(focus_, shift, [this](Control c) { return Enabled(c); }),
+                      FocusReason::kTab);
+            return;
+        }
+        const KeyPress press{chord == "Enter"         ? vellumark::Key::kEnter
+                             : chord == "KeypadEnter" ? vellumark::Key::kKeypadEnter
+                             : chord == "Space"       ? vellumark::Key::kSpace
+                             : chord == "Esc"         ? vellumark::Key::kEscape
+                                                      : vellumark::Key::kOther,
+                             shift, ctrl, alt};
+        if (const std::optional<Button> button = ButtonOf(focus_)) {
+            if (!core_.OnButtonKey(*button, press) && press.key == vellumark::Key::kOther) {
+                throw std::runtime_error("a button takes no " + std::string(chord));
+            }
+            return;
+        }
+        Box* box = Focused();
+        if (box == nullptr || ctrl || alt) {
+            throw std::runtime_error("no control here takes " + std::string(chord));
+        }
+        if (chord == "Enter" || chord == "KeypadEnter") {
+            // A line break in the input; the single-line box and the locked output take none.
+            if (box == &in_) {
+                Insert(*box, u"\n");
+            }
+        } else if (chord == "Space") {
+            Insert(*box, u" ");
+        } else if (chord == "Backspace" || chord == "Delete") {
+            Delete(*box, chord == "Backspace");
+        } else if (chord == "Home") {
+            box->MoveTo(0, shift);
+        } else if (chord == "End") {
+            box->MoveTo(box->text.size(), shift);
+        } else if (chord == "Left") {
+            box->MoveTo(box->caret == 0 ? 0 : box->caret - 1, shift);
+        } else if (chord == "Right") {
+            box->MoveTo(box->caret + 1, shift);
+        } else if (chord != "Esc") {
+            throw std::runtime_error("the fake keyboard has no " + std::string(chord));
+        }
+    }
+
+    // Types one character (a surrogate pair is one) into the focused control.
+    void TypeCharacter(std::u16string_view character) {
+        if (character == u"\n") {
+            Key("Enter");
+        } else if (character == u" ") {
+            Key("Space");
+        } else if (Box* box = Focused(); box != nullptr) {
+            Insert(*box, character);
+        } else {
+            throw std::runtime_error("typed where no box has the focus");
+        }
+    }
+
+    void Click(Control control, MouseButton button) {
+        if (control == Control::kLblEncrypt || control == Control::kLblDecrypt) {
+            core_.OnModeLabelPress(control, button);
+            return;
+        }
+        if (const std::optional<Button> which = ButtonOf(control)) {
+            // Only the left button presses a button; a disabled one takes no click at all.
+            if (button == MouseButton::kLeft && Enabled(control)) {
+                MoveFocus(control, FocusReason::kMouse);
+                core_.PressButton(*which);
+            }
+            return;
+        }
+        MoveFocus(control, FocusReason::kMouse);
+        Box& box = BoxOf(control);
+        // The press lands past the end of the text; the right button leaves the caret alone.
+        if (button != MouseButton::kRight) {
+            box.MoveTo(box.text.size(), false);
+        }
+        if (control == Control::kTxtCodeNum) {
+            core_.OnCodeNumberClick(button);
+        }
+    }
+
+    void FocusOtherwise(Control control) { MoveFocus(control, FocusReason::kReturned); }
+
+    void SetClipboard(std::optional<std::u16string> text, bool busy) {
+        clipboard_ = std::move(text);
+        clipboardSecret_ = false;
+        clipboardBusy_ = busy;
+    }
+
+    [[nodiscard]] State Read() const {
+        State state;
+        state.codeNumber = code_.text;
+        state.input = AsShown(in_.text);
+        state.output = AsShown(out_.text);
+        state.selection = code_.selected();
+        state.focus = focus_ == Control::kNone ? "none" : std::string(ControlName(focus_));
+        for (const Control control : kTabOrder) {
+            if (ButtonOf(control) && Enabled(control)) {
+                state.enabled.emplace_back(ControlName(control));
+            }
+        }
+        if (!look_) {
+            state.look = "none";
+        } else if (*look_ == MainWindowCore::LookOf(kModeEncrypt)) {
+            state.look = "encrypt";
+        } else if (*look_ == MainWindowCore::LookOf(kModeDecrypt)) {
+            state.look = "decrypt";
+        } else {
+            state.look = "mixed";
+        }
+        state.notice = notice_;
+        state.clipboard = clipboard_;
+        state.secret = clipboardSecret_;
+        return state;
+    }
+
+    // MainWindowView
+    [[nodiscard]] std::u16string CodeNumberText() const override { return code_.text; }
+    [[nodiscard]] std::u16string InputText() const override { return in_.text; }
+    void ReadInput(const std::function<bool(std::u16string_view)>& read) const override {
+        const std::u16string_view text(in_.text);
+        for (std::size_t at = 0; at < text.size() && read(text.substr(at, 4096)); at += 4096) {
+        }
+    }
+    [[nodiscard]] std::size_t InputLength() const override { return in_.text.size(); }
+    [[nodiscard]] bool OutputEmpty() const override { return out_.text.empty(); }
+    [[nodiscard]] std::u16string OutputText() const override { return out_.text; }
+    void SetCodeNumberText(std::u16string_view text) override {
+        SetText(code_, text);
+        core_.OnCodeNumberChange();
+    }
+    void SetInputText(std::u16string_view text) override {
+        SetText(in_, text);
+        core_.OnInputChange();
+    }
+    void SetOutputText(std::u16string_view text) override {
+        SetText(out_, text);
+        core_.OnOutputChange();
+    }
+    void ShowMode(const ModeLook& look) override { look_ = look; }
+    void EnableButton(Button button, bool enabled) override {
+        enabled_[static_cast<std::size_t>(button)] = enabled;
+        if (!enabled && focus_ == ControlOf(button)) {
+            focus_ = Control::kNone;
+        }
+    }
+    void ShowNotice(NoticeKind /*kind*/, std::u16string_view text) override { notice_ = text; }
+    void SelectWholeCodeNumber() override {
+        code_.anchor = 0;
+        code_.caret = code_.text.size();
+    }
+    [[nodiscard]] std::optional<std::u16string> ClipboardText() const override {
+        if (clipboardBusy_) {
+            return std::nullopt;
+        }
+        return clipboard_.value_or(std::u16string());
+    }
+    void PutOnClipboard(std::u16string_view text, bool secret) override {
+        if (!clipboardBusy_) {
+            clipboard_ = std::u16string(text);
+            clipboardSecret_ = secret;
+        }
+    }
+    [[nodiscard]] Control FocusedControl() const override { return focus_; }
+    void FocusControl(Control control, FocusReason reason) override { MoveFocus(control, reason); }
+
+private:
+    [[nodiscard]] bool Enabled(Control control) const {
+        const std::optional<Button> button = ButtonOf(control);
+        return !button || enabled_[static_cast<std::size_t>(*button)];
+    }
+
+    Box& BoxOf(Control control) {
+        switch (control) {
+            case Control::kTxtCodeNum:
+                return code_;
+            case Control::kTxtIn:
+                return in_;
+            case Control::kTxtOut:
+                return out_;
+            default:
+                throw std::runtime_error(std::string(ControlName(control)) + " is no box");
+        }
+    }
+
+    Box* Focused() {
+        const bool box = focus_ == Control::kTxtCodeNum || focus_ == Control::kTxtIn ||
+                         focus_ == Control::kTxtOut;
+        return box ? &BoxOf(focus_) : nullptr;
+    }
+
+    // Focus that arrives reports itself; focus already there does not.
+    void MoveFocus(Control control, FocusReason reason) {
+        if (control == focus_) {
+            return;
+        }
+        focus_ = control;
+        if (control == Control::kTxtCodeNum) {
+            core_.OnCodeNumberFocus(reason);
+        }
+    }
+
+    void Shortcut(char letter) {
+        switch (letter) {
+            case 'E':
+                core_.ModeSet(kModeEncrypt);
+                break;
+            case 'D':
+                core_.ModeSet(kModeDecrypt);
+                break;
+            case 'M':
+                core_.ModeSet(kModeToggle);
+                break;
+            case 'R':
+                core_.PickRandomCode();
+                break;
+            case 'A':
+                if (Box* box = Focused()) {
+                    box->anchor = 0;
+                    box->caret = box->text.size();
+                }
+                break;
+            case 'C':
+            case 'X':
+                // The box's own copy: plain text, whatever the mode. The locked output has no cut.
+                if (Box* box = Focused(); box != nullptr && box->start() != box->end() &&
+                                          (letter == 'C' || !box->readOnly)) {
+                    PutOnClipboard(box->selected(), false);
+                    Insert(*box, u"");
+                }
+                break;
+            case 'V':
+                if (Box* box = Focused(); box != nullptr && !clipboardBusy_) {
+                    Insert(*box, clipboard_.value_or(std::u16string()));
+                }
+                break;
+            default:
+                throw std::runtime_error(std::string("no shortcut Ctrl+") + letter);
+        }
+    }
+
+    static void SetText(Box& box, std::u16string_view text) {
+        box.text = std::u16string(text.substr(0, box.limit));
+        box.MoveTo(box.text.size(), false);
+    }
+
+    // `text` replaces the selection or goes in at the caret, as far as the box has room.
+    void Insert(Box& box, std::u16string_view text) {
+        if (box.readOnly) {
+            return;
+        }
+        const std::size_t kept = box.text.size() - (box.end() - box.start());
+        const std::size_t room = box.limit == std::u16string::npos ? text.size() : box.limit - kept;
+        std::u16string_view fitting = text.substr(0, std::min(room, text.size()));
+        // A character is never cut in half.
+        if (!fitting.empty() && fitting.size() < text.size() &&
+            IsLowSurrogate(text[fitting.size()])) {
+            fitting.remove_suffix(1);
+        }
+        if (fitting.empty() && box.start() == box.end()) {
+            return;
+        }
+        const std::size_t at = box.start();
+        box.text.replace(at, box.end() - at, fitting);
+        box.MoveTo(at + fitting.size(), false);
+        Changed(box);
+    }
+
+    void Delete(Box& box, bool backwards) {
+        if (box.readOnly) {
+            return;
+        }
+        if (box.start() == box.end()) {
+            if (backwards ? box.caret == 0 : box.caret == box.text.size()) {
+                return;
+            }
+            std::size_t from = backwards ? box.caret - 1 : box.caret;
+            std::size_t to = from + 1;
+            if (backwards && from > 0 && IsLowSurrogate(box.text[from])) {
+                --from;
+            } else if (!backwards && to < box.text.size() && IsLowSurrogate(box.text[to])) {
+                ++to;
+            }
+            box.anchor = from;
+            box.caret = to;
+        }
+        Insert(box, u"");
+    }
+
+    void Changed(const Box& box) {
+        if (&box == &code_) {
+            core_.OnCodeNumberChange();
+        } else if (&box == &in_) {
+            core_.OnInputChange();
+        }
+    }
+
+    MainWindowCore core_{*this};
+    Box code_;
+    Box in_;
+    Box out_;
+    Control focus_ = Control::kNone;
+    bool enabled_[4] = {true, false, false, false};
+    std::optional<ModeLook> look_;
+    std::u16string notice_;
+    std::optional<std::u16string> clipboard_;
+    bool clipboardSecret_ = false;
+    bool clipboardBusy_ = false;
+};
+
+MouseButton MouseButtonNamed(const std::string& name) {
+    if (name == "right") {
+        return MouseButton::kRight;
+    }
+    return name == "middle" ? MouseButton::kMiddle : MouseButton::kLeft;
+}
+
+class CoreDriver final : public Driver {
+public:
+    void Apply(const Step& step) override {
+        switch (step.kind) {
+            case StepKind::kKey:
+                view_.Key(step.word);
+                break;
+            case StepKind::kType:
+                for (std::size_t i = 0; i < step.text.size(); ++i) {
+                    const std::size_t length =
+                        i + 1 < step.text.size() && IsLowSurrogate(step.text[i + 1]) ? 2 : 1;
+                    view_.TypeCharacter(std::u16string_view(step.text).substr(i, length));
+                    i += length - 1;
+                }
+                break;
+            case StepKind::kClick:
+                view_.Click(*ControlNamed(step.word), MouseButtonNamed(step.button));
+                break;
+            case StepKind::kFocus:
+                view_.FocusOtherwise(step.word == "none" ? Control::kNone
+                                                         : *ControlNamed(step.word));
+                break;
+            case StepKind::kClipboard:
+                view_.SetClipboard(step.word == "text" ? std::optional(step.text) : std::nullopt,
+                                   step.word == "busy");
+                break;
+            case StepKind::kMenu:
+                if (step.word == "mnuRandomCode") {
+                    view_.core().PickRandomCode();
+                } else {
+                    view_.core().ModeSet(step.word == "mnuChangeMode"   ? kModeToggle
+                                         : step.word == "mnuSetEncrypt" ? kModeEncrypt
+                                                                        : kModeDecrypt);
+                }
+                break;
+            case StepKind::kModeSet:
+                view_.core().ModeSet(static_cast<CryptMode>(step.number));
+                break;
+        }
+    }
+
+    State Read() override { return view_.Read(); }
+
+private:
+    FakeView view_;
+};
+
+// The GoogleTest suite "behaviour", one test per row: ctest names them behaviour.core/<row>.
+class BehaviourTest : public ::testing::TestWithParam<Row> {};
+using behaviour = BehaviourTest;  // NOLINT(readability-identifier-naming): the ctest prefix
+
+TEST_P(behaviour, core) {
+    const Row& row = GetParam();
+    if (!row.pending.empty()) {
+        GTEST_SKIP() << row.pending;
+    }
+    CoreDriver driver;
+    const std::string failures = ::vellumark::behaviour::Run(row, driver);
+    EXPECT_TRUE(failures.empty()) << "row " << row.name << " (rows.txt:" << row.line << ")\n"
+                                  << failures;
+}
+
+INSTANTIATE_TEST_SUITE_P(, behaviour, ::testing::ValuesIn(LoadRows(VELLUMARK_BEHAVIOUR_ROWS)),
+                         [](const ::testing::TestParamInfo<Row>& row) { return row.param.name; });
+
+}  // namespace
+}  // namespace vellumark::behaviour

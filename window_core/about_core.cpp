@@ -1,0 +1,27 @@
+#include "window_core/about_core.h"
+
+#include "vellumark/version.h"
+
+#ifndef VELLUMARK_HOMEPAGE
+#error "VELLUMARK_HOMEPAGE comes from the build configuration"
+#endif
+
+namespace vellumark {
+
+std::u16string AboutVersionText() {
+    return u"Version " + std::u16string(kShortVersion.begin(), kShortVersion.end());
+}
+
+std::u16string AboutAddress() {
+    constexpr std::string_view address = VELLUMARK_HOMEPAGE;
+    return {address.begin(), address.end()};
+}
+
+PixelRect AddressLabelPlace(const PixelRect& designed, int textWidth, int textHeight) {
+    // The centre pixel of an even width is the left one of the middle two, for the design's
+    // place and for the text alike.
+    const int centre = designed.left + (designed.width - 1) / 2;
+    return {centre - (textWidth - 1) / 2, designed.top, textWidth, textHeight};
+}
+
+}  // namespace vellumark

@@ -1,0 +1,76 @@
+// The core's answers to presses, keys and the focus: what the mode labels, the picture
+// buttons and the access keys do, and where the focus goes from a button that disables itself.
+
+#include <cstddef>
+#include <optional>
+
+#include "window_core/main_window_core.h"
+
+namespace vellumark {
+
+void MainWindowCore::OnModeLabelPress(Control label, MouseButton /*button*/) {
+    // Every button alike.
+    if (label == Control::kLblEncrypt) {
+        ModeSet(kModeEncrypt);
+    } else if (label == Control::kLblDecrypt) {
+        ModeSet(kModeDecrypt);
+    }
+}
+
+void MainWindowCore::PressButton(Button button) {
+    if (!enabled(button)) {
+        return;
+    }
+    switch (button) {
+        case Button::kPasteInput:
+            PasteInput();
+            break;
+        case Button::kClearInput:
+            ClearInput();
+            break;
+        case Button::kCutOutput:
+            CutOutput();
+            break;
+        case Button::kCopyOutput:
+            CopyOutput();
+            break;
+    }
+}
+
+bool MainWindowCore::OnButtonKey(Button button, const KeyPress& press) {
+    if (!PressesButton(press)) {
+        return false;
+    }
+    PressButton(button);
+    return true;
+}
+
+bool MainWindowCore::OnAccessKey(char16_t letter) {
+    const std::optional<Control> target = AccessKeyTarget(letter);
+    if (!target) {
+        return false;
+    }
+    if (*target == Control::kTxtCodeNum && view_.FocusedControl() == Control::kTxtCodeNum) {
+        // Already in the box, so no focus comes: the key still enters it.
+        OnCodeNumberFocus(FocusReason::kAccessKey);
+    } else {
+        view_.FocusControl(*target, FocusReason::kAccessKey);
+    }
+    return true;
+}
+
+void MainWindowCore::EnableButton(Button button, bool enabled) {
+    // Asked before the view disables it: a disabled control has lost the focus already.
+    const bool handOn = !enabled && view_.FocusedControl() == ControlOf(button);
+    enabled_[static_cast<std::size_t>(button)] = enabled;
+    view_.EnableButton(button, enabled);
+    if (handOn) {
+        const Control next = NextInTabOrder(ControlOf(button), false, [this](Control control) {
+            const std::optional<Button> other = ButtonOf(control);
+            return !other || this->enabled(*other);
+        });
+        view_.FocusControl(next, FocusReason::kTab);
+    }
+}
+
+}  // namespace vellumark
