@@ -80,7 +80,8 @@ void PlaceAddress(const AboutBox& box, UINT dpi) {
     GetTextExtentPoint32W(dc, kAddress, lstrlenW(kAddress), &text);
     SelectObject(dc, old);
     ReleaseDC(box.lblUrl, dc);
-    const TwipsRect place = PlaceInWindow(kFrmAboutControls, *FindControl(kFrmAboutControls, "lblUrl"));
+    const TwipsRect place =
+        PlaceInWindow(kFrmAboutControls, *FindControl(kFrmAboutControls, "lblUrl"));
     const int centre = TwipsToPixels(place.left + place.width / 2, static_cast<int>(dpi));
     const int top = TwipsToPixels(place.top, static_cast<int>(dpi));
     SetWindowPos(box.lblUrl, nullptr, centre - text.cx / 2, top, text.cx, text.cy,
@@ -132,8 +133,9 @@ void CreateControls(AboutBox& box, UINT dpi) {
     }
     order.push_back(FindControl(kFrmAboutControls, "Image1"));
     for (const ControlDesign* design : order) {
-        const auto maker = std::find_if(std::begin(kMakers), std::end(kMakers),
-                                        [&](const ControlMaker& m) { return m.name == design->name; });
+        const auto maker =
+            std::find_if(std::begin(kMakers), std::end(kMakers),
+                         [&](const ControlMaker& m) { return m.name == design->name; });
         const HWND control = MakeControl(box.window, maker->windowClass, CaptionOf(*design).c_str(),
                                          maker->style, maker->id, box.*(maker->font));
         PlaceControl(control, PlaceInWindow(kFrmAboutControls, *design), dpi);
@@ -224,9 +226,9 @@ void OpenAbout(HWND mainWindow) {
     // Loaded anew at every opening, and centred before it shows.
     AboutBox box;
     const UINT dpi = DpiOf(mainWindow);
-    const SIZE outer =
-        OuterSize(kStyle, kExStyle, false, TwipsToPixels(kFrmAbout.clientWidth, static_cast<int>(dpi)),
-                  TwipsToPixels(kFrmAbout.clientHeight, static_cast<int>(dpi)), dpi);
+    const SIZE outer = OuterSize(kStyle, kExStyle, false,
+                                 TwipsToPixels(kFrmAbout.clientWidth, static_cast<int>(dpi)),
+                                 TwipsToPixels(kFrmAbout.clientHeight, static_cast<int>(dpi)), dpi);
     RECT main{};
     GetWindowRect(mainWindow, &main);
     const PixelPoint place = CentredPlace(

@@ -132,8 +132,9 @@ MainWindow::MainWindow(int showCommand) {
     menu_ = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAIN_MENU));
     accelerators_ = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
     // The system places the window; the layout gives it its size.
-    window_ = CreateWindowExW(0, kClassName, Widened(kFrmMain.caption).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu_, instance, this);
+    window_ = CreateWindowExW(0, kClassName, Widened(kFrmMain.caption).c_str(), kStyle,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                              menu_, instance, this);
     if (window_ == nullptr) {
         return;
     }
@@ -167,17 +168,17 @@ void MainWindow::CreateControls() {
         const std::wstring text =
             Widened(design->caption.empty() ? design->toolTip : design->caption);
         CreateWindowExW(maker.exStyle, maker.windowClass, text.c_str(), maker.style, 0, 0, 0, 0,
-                        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(maker.id)),
-                        instance, nullptr);
+                        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(maker.id)), instance,
+                        nullptr);
     }
-    const auto control = [this](int id) { return GetDlgItem(window_, id); };
-    txtCodeNum_ = control(IDC_TXT_CODE_NUM);
-    txtIn_ = control(IDC_TXT_IN);
-    txtOut_ = control(IDC_TXT_OUT);
-    lblEncrypt_ = control(IDC_LBL_ENCRYPT);
-    lblDecrypt_ = control(IDC_LBL_DECRYPT);
+    const auto byId = [this](int id) { return GetDlgItem(window_, id); };
+    txtCodeNum_ = byId(IDC_TXT_CODE_NUM);
+    txtIn_ = byId(IDC_TXT_IN);
+    txtOut_ = byId(IDC_TXT_OUT);
+    lblEncrypt_ = byId(IDC_LBL_ENCRYPT);
+    lblDecrypt_ = byId(IDC_LBL_DECRYPT);
     for (const ButtonDesign& design : kButtons) {
-        buttons_[static_cast<std::size_t>(design.button)] = control(design.id);
+        buttons_[static_cast<std::size_t>(design.button)] = byId(design.id);
     }
     statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", kChild, 0, 0, 0, 0, window_,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS_BAR)),
@@ -202,7 +203,7 @@ void MainWindow::CreateControls() {
         tool.cbSize = sizeof tool;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = window_;
-        tool.uId = reinterpret_cast<UINT_PTR>(control(MakerOf(design.name).id));
+        tool.uId = reinterpret_cast<UINT_PTR>(byId(MakerOf(design.name).id));
         tool.lpszText = text.data();  // copied by the tool tip control
         SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }

@@ -75,40 +75,41 @@ struct WindowDesign {
 
 inline constexpr WindowDesign kFrmMain{"frmMain", "Vellumark", 6510, 2970};
 
-// In the order in which the window creates them.
+// In the order in which the window creates them. Columns: name, kind, container, caption,
+// place, tab index, access key, tool tip.
+// clang-format off
 inline constexpr std::array<ControlDesign, 13> kFrmMainControls{{
-    {"Frame3", ControlKind::kFrame, "", "Output", {1200, 1440, 5175, 1395}, 12, 0},
-    {"cmdCutOutput", ControlKind::kCommandButton, "Frame3", "", {4680, 360, 360, 360}, 6, 0, "Cut"},
-    {"cmdCopyOutput", ControlKind::kCommandButton, "Frame3", "", {4680, 840, 360, 360}, 7, 0,
-     "Copy"},
-    {"txtOut", ControlKind::kTextBox, "Frame3", "", {120, 240, 4455, 1005}, 8, 0},
-    {"Frame2", ControlKind::kFrame, "", "&Input", {1200, 0, 5175, 1395}, 2, 'I'},
-    {"cmdPasteInput", ControlKind::kCommandButton, "Frame2", "", {4680, 360, 360, 360}, 4, 0,
-     "Paste"},
-    {"cmdClearInput", ControlKind::kCommandButton, "Frame2", "", {4680, 840, 360, 360}, 5, 0,
-     "Clear"},
-    {"txtIn", ControlKind::kTextBox, "Frame2", "", {120, 240, 4455, 1005}, 3, 0},
-    {"Frame1", ControlKind::kFrame, "", "&Code #", {120, 0, 975, 615}, 0, 'C'},
-    {"txtCodeNum", ControlKind::kTextBox, "Frame1", "", {120, 225, 735, 285}, 1, 0},
-    {"fraMode", ControlKind::kFrame, "", "Mode", {120, 720, 975, 975}, 11, 0},
-    {"lblEncrypt", ControlKind::kLabel, "fraMode", "Encrypt", {120, 240, 735, 255}, 9, 0},
-    {"lblDecrypt", ControlKind::kLabel, "fraMode", "Decrypt", {120, 600, 735, 255}, 10, 0},
+    {"Frame3",        ControlKind::kFrame,         "",        "Output",  {1200, 1440, 5175, 1395}, 12, 0},
+    {"cmdCutOutput",  ControlKind::kCommandButton, "Frame3",  "",        {4680, 360, 360, 360},    6,  0,    "Cut"},
+    {"cmdCopyOutput", ControlKind::kCommandButton, "Frame3",  "",        {4680, 840, 360, 360},    7,  0,    "Copy"},
+    {"txtOut",        ControlKind::kTextBox,       "Frame3",  "",        {120, 240, 4455, 1005},   8,  0},
+    {"Frame2",        ControlKind::kFrame,         "",        "&Input",  {1200, 0, 5175, 1395},    2,  'I'},
+    {"cmdPasteInput", ControlKind::kCommandButton, "Frame2",  "",        {4680, 360, 360, 360},    4,  0,    "Paste"},
+    {"cmdClearInput", ControlKind::kCommandButton, "Frame2",  "",        {4680, 840, 360, 360},    5,  0,    "Clear"},
+    {"txtIn",         ControlKind::kTextBox,       "Frame2",  "",        {120, 240, 4455, 1005},   3,  0},
+    {"Frame1",        ControlKind::kFrame,         "",        "&Code #", {120, 0, 975, 615},       0,  'C'},
+    {"txtCodeNum",    ControlKind::kTextBox,       "Frame1",  "",        {120, 225, 735, 285},     1,  0},
+    {"fraMode",       ControlKind::kFrame,         "",        "Mode",    {120, 720, 975, 975},     11, 0},
+    {"lblEncrypt",    ControlKind::kLabel,         "fraMode", "Encrypt", {120, 240, 735, 255},     9,  0},
+    {"lblDecrypt",    ControlKind::kLabel,         "fraMode", "Decrypt", {120, 600, 735, 255},     10, 0},
 }};
+// clang-format on
 
 inline constexpr WindowDesign kFrmAbout{"frmAbout", "", 5190, 3015};
 
 // Label2's caption is followed by the version, lblUrl shows the web-site address: both come
 // from the build. lblUrl sizes itself to its text about the centre of its place here.
+// clang-format off
 inline constexpr std::array<ControlDesign, 7> kFrmAboutControls{{
-    {"cmdOk", ControlKind::kCommandButton, "", "Ok", {240, 2400, 4695, 375}, 0, 0},
-    {"fraTheFrame", ControlKind::kFrame, "", "", {1440, 1080, 3495, 1215}, 1, 0},
-    {"lblUrl", ControlKind::kLabel, "fraTheFrame", "", {1050, 720, 1410, 240}, 3, 0},
-    {"Label3", ControlKind::kLabel, "fraTheFrame", "By the Vellumark authors",
-     {120, 240, 3255, 255}, 2, 0},
-    {"Image1", ControlKind::kImage, "", "", {240, 1200, 1020, 1020}, kNoTabIndex, 0},
-    {"Label2", ControlKind::kLabel, "", "Version", {240, 720, 4695, 255}, 5, 0},
-    {"Label1", ControlKind::kLabel, "", "Vellumark", {240, 240, 4695, 375}, 4, 0},
+    {"cmdOk",       ControlKind::kCommandButton, "",            "Ok",                       {240, 2400, 4695, 375},   0,           0},
+    {"fraTheFrame", ControlKind::kFrame,         "",            "",                         {1440, 1080, 3495, 1215}, 1,           0},
+    {"lblUrl",      ControlKind::kLabel,         "fraTheFrame", "",                         {1050, 720, 1410, 240},   3,           0},
+    {"Label3",      ControlKind::kLabel,         "fraTheFrame", "By the Vellumark authors", {120, 240, 3255, 255},    2,           0},
+    {"Image1",      ControlKind::kImage,         "",            "",                         {240, 1200, 1020, 1020},  kNoTabIndex, 0},
+    {"Label2",      ControlKind::kLabel,         "",            "Version",                  {240, 720, 4695, 255},    5,           0},
+    {"Label1",      ControlKind::kLabel,         "",            "Vellumark",                {240, 240, 4695, 375},    4,           0},
 }};
+// clang-format on
 
 // The control named `name` among `controls`; nullptr if there is none.
 template <std::size_t N>

@@ -69,7 +69,7 @@ UiFile Parse(const QString& path) {
             UiWidget& widget = ui.widgets[open.last()];
             if (element == u"string") {
                 QString* target = property == u"title" || property == u"windowTitle" ? &widget.title
-                                  : property == u"text"    ? &widget.text
+                                  : property == u"text"                              ? &widget.text
                                   : property == u"toolTip" ? &widget.toolTip
                                                            : nullptr;
                 const QString value = xml.readElementText();
@@ -114,8 +114,10 @@ void CheckAgainstTable(const QString& file, const QString& clientWidget, const W
 
     QVERIFY(ui.widgets.contains(clientWidget));
     const UiWidget& client = ui.widgets[clientWidget];
-    const QSize clientSize = client.geometry.isValid() ? client.geometry.size() : client.minimumSize;
-    QCOMPARE(clientSize, QSize(TwipsToPixels(window.clientWidth), TwipsToPixels(window.clientHeight)));
+    const QSize clientSize =
+        client.geometry.isValid() ? client.geometry.size() : client.minimumSize;
+    QCOMPARE(clientSize,
+             QSize(TwipsToPixels(window.clientWidth), TwipsToPixels(window.clientHeight)));
 
     for (const ControlDesign& control : controls) {
         const QString name = Text(control.name);
@@ -135,8 +137,8 @@ void CheckAgainstTable(const QString& file, const QString& clientWidget, const W
         if (control == nullptr) {
             continue;
         }
-        const bool takesFocus = control->kind == ControlKind::kTextBox ||
-                                control->kind == ControlKind::kCommandButton;
+        const bool takesFocus =
+            control->kind == ControlKind::kTextBox || control->kind == ControlKind::kCommandButton;
         if (takesFocus || ui.tabStops.contains(Text(control->name))) {
             order << Text(control->name);
         }

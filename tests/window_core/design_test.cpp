@@ -32,9 +32,11 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, TwipsToPixelsTest,
     ::testing::Values(PixelRow{"Zero", 0.0, 96, 0}, PixelRow{"OnePixel", 15.0, 96, 1},
                       PixelRow{"LessThanHalf", 7.0, 96, 0}, PixelRow{"HalfGoesUp", 7.5, 96, 1},
-                      PixelRow{"OneAndAHalf", 22.5, 96, 2}, PixelRow{"MinusHalfGoesUp", -7.5, 96, 0},
+                      PixelRow{"OneAndAHalf", 22.5, 96, 2},
+                      PixelRow{"MinusHalfGoesUp", -7.5, 96, 0},
                       PixelRow{"MinusOneAndAHalf", -22.5, 96, -1},
-                      PixelRow{"MinusAPixel", -15.0, 96, -1}, PixelRow{"FarRight", 28800.0, 96, 1920},
+                      PixelRow{"MinusAPixel", -15.0, 96, -1},
+                      PixelRow{"FarRight", 28800.0, 96, 1920},
                       // 1.25 pixels to 15 twips; 6 twips are half a pixel.
                       PixelRow{"At120HalfGoesUp", 6.0, 120, 1}, PixelRow{"At120", 4680.0, 120, 390},
                       PixelRow{"At144", 4455.0, 144, 446}, PixelRow{"At192", 6510.0, 192, 868}),
@@ -75,8 +77,8 @@ TEST_P(DesignTableTest, PlacesAreWholePixelsAt96Dpi) {
     EXPECT_EQ(row.window.clientWidth % kTwipsPerPixel, 0);
     EXPECT_EQ(row.window.clientHeight % kTwipsPerPixel, 0);
     for (const ControlDesign& control : row.controls) {
-        for (const int twips : {control.place.left, control.place.top, control.place.width,
-                                control.place.height}) {
+        for (const int twips :
+             {control.place.left, control.place.top, control.place.width, control.place.height}) {
             EXPECT_EQ(twips % kTwipsPerPixel, 0) << control.name;
         }
     }
@@ -122,7 +124,8 @@ TEST_P(DesignTableTest, AccessKeyIsTheLetterAfterTheAmpersand) {
         const char expected =
             ampersand == std::string_view::npos
                 ? '\0'
-                : static_cast<char>(std::toupper(static_cast<unsigned char>(control.caption[ampersand + 1])));
+                : static_cast<char>(
+                      std::toupper(static_cast<unsigned char>(control.caption[ampersand + 1])));
         EXPECT_EQ(control.accessKey, expected) << control.name;
     }
 }
