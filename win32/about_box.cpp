@@ -3,8 +3,12 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <initializer_list>
+#include <iterator>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "vellumark/version.h"
 #include "win32/metrics.h"
@@ -24,16 +28,10 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"VellumarkAbout";
 constexpr wchar_t kAddress[] = VELLUMARK_WIDEN(VELLUMARK_HOMEPAGE);
-constexpr wchar_t kCredit[] = L"By the Vellumark authors";
 // No title bar: a raised dialog border alone, out of the taskbar as the main window's own.
 constexpr DWORD kStyle = WS_POPUP | WS_DLGFRAME;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-constexpr int kClientWidth = 5190;
-constexpr int kClientHeight = 3015;
 constexpr COLORREF kAddressColour = 0x00FF0000;  // pure blue, 0x00BBGGRR
-constexpr TwipsRect kWindow{0, 0, kClientWidth, kClientHeight};
-constexpr TwipsRect kTheFrame{1440, 1080, 3495, 1215};
-constexpr TwipsRect kUrlDesign{1050, 720, 1410, 240};
 
 void OpenWithShell(const wchar_t* address) {
     ShellExecuteW(nullptr, nullptr, address, nullptr, L"C:\\", SW_SHOWNORMAL);
@@ -82,10 +80,43 @@ void PlaceAddress(const AboutBox& box, UINT dpi) {
     GetTextExtentPoint32W(dc, kAddress, lstrlenW(kAddress), &text);
     SelectObject(dc, old);
     ReleaseDC(box.lblUrl, dc);
-    const int centre = TwipsToPixels(kTheFrame.left + kUrlDesign.left + kUrlDesign.width / 2, dpi);
-    const int top = TwipsToPixels(kTheFrame.top + kUrlDesign.top, dpi);
+    const TwipsRect place =
+        PlaceInWindow(kFrmAboutControls, *FindControl(kFrmAboutControls, "lblUrl"));
+    const int centre = TwipsToPixels(place.left + place.width / 2, static_cast<int>(dpi));
+    const int top = TwipsToPixels(place.top, static_cast<int>(dpi));
     SetWindowPos(box.lblUrl, nullptr, centre - text.cx / 2, top, text.cx, text.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// How the box makes each control of the design: its class, style, identifier and font.
+struct ControlMaker {
+    std::string_view name;
+    const wchar_t* windowClass;
+    DWORD style;
+    int id;
+    HFONT AboutBox::*font;
+};
+
+constexpr ControlMaker kMakers[] = {
+    {"cmdOk", WC_BUTTONW, WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, &AboutBox::dialogFont},
+    {"fraTheFrame", WC_BUTTONW, BS_GROUPBOX, IDC_FRA_THE_FRAME, &AboutBox::dialogFont},
+    {"Label3", WC_STATICW, SS_CENTER, IDC_LABEL3, &AboutBox::creditFont},
+    {"lblUrl", WC_STATICW, SS_CENTER | SS_NOTIFY | SS_NOPREFIX, IDC_LBL_URL, &AboutBox::urlFont},
+    {"Label1", WC_STATICW, SS_CENTER | WS_BORDER, IDC_LABEL1, &AboutBox::titleFont},
+    {"Label2", WC_STATICW, SS_CENTER | WS_BORDER, IDC_LABEL2, &AboutBox::dialogFont},
+    {"Image1", WC_STATICW, SS_OWNERDRAW | WS_BORDER, IDC_IMAGE1, &AboutBox::dialogFont},
+};
+static_assert(std::size(kMakers) == kFrmAboutControls.size());
+
+std::wstring CaptionOf(const ControlDesign& design) {
+    std::wstring caption(design.caption.begin(), design.caption.end());
+    if (design.name == "lblUrl") {
+        caption = kAddress;
+    } else if (design.name == "Label2") {
+        caption += L' ';
+        caption.append(kShortVersion.begin(), kShortVersion.end());
+    }
+    return caption;
 }
 
 void CreateControls(AboutBox& box, UINT dpi) {
@@ -93,34 +124,27 @@ void CreateControls(AboutBox& box, UINT dpi) {
     box.titleFont = MakeFont(L"MS Sans Serif", 1200, FW_BOLD, false, false, dpi);
     box.creditFont = MakeFont(L"Arial", 1200, FW_BOLD, true, false, dpi);
     box.urlFont = MakeFont(L"Arial", 975, FW_NORMAL, false, true, dpi);
-    const HWND window = box.window;
-    // In tab order; only "Ok" takes the focus.
-    const HWND cmdOk =
-        MakeControl(window, WC_BUTTONW, L"Ok", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, box.dialogFont);
-    const HWND frame =
-        MakeControl(window, WC_BUTTONW, L"", BS_GROUPBOX, IDC_FRA_THE_FRAME, box.dialogFont);
-    const HWND label3 =
-        MakeControl(window, WC_STATICW, kCredit, SS_CENTER, IDC_LABEL3, box.creditFont);
-    box.lblUrl = MakeControl(window, WC_STATICW, kAddress, SS_CENTER | SS_NOTIFY | SS_NOPREFIX,
-                             IDC_LBL_URL, box.urlFont);
-    const HWND label1 = MakeControl(window, WC_STATICW, L"Vellumark", SS_CENTER | WS_BORDER,
-                                    IDC_LABEL1, box.titleFont);
-    const std::wstring version =
-        L"Version " + std::wstring(kShortVersion.begin(), kShortVersion.end());
-    const HWND label2 = MakeControl(window, WC_STATICW, version.c_str(), SS_CENTER | WS_BORDER,
-                                    IDC_LABEL2, box.dialogFont);
-    box.image =
-        MakeControl(window, WC_STATICW, L"", SS_OWNERDRAW | WS_BORDER, IDC_IMAGE1, box.dialogFont);
+    // In tab order, then the image, which has no place in it; only "Ok" takes the focus.
+    std::vector<const ControlDesign*> order;
+    for (const ControlDesign* design : InTabOrder(kFrmAboutControls)) {
+        if (design != nullptr) {
+            order.push_back(design);
+        }
+    }
+    order.push_back(FindControl(kFrmAboutControls, "Image1"));
+    for (const ControlDesign* design : order) {
+        const auto maker =
+            std::find_if(std::begin(kMakers), std::end(kMakers),
+                         [&](const ControlMaker& m) { return m.name == design->name; });
+        const HWND control = MakeControl(box.window, maker->windowClass, CaptionOf(*design).c_str(),
+                                         maker->style, maker->id, box.*(maker->font));
+        PlaceControl(control, PlaceInWindow(kFrmAboutControls, *design), dpi);
+    }
+    box.lblUrl = GetDlgItem(box.window, IDC_LBL_URL);
+    box.image = GetDlgItem(box.window, IDC_IMAGE1);
     box.icon = LoadProgramIcon(32);
-
-    PlaceControl(cmdOk, {240, 2400, 4695, 375}, kWindow, dpi);
-    PlaceControl(frame, kTheFrame, kWindow, dpi);
-    PlaceControl(label3, {120, 240, 3255, 255}, kTheFrame, dpi);
-    PlaceControl(label1, {240, 240, 4695, 375}, kWindow, dpi);
-    PlaceControl(label2, {240, 720, 4695, 255}, kWindow, dpi);
-    PlaceControl(box.image, {240, 1200, 1020, 1020}, kWindow, dpi);
     PlaceAddress(box, dpi);
-    SetFocus(cmdOk);
+    SetFocus(GetDlgItem(box.window, IDOK));
 }
 
 LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -202,8 +226,9 @@ void OpenAbout(HWND mainWindow) {
     // Loaded anew at every opening, and centred before it shows.
     AboutBox box;
     const UINT dpi = DpiOf(mainWindow);
-    const SIZE outer = OuterSize(kStyle, kExStyle, false, TwipsToPixels(kClientWidth, dpi),
-                                 TwipsToPixels(kClientHeight, dpi), dpi);
+    const SIZE outer = OuterSize(kStyle, kExStyle, false,
+                                 TwipsToPixels(kFrmAbout.clientWidth, static_cast<int>(dpi)),
+                                 TwipsToPixels(kFrmAbout.clientHeight, static_cast<int>(dpi)), dpi);
     RECT main{};
     GetWindowRect(mainWindow, &main);
     const PixelPoint place = CentredPlace(

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <initializer_list>
+#include <iterator>
+#include <string_view>
 
 #include "win32/about_box.h"
 #include "win32/clipboard.h"
@@ -12,25 +14,16 @@
 #include "win32/metrics.h"
 #include "win32/pictures.h"
 #include "win32/resource_ids.h"
+#include "window_core/design.h"
 
 namespace vellumark::win32 {
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"VellumarkMain";
-constexpr wchar_t kCaption[] = L"Vellumark";
 // A fixed border, no maximize button. No WS_CLIPCHILDREN: the frames leave their inside to
 // the window's background.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr int kClientWidth = 6510;
-constexpr int kClientHeight = 2970;
-
-// Places in twips, relative to the container.
-constexpr TwipsRect kWindow{0, 0, kClientWidth, kClientHeight};
-constexpr TwipsRect kFrame1{120, 0, 975, 615};
-constexpr TwipsRect kFrame2{1200, 0, 5175, 1395};
-constexpr TwipsRect kFrame3{1200, 1440, 5175, 1395};
-constexpr TwipsRect kFraMode{120, 720, 975, 975};
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 constexpr DWORD kFrame = kChild | BS_GROUPBOX;
@@ -40,22 +33,56 @@ constexpr DWORD kTextBox =
 constexpr DWORD kPictureButton = kChild | WS_TABSTOP | BS_PUSHBUTTON | BS_ICON;
 constexpr DWORD kModeLabel = kChild | SS_CENTER | WS_BORDER;
 
+// How this window makes each control of the design: its class, styles and identifier. The
+// design gives the rest.
+struct ControlMaker {
+    std::string_view name;
+    const wchar_t* windowClass;
+    DWORD style;
+    DWORD exStyle;
+    int id;
+};
+
+constexpr ControlMaker kMakers[] = {
+    {"Frame1", WC_BUTTONW, kFrame, 0, IDC_FRAME1},
+    {"txtCodeNum", WC_EDITW, kChild | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
+     IDC_TXT_CODE_NUM},
+    {"Frame2", WC_BUTTONW, kFrame, 0, IDC_FRAME2},
+    {"txtIn", WC_EDITW, kTextBox | ES_WANTRETURN, WS_EX_CLIENTEDGE, IDC_TXT_IN},
+    {"cmdPasteInput", WC_BUTTONW, kPictureButton, 0, IDC_CMD_PASTE_INPUT},
+    {"cmdClearInput", WC_BUTTONW, kPictureButton | WS_DISABLED, 0, IDC_CMD_CLEAR_INPUT},
+    {"cmdCutOutput", WC_BUTTONW, kPictureButton | WS_DISABLED, 0, IDC_CMD_CUT_OUTPUT},
+    {"cmdCopyOutput", WC_BUTTONW, kPictureButton | WS_DISABLED, 0, IDC_CMD_COPY_OUTPUT},
+    {"txtOut", WC_EDITW, kTextBox | ES_READONLY, WS_EX_CLIENTEDGE, IDC_TXT_OUT},
+    {"lblEncrypt", WC_STATICW, kModeLabel, 0, IDC_LBL_ENCRYPT},
+    {"lblDecrypt", WC_STATICW, kModeLabel, 0, IDC_LBL_DECRYPT},
+    {"fraMode", WC_BUTTONW, kFrame, 0, IDC_FRA_MODE},
+    {"Frame3", WC_BUTTONW, kFrame, 0, IDC_FRAME3},
+};
+static_assert(std::size(kMakers) == kFrmMainControls.size());
+
+const ControlMaker& MakerOf(std::string_view name) {
+    return *std::find_if(std::begin(kMakers), std::end(kMakers),
+                         [name](const ControlMaker& maker) { return maker.name == name; });
+}
+
 struct ButtonDesign {
     Button button;
     int id;
     int picture;
-    const wchar_t* toolTip;
-    TwipsRect place;
-    TwipsRect container;
 };
 
 // In the order of the Button enumeration.
 constexpr ButtonDesign kButtons[] = {
-    {Button::kPasteInput, IDC_CMD_PASTE_INPUT, IDB_PASTE, L"Paste", {4680, 360, 360, 360}, kFrame2},
-    {Button::kClearInput, IDC_CMD_CLEAR_INPUT, IDB_CLEAR, L"Clear", {4680, 840, 360, 360}, kFrame2},
-    {Button::kCutOutput, IDC_CMD_CUT_OUTPUT, IDB_CUT, L"Cut", {4680, 360, 360, 360}, kFrame3},
-    {Button::kCopyOutput, IDC_CMD_COPY_OUTPUT, IDB_COPY, L"Copy", {4680, 840, 360, 360}, kFrame3},
+    {Button::kPasteInput, IDC_CMD_PASTE_INPUT, IDB_PASTE},
+    {Button::kClearInput, IDC_CMD_CLEAR_INPUT, IDB_CLEAR},
+    {Button::kCutOutput, IDC_CMD_CUT_OUTPUT, IDB_CUT},
+    {Button::kCopyOutput, IDC_CMD_COPY_OUTPUT, IDB_COPY},
 };
+
+std::wstring Widened(std::string_view ascii) {
+    return std::wstring(ascii.begin(), ascii.end());
+}
 
 std::u16string TextOf(HWND control) {
     const int length = GetWindowTextLengthW(control);
@@ -105,8 +132,9 @@ MainWindow::MainWindow(int showCommand) {
     menu_ = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAIN_MENU));
     accelerators_ = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
     // The system places the window; the layout gives it its size.
-    window_ = CreateWindowExW(0, kClassName, kCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu_, instance, this);
+    window_ = CreateWindowExW(0, kClassName, Widened(kFrmMain.caption).c_str(), kStyle,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                              menu_, instance, this);
     if (window_ == nullptr) {
         return;
     }
@@ -132,31 +160,29 @@ MainWindow::~MainWindow() {
 
 void MainWindow::CreateControls() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    const auto make = [&](const wchar_t* windowClass, const wchar_t* text, DWORD style, int id,
-                          DWORD exStyle = 0) {
-        return CreateWindowExW(exStyle, windowClass, text, style, 0, 0, 0, 0, window_,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                               nullptr);
-    };
     // Created in tab order; the frames and labels hold their places in it but never take
     // the focus.
-    frame1_ = make(WC_BUTTONW, L"&Code #", kFrame, IDC_FRAME1);
-    txtCodeNum_ = make(WC_EDITW, L"", kChild | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL,
-                       IDC_TXT_CODE_NUM, WS_EX_CLIENTEDGE);
-    frame2_ = make(WC_BUTTONW, L"&Input", kFrame, IDC_FRAME2);
-    txtIn_ = make(WC_EDITW, L"", kTextBox | ES_WANTRETURN, IDC_TXT_IN, WS_EX_CLIENTEDGE);
-    for (const ButtonDesign& design : kButtons) {
-        const bool enabled = design.button == Button::kPasteInput;
-        // The caption is not shown, but names the button to screen readers.
-        buttons_[static_cast<std::size_t>(design.button)] = make(
-            WC_BUTTONW, design.toolTip, kPictureButton | (enabled ? 0 : WS_DISABLED), design.id);
+    for (const ControlDesign* design : InTabOrder(kFrmMainControls)) {
+        const ControlMaker& maker = MakerOf(design->name);
+        // A picture button's caption is not shown, but names the button to screen readers.
+        const std::wstring text =
+            Widened(design->caption.empty() ? design->toolTip : design->caption);
+        CreateWindowExW(maker.exStyle, maker.windowClass, text.c_str(), maker.style, 0, 0, 0, 0,
+                        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(maker.id)), instance,
+                        nullptr);
     }
-    txtOut_ = make(WC_EDITW, L"", kTextBox | ES_READONLY, IDC_TXT_OUT, WS_EX_CLIENTEDGE);
-    lblEncrypt_ = make(WC_STATICW, L"Encrypt", kModeLabel, IDC_LBL_ENCRYPT);
-    lblDecrypt_ = make(WC_STATICW, L"Decrypt", kModeLabel, IDC_LBL_DECRYPT);
-    fraMode_ = make(WC_BUTTONW, L"Mode", kFrame, IDC_FRA_MODE);
-    frame3_ = make(WC_BUTTONW, L"Output", kFrame, IDC_FRAME3);
-    statusBar_ = make(STATUSCLASSNAMEW, L"", kChild, IDC_STATUS_BAR);
+    const auto byId = [this](int id) { return GetDlgItem(window_, id); };
+    txtCodeNum_ = byId(IDC_TXT_CODE_NUM);
+    txtIn_ = byId(IDC_TXT_IN);
+    txtOut_ = byId(IDC_TXT_OUT);
+    lblEncrypt_ = byId(IDC_LBL_ENCRYPT);
+    lblDecrypt_ = byId(IDC_LBL_DECRYPT);
+    for (const ButtonDesign& design : kButtons) {
+        buttons_[static_cast<std::size_t>(design.button)] = byId(design.id);
+    }
+    statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", kChild, 0, 0, 0, 0, window_,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS_BAR)),
+                                 instance, nullptr);
 
     SendMessageW(txtCodeNum_, EM_SETLIMITTEXT, 6, 0);
     // No silent cut of a long paste: the core refuses a text that is too long, visibly.
@@ -168,13 +194,17 @@ void MainWindow::CreateControls() {
 
     toolTips_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
                                 window_, nullptr, instance, nullptr);
-    for (const ButtonDesign& design : kButtons) {
+    for (const ControlDesign& design : kFrmMainControls) {
+        if (design.toolTip.empty()) {
+            continue;
+        }
+        std::wstring text = Widened(design.toolTip);
         TOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = window_;
-        tool.uId = reinterpret_cast<UINT_PTR>(buttons_[static_cast<std::size_t>(design.button)]);
-        tool.lpszText = const_cast<wchar_t*>(design.toolTip);
+        tool.uId = reinterpret_cast<UINT_PTR>(byId(MakerOf(design.name).id));
+        tool.lpszText = text.data();  // copied by the tool tip control
         SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
@@ -187,18 +217,12 @@ void MainWindow::Layout(UINT dpi) {
     SendMessageW(statusBar_, WM_SETFONT, 0, FALSE);
     DeleteObject(oldFont);
 
-    PlaceControl(frame1_, kFrame1, kWindow, dpi);
-    PlaceControl(txtCodeNum_, {120, 225, 735, 285}, kFrame1, dpi);
-    PlaceControl(frame2_, kFrame2, kWindow, dpi);
-    PlaceControl(txtIn_, {120, 240, 4455, 1005}, kFrame2, dpi);
-    PlaceControl(frame3_, kFrame3, kWindow, dpi);
-    PlaceControl(txtOut_, {120, 240, 4455, 1005}, kFrame3, dpi);
-    PlaceControl(fraMode_, kFraMode, kWindow, dpi);
-    PlaceControl(lblEncrypt_, {120, 240, 735, 255}, kFraMode, dpi);
-    PlaceControl(lblDecrypt_, {120, 600, 735, 255}, kFraMode, dpi);
+    for (const ControlDesign& design : kFrmMainControls) {
+        PlaceControl(GetDlgItem(window_, MakerOf(design.name).id),
+                     PlaceInWindow(kFrmMainControls, design), dpi);
+    }
     for (const ButtonDesign& design : kButtons) {
         const auto index = static_cast<std::size_t>(design.button);
-        PlaceControl(buttons_[index], design.place, design.container, dpi);
         const HICON oldPicture = pictures_[index];
         pictures_[index] = LoadButtonPicture(design.picture, dpi);
         SendMessageW(buttons_[index], BM_SETIMAGE, IMAGE_ICON,
@@ -207,8 +231,8 @@ void MainWindow::Layout(UINT dpi) {
     }
 
     // The client area keeps the design's size; the status bar adds its height below it.
-    const int width = TwipsToPixels(kClientWidth, dpi);
-    const int height = TwipsToPixels(kClientHeight, dpi);
+    const int width = TwipsToPixels(kFrmMain.clientWidth, static_cast<int>(dpi));
+    const int height = TwipsToPixels(kFrmMain.clientHeight, static_cast<int>(dpi));
     SendMessageW(statusBar_, WM_SIZE, 0, 0);
     RECT bar{};
     GetWindowRect(statusBar_, &bar);

@@ -58,10 +58,6 @@ private:
     void SetBoxText(HWND box, const std::wstring& text);
 
     HWND window_ = nullptr;
-    HWND frame1_ = nullptr;
-    HWND frame2_ = nullptr;
-    HWND frame3_ = nullptr;
-    HWND fraMode_ = nullptr;
     HWND txtCodeNum_ = nullptr;
     HWND txtIn_ = nullptr;
     HWND txtOut_ = nullptr;

@@ -4,8 +4,7 @@ namespace vellumark::win32 {
 
 namespace {
 
-constexpr int kTwipsPerInch = 1440;
-constexpr UINT kDefaultDpi = 96;
+constexpr UINT kDefaultDpi = kDesignDpi;
 
 // The per-monitor calls came with Windows 10 (1607); older systems have one DPI for all.
 template <typename Function>
@@ -36,18 +35,10 @@ UINT DpiOf(HWND window) {
     return dpi > 0 ? static_cast<UINT>(dpi) : kDefaultDpi;
 }
 
-int TwipsToPixels(int twips, UINT dpi) {
-    return MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch);
-}
-
-void PlaceControl(HWND control, const TwipsRect& place, const TwipsRect& container, UINT dpi) {
-    const int left = container.left + place.left;
-    const int top = container.top + place.top;
-    // Both edges from twips, so that neighbours meet exactly where the design has them meet.
-    const int x = TwipsToPixels(left, dpi);
-    const int y = TwipsToPixels(top, dpi);
-    SetWindowPos(control, nullptr, x, y, TwipsToPixels(left + place.width, dpi) - x,
-                 TwipsToPixels(top + place.height, dpi) - y, SWP_NOZORDER | SWP_NOACTIVATE);
+void PlaceControl(HWND control, const TwipsRect& place, UINT dpi) {
+    const PixelRect pixels = PixelsOf(place, static_cast<int>(dpi));
+    SetWindowPos(control, nullptr, pixels.left, pixels.top, pixels.width, pixels.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 SIZE OuterSize(DWORD style, DWORD exStyle, bool hasMenu, int clientWidth, int clientHeight,

@@ -1,27 +1,18 @@
 #pragma once
-// Places and sizes in twips, as the window designs give them, turned into pixels for the DPI
-// of the monitor that a window stands on; and the fonts of the designs at that DPI.
+// The window designs' places, turned into pixels for the DPI of the monitor that a window
+// stands on; and the fonts of the designs at that DPI.
 
 #include <windows.h>
 
-namespace vellumark::win32 {
+#include "window_core/design.h"
 
-// A rectangle in twips: left and top edges, width and height.
-struct TwipsRect {
-    int left;
-    int top;
-    int width;
-    int height;
-};
+namespace vellumark::win32 {
 
 // The DPI of the monitor that `window` stands on (96 where the system cannot tell).
 UINT DpiOf(HWND window);
 
-// Twips (1/1440 inch) to pixels at `dpi`: 15 twips to the pixel at 96 DPI.
-int TwipsToPixels(int twips, UINT dpi);
-
-// Moves `control` to `place`, offset by its container's place, all in twips.
-void PlaceControl(HWND control, const TwipsRect& place, const TwipsRect& container, UINT dpi);
+// Moves `control` to `place`, in twips relative to its window's client area.
+void PlaceControl(HWND control, const TwipsRect& place, UINT dpi);
 
 // The outer size of a window whose client area is `clientWidth` by `clientHeight` pixels.
 SIZE OuterSize(DWORD style, DWORD exStyle, bool hasMenu, int clientWidth, int clientHeight,

@@ -1,7 +1,5 @@
 #include "window_core/about_placement.h"
 
-#include <cmath>
-
 namespace vellumark {
 
 float CentredEdge(float own, float mainEdge, float mainSize) {
@@ -10,12 +8,10 @@ float CentredEdge(float own, float mainEdge, float mainSize) {
     return half + mainEdge;
 }
 
-int TwipsToPixels(float twips) {
-    return static_cast<int>(std::floor(twips / kTwipsPerPixel + 0.5f));
-}
-
 PixelPoint CentredPlace(const PixelRect& main, int boxWidth, int boxHeight) {
-    const auto twips = [](int pixels) { return static_cast<float>(pixels) * kTwipsPerPixel; };
+    const auto twips = [](int pixels) {
+        return static_cast<float>(pixels) * static_cast<float>(kTwipsPerPixel);
+    };
     // The box's own size first, then the main window's edge and size, as the load read them.
     const float left = CentredEdge(twips(boxWidth), twips(main.left), twips(main.width));
     const float top = CentredEdge(twips(boxHeight), twips(main.top), twips(main.height));

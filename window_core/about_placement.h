@@ -4,25 +4,14 @@
 // precision, so that its rounding is that of the measures it reads. Nothing keeps the box
 // on the screen.
 
-namespace vellumark {
+#include "window_core/design.h"
 
-inline constexpr float kTwipsPerPixel = 15.0f;
+namespace vellumark {
 
 // Where a window of size `own` starts so that it is centred on a window that starts at
 // `mainEdge` with size `mainSize`, all in twips: first the difference, then the halving,
 // then the sum.
 float CentredEdge(float own, float mainEdge, float mainSize);
-
-// The pixel that a place in twips falls on; a place half way between two pixels goes to
-// the higher one.
-int TwipsToPixels(float twips);
-
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
 
 struct PixelPoint {
     int x = 0;

@@ -1,5 +1,5 @@
-// The window as it stands when it is created: its controls, their places at 15 twips to the
-// pixel, captions, initial states and keyboard order, and the menus.
+// The window as it stands when it is created: its controls where the design table puts them,
+// at 15 twips to the pixel, with its captions and keyboard order; initial states and the menus.
 
 #include <QFontInfo>
 #include <QGroupBox>
@@ -10,6 +10,7 @@
 #include <QStatusBar>
 
 #include "main_window/classic_look.h"
+#include "window_core/design.h"
 #include "window_fixture.h"
 
 #ifdef VELLUMARK_HAVE_ABOUT
@@ -18,6 +19,16 @@
 
 using namespace vellumark;
 using namespace vellumark::testing;
+
+namespace {
+
+QString Text(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const QSize kClientSize(TwipsToPixels(kFrmMain.clientWidth), TwipsToPixels(kFrmMain.clientHeight));
+
+}  // namespace
 
 class LayoutTest : public QObject {
     Q_OBJECT
@@ -43,51 +54,33 @@ private slots:
 };
 
 void LayoutTest::controlsStandWhereTheDesignPutsThem_data() {
-    QTest::addColumn<QString>("container");
-    QTest::addColumn<QRect>("twips");
-    // Left, top, width and height as the design gives them, in twips.
-    const auto row = [](const char* name, const char* container, int left, int top, int width,
-                        int height) {
-        QTest::newRow(name) << QString::fromLatin1(container) << QRect(left, top, width, height);
-    };
-    row("Frame3", "centralwidget", 1200, 1440, 5175, 1395);
-    row("cmdCutOutput", "Frame3", 4680, 360, 360, 360);
-    row("cmdCopyOutput", "Frame3", 4680, 840, 360, 360);
-    row("txtOut", "Frame3", 120, 240, 4455, 1005);
-    row("Frame2", "centralwidget", 1200, 0, 5175, 1395);
-    row("cmdPasteInput", "Frame2", 4680, 360, 360, 360);
-    row("cmdClearInput", "Frame2", 4680, 840, 360, 360);
-    row("txtIn", "Frame2", 120, 240, 4455, 1005);
-    row("Frame1", "centralwidget", 120, 0, 975, 615);
-    row("txtCodeNum", "Frame1", 120, 225, 735, 285);
-    row("fraMode", "centralwidget", 120, 720, 975, 975);
-    row("lblEncrypt", "fraMode", 120, 240, 735, 255);
-    row("lblDecrypt", "fraMode", 120, 600, 735, 255);
+    QTest::addColumn<int>("index");
+    for (std::size_t index = 0; index < kFrmMainControls.size(); ++index) {
+        QTest::newRow(kFrmMainControls[index].name.data()) << static_cast<int>(index);
+    }
 }
 
 void LayoutTest::controlsStandWhereTheDesignPutsThem() {
-    QFETCH(QString, container);
-    QFETCH(QRect, twips);
+    QFETCH(int, index);
+    const ControlDesign& design = kFrmMainControls[static_cast<std::size_t>(index)];
     frmMain w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QWidget* control = Control<QWidget>(w, QTest::currentDataTag());
-    QCOMPARE(control->parentWidget()->objectName(), container);
-    constexpr int kTwipsPerPixel = 15;
-    const QRect pixels(twips.x() / kTwipsPerPixel, twips.y() / kTwipsPerPixel,
-                       twips.width() / kTwipsPerPixel, twips.height() / kTwipsPerPixel);
-    QCOMPARE(control->geometry(), pixels);
+    QCOMPARE(control->parentWidget()->objectName(),
+             design.container.empty() ? QStringLiteral("centralwidget") : Text(design.container));
+    const PixelRect pixels = PixelsOf(design.place);
+    QCOMPARE(control->geometry(), QRect(pixels.left, pixels.top, pixels.width, pixels.height));
     QVERIFY(control->isVisible());
 }
 
 void LayoutTest::framesAndLabelsHaveTheirCaptions_data() {
     QTest::addColumn<QString>("caption");
-    QTest::newRow("Frame1") << "&Code #";
-    QTest::newRow("Frame2") << "&Input";
-    QTest::newRow("Frame3") << "Output";
-    QTest::newRow("fraMode") << "Mode";
-    QTest::newRow("lblEncrypt") << "Encrypt";
-    QTest::newRow("lblDecrypt") << "Decrypt";
+    for (const ControlDesign& design : kFrmMainControls) {
+        if (design.kind == ControlKind::kFrame || design.kind == ControlKind::kLabel) {
+            QTest::newRow(design.name.data()) << Text(design.caption);
+        }
+    }
 }
 
 void LayoutTest::framesAndLabelsHaveTheirCaptions() {
@@ -109,21 +102,17 @@ void LayoutTest::framesAndLabelsHaveTheirCaptions() {
 }
 
 void LayoutTest::pictureButtonsHaveToolTipsAccessibleNamesAndIcons_data() {
-    QTest::addColumn<QString>("toolTip");
     QTest::addColumn<QString>("accessibleName");
-    QTest::newRow("cmdPasteInput") << "Paste"
-                                   << "Paste input";
-    QTest::newRow("cmdClearInput") << "Clear"
-                                   << "Clear input";
-    QTest::newRow("cmdCutOutput") << "Cut"
-                                  << "Cut output";
-    QTest::newRow("cmdCopyOutput") << "Copy"
-                                   << "Copy output";
+    QTest::newRow("cmdPasteInput") << "Paste input";
+    QTest::newRow("cmdClearInput") << "Clear input";
+    QTest::newRow("cmdCutOutput") << "Cut output";
+    QTest::newRow("cmdCopyOutput") << "Copy output";
 }
 
 void LayoutTest::pictureButtonsHaveToolTipsAccessibleNamesAndIcons() {
-    QFETCH(QString, toolTip);
     QFETCH(QString, accessibleName);
+    const QString toolTip = Text(FindControl(kFrmMainControls, QTest::currentDataTag())->toolTip);
+    QVERIFY(!toolTip.isEmpty());
     frmMain w;
     const auto* button = Control<QToolButton>(w, QTest::currentDataTag());
     QCOMPARE(button->toolTip(), toolTip);
@@ -196,13 +185,13 @@ void LayoutTest::windowIsFixedWithoutMaximizeButtonAndKeepsItsClientArea() {
     QCOMPARE(w.minimumSize(), w.maximumSize());
     QCOMPARE(w.size(), w.minimumSize());
     const auto* client = Control<QWidget>(w, "centralwidget");
-    QCOMPARE(client->size(), QSize(434, 198));
+    QCOMPARE(client->size(), kClientSize);
     // The menu bar above the client area, the notices below it.
     QCOMPARE(client->y(), w.menuBar()->geometry().bottom() + 1);
     QVERIFY(w.statusBar()->isVisible());
     QCOMPARE(w.statusBar()->y(), client->geometry().bottom() + 1);
-    QCOMPARE(w.height(), w.menuBar()->height() + 198 + w.statusBar()->height());
-    QCOMPARE(w.width(), 434);
+    QCOMPARE(w.height(), w.menuBar()->height() + kClientSize.height() + w.statusBar()->height());
+    QCOMPARE(w.width(), kClientSize.width());
 }
 
 void LayoutTest::longNoticeNeverResizesTheWindow() {
@@ -220,7 +209,7 @@ void LayoutTest::longNoticeNeverResizesTheWindow() {
                  c.lblNotice->contentsRect().width(),
              qPrintable(c.lblNotice->text()));
     QCOMPARE(w->size(), before);
-    QCOMPARE(Control<QWidget>(*w, "centralwidget")->size(), QSize(434, 198));
+    QCOMPARE(Control<QWidget>(*w, "centralwidget")->size(), kClientSize);
 }
 
 void LayoutTest::menusHoldTheirEntriesInOrder() {
@@ -283,9 +272,12 @@ void LayoutTest::focusChainFollowsTheTabIndexes() {
         }
         widget = widget->nextInFocusChain();
     } while (widget != c.txtCodeNum);
-    const QList<QWidget*> expected{c.txtCodeNum,    c.txtIn,        c.cmdPasteInput,
-                                   c.cmdClearInput, c.cmdCutOutput, c.cmdCopyOutput,
-                                   c.txtOut};
+    QList<QWidget*> expected;
+    for (const ControlDesign* design : InTabOrder(kFrmMainControls)) {
+        if (design->kind == ControlKind::kTextBox || design->kind == ControlKind::kCommandButton) {
+            expected << Control<QWidget>(w, design->name.data());
+        }
+    }
     QCOMPARE(order, expected);
 }
 

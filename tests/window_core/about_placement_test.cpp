@@ -37,26 +37,5 @@ INSTANTIATE_TEST_SUITE_P(Rows, CentredEdgeTest,
                              EdgeRow{"SinglePrecision", 0.0f, 16777216.0f, 3.0f, 16777218.0f}),
                          RowName<EdgeRow>);
 
-struct PixelRow {
-    const char* name;
-    float twips;
-    int pixels;
-};
-
-class TwipsToPixelsTest : public ::testing::TestWithParam<PixelRow> {};
-
-TEST_P(TwipsToPixelsTest, RoundsHalfUp) {
-    EXPECT_EQ(TwipsToPixels(GetParam().twips), GetParam().pixels);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TwipsToPixelsTest,
-    ::testing::Values(PixelRow{"Zero", 0.0f, 0}, PixelRow{"OnePixel", 15.0f, 1},
-                      PixelRow{"LessThanHalf", 7.0f, 0}, PixelRow{"HalfGoesUp", 7.5f, 1},
-                      PixelRow{"OneAndAHalf", 22.5f, 2}, PixelRow{"MinusHalfGoesUp", -7.5f, 0},
-                      PixelRow{"MinusOneAndAHalf", -22.5f, -1}, PixelRow{"MinusAPixel", -15.0f, -1},
-                      PixelRow{"FarRight", 28800.0f, 1920}),
-    RowName<PixelRow>);
-
 }  // namespace
 }  // namespace vellumark
