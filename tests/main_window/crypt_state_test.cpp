@@ -234,7 +234,7 @@ void CryptStateTest::modeActions() {
     if (action.startsWith(QStringLiteral("ModeSet "))) {
         w->ModeSet(static_cast<CryptMode>(action.mid(8).toInt()));
     } else {
-        Control<QAction>(*w, qPrintable(action))->trigger();
+        Widget<QAction>(*w, qPrintable(action))->trigger();
     }
     QCOMPARE(recomputed.count(), recomputations);
     VerifyModeDisplay(*w, static_cast<CryptMode>(to));
@@ -265,7 +265,7 @@ void CryptStateTest::modeLabelsSwitchOnThePressNotTheRelease() {
     Type(c.txtIn, QStringLiteral("Hello"));
     w->ModeSet(static_cast<CryptMode>(from));
     QSignalSpy recomputed(w.get(), &frmMain::outputRecomputed);
-    auto* target = Control<QLabel>(*w, qPrintable(label));
+    auto* target = Widget<QLabel>(*w, qPrintable(label));
     QTest::mousePress(target, button);
     QCOMPARE(recomputed.count(), 1);
     VerifyModeDisplay(*w, static_cast<CryptMode>(to));

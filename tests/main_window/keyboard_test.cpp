@@ -90,7 +90,7 @@ void KeyboardTest::menuShortcutsWorkFromEveryControl() {
     const Controls c(*w);
     Type(c.txtIn, QStringLiteral("abcdef"));
     w->ModeSet(static_cast<CryptMode>(from));
-    QWidget* target = Control<QWidget>(*w, qPrintable(focus));
+    QWidget* target = Widget<QWidget>(*w, qPrintable(focus));
     // A caret at the start and no selection: where the boxes' own Ctrl keys would act.
     PutCaretAtStart(target);
     QCOMPARE(Focused(), target);
@@ -129,10 +129,10 @@ void KeyboardTest::accessKeysLeadToTheBoxAfterTheirFrame() {
     const auto w = OpenWindow();
     const Controls c(*w);
     Type(c.txtIn, QStringLiteral("text"));
-    QWidget* start = Control<QWidget>(*w, qPrintable(from));
+    QWidget* start = Widget<QWidget>(*w, qPrintable(from));
     start->setFocus();
     QTest::keyClick(start, static_cast<Qt::Key>(key), Qt::AltModifier);
-    QCOMPARE(Focused(), Control<QWidget>(*w, qPrintable(to)));
+    QCOMPARE(Focused(), Widget<QWidget>(*w, qPrintable(to)));
     QCOMPARE(TextOf(*c.txtIn), QStringLiteral("text"));
     if (to == QStringLiteral("txtCodeNum")) {
         QCOMPARE(c.txtCodeNum->selectedText(), QStringLiteral("408153"));
@@ -167,7 +167,7 @@ void KeyboardTest::altLettersOpenTheMenusAndChooseTheirEntries() {
 
     // From inside the input box, which must not take the keys for itself.
     QTest::keyClick(c.txtIn, static_cast<Qt::Key>(menuKey), Qt::AltModifier);
-    auto* opened = Control<QMenu>(*w, qPrintable(menu));
+    auto* opened = Widget<QMenu>(*w, qPrintable(menu));
     QTRY_VERIFY(opened->isVisible());
     QCOMPARE(TextOf(*c.txtIn), QStringLiteral("abc"));
     QTest::keyClick(opened, static_cast<Qt::Key>(entryKey));

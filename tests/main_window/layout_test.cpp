@@ -66,7 +66,7 @@ void LayoutTest::controlsStandWhereTheDesignPutsThem() {
     frmMain w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const QWidget* control = Control<QWidget>(w, QTest::currentDataTag());
+    const QWidget* control = Widget<QWidget>(w, QTest::currentDataTag());
     QCOMPARE(control->parentWidget()->objectName(),
              design.container.empty() ? QStringLiteral("centralwidget") : Text(design.container));
     const PixelRect pixels = PixelsOf(design.place);
@@ -86,7 +86,7 @@ void LayoutTest::framesAndLabelsHaveTheirCaptions_data() {
 void LayoutTest::framesAndLabelsHaveTheirCaptions() {
     QFETCH(QString, caption);
     frmMain w;
-    const QWidget* control = Control<QWidget>(w, QTest::currentDataTag());
+    const QWidget* control = Widget<QWidget>(w, QTest::currentDataTag());
     if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
         QCOMPARE(frame->title(), caption);
         return;
@@ -114,7 +114,7 @@ void LayoutTest::pictureButtonsHaveToolTipsAccessibleNamesAndIcons() {
     const QString toolTip = Text(FindControl(kFrmMainControls, QTest::currentDataTag())->toolTip);
     QVERIFY(!toolTip.isEmpty());
     frmMain w;
-    const auto* button = Control<QToolButton>(w, QTest::currentDataTag());
+    const auto* button = Widget<QToolButton>(w, QTest::currentDataTag());
     QCOMPARE(button->toolTip(), toolTip);
     QCOMPARE(button->accessibleName(), accessibleName);
     QVERIFY(button->text().isEmpty());
@@ -184,7 +184,7 @@ void LayoutTest::windowIsFixedWithoutMaximizeButtonAndKeepsItsClientArea() {
     QVERIFY(w.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QCOMPARE(w.minimumSize(), w.maximumSize());
     QCOMPARE(w.size(), w.minimumSize());
-    const auto* client = Control<QWidget>(w, "centralwidget");
+    const auto* client = Widget<QWidget>(w, "centralwidget");
     QCOMPARE(client->size(), kClientSize);
     // The menu bar above the client area, the notices below it.
     QCOMPARE(client->y(), w.menuBar()->geometry().bottom() + 1);
@@ -209,7 +209,7 @@ void LayoutTest::longNoticeNeverResizesTheWindow() {
                  c.lblNotice->contentsRect().width(),
              qPrintable(c.lblNotice->text()));
     QCOMPARE(w->size(), before);
-    QCOMPARE(Control<QWidget>(*w, "centralwidget")->size(), kClientSize);
+    QCOMPARE(Widget<QWidget>(*w, "centralwidget")->size(), kClientSize);
 }
 
 void LayoutTest::menusHoldTheirEntriesInOrder() {
@@ -232,8 +232,8 @@ void LayoutTest::menusHoldTheirEntriesInOrder() {
     }
     QCOMPARE(names, QStringList({"mnuExit", "mnuRandomCode", "Hyphen3", "mnuChangeMode", "Hyphen1",
                                  "mnuSetEncrypt", "mnuSetDecrypt", "mnuAbout"}));
-    QVERIFY(Control<QAction>(w, "Hyphen3")->isSeparator());
-    QVERIFY(Control<QAction>(w, "Hyphen1")->isSeparator());
+    QVERIFY(Widget<QAction>(w, "Hyphen3")->isSeparator());
+    QVERIFY(Widget<QAction>(w, "Hyphen1")->isSeparator());
     // Unchecked, and without an empty check box beside them until the load sets the mode.
     QVERIFY(!c.mnuSetEncrypt->isCheckable());
     QVERIFY(!c.mnuSetDecrypt->isCheckable());
@@ -254,7 +254,7 @@ void LayoutTest::menuEntriesHaveTheirShortcuts() {
     QFETCH(QString, caption);
     QFETCH(QKeySequence, shortcut);
     frmMain w;
-    const auto* entry = Control<QAction>(w, QTest::currentDataTag());
+    const auto* entry = Widget<QAction>(w, QTest::currentDataTag());
     QCOMPARE(entry->text(), caption);
     QCOMPARE(entry->shortcut(), shortcut);
     QCOMPARE(entry->shortcutContext(), Qt::WindowShortcut);
@@ -275,7 +275,7 @@ void LayoutTest::focusChainFollowsTheTabIndexes() {
     QList<QWidget*> expected;
     for (const ControlDesign* design : InTabOrder(kFrmMainControls)) {
         if (design->kind == ControlKind::kTextBox || design->kind == ControlKind::kCommandButton) {
-            expected << Control<QWidget>(w, design->name.data());
+            expected << Widget<QWidget>(w, design->name.data());
         }
     }
     QCOMPARE(order, expected);
@@ -338,7 +338,7 @@ void LayoutTest::noControlOverlapsTheBorderOfItsFrame() {
     frmMain w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    auto* frame = Control<QGroupBox>(w, QTest::currentDataTag());
+    auto* frame = Widget<QGroupBox>(w, QTest::currentDataTag());
     // The frame as it is drawn without its controls, read down a column right of its caption:
     // the first pixel that differs from the window's background above it is the border.
     const QList<QWidget*> controls = frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);

@@ -25,7 +25,7 @@
 namespace vellumark::testing {
 
 template <typename T>
-T* Control(const QWidget& window, const char* name) {
+T* Widget(const QWidget& window, const char* name) {
     T* control = window.findChild<T*>(QString::fromLatin1(name));
     if (control == nullptr) {
         qFatal("no control named %s", name);
@@ -36,25 +36,25 @@ T* Control(const QWidget& window, const char* name) {
 // The window's controls by the names of its design.
 struct Controls {
     explicit Controls(const frmMain& w)
-        : txtCodeNum(Control<QLineEdit>(w, "txtCodeNum")),
-          txtIn(Control<QPlainTextEdit>(w, "txtIn")),
-          txtOut(Control<QPlainTextEdit>(w, "txtOut")),
-          cmdPasteInput(Control<QToolButton>(w, "cmdPasteInput")),
-          cmdClearInput(Control<QToolButton>(w, "cmdClearInput")),
-          cmdCutOutput(Control<QToolButton>(w, "cmdCutOutput")),
-          cmdCopyOutput(Control<QToolButton>(w, "cmdCopyOutput")),
-          lblEncrypt(Control<QLabel>(w, "lblEncrypt")),
-          lblDecrypt(Control<QLabel>(w, "lblDecrypt")),
-          lblNotice(Control<QLabel>(w, "lblNotice")),
-          mnuFile(Control<QMenu>(w, "mnuFile")),
-          mnuMode(Control<QMenu>(w, "mnuMode")),
-          mnuHelp(Control<QMenu>(w, "mnuHelp")),
-          mnuExit(Control<QAction>(w, "mnuExit")),
-          mnuRandomCode(Control<QAction>(w, "mnuRandomCode")),
-          mnuChangeMode(Control<QAction>(w, "mnuChangeMode")),
-          mnuSetEncrypt(Control<QAction>(w, "mnuSetEncrypt")),
-          mnuSetDecrypt(Control<QAction>(w, "mnuSetDecrypt")),
-          mnuAbout(Control<QAction>(w, "mnuAbout")) {}
+        : txtCodeNum(Widget<QLineEdit>(w, "txtCodeNum")),
+          txtIn(Widget<QPlainTextEdit>(w, "txtIn")),
+          txtOut(Widget<QPlainTextEdit>(w, "txtOut")),
+          cmdPasteInput(Widget<QToolButton>(w, "cmdPasteInput")),
+          cmdClearInput(Widget<QToolButton>(w, "cmdClearInput")),
+          cmdCutOutput(Widget<QToolButton>(w, "cmdCutOutput")),
+          cmdCopyOutput(Widget<QToolButton>(w, "cmdCopyOutput")),
+          lblEncrypt(Widget<QLabel>(w, "lblEncrypt")),
+          lblDecrypt(Widget<QLabel>(w, "lblDecrypt")),
+          lblNotice(Widget<QLabel>(w, "lblNotice")),
+          mnuFile(Widget<QMenu>(w, "mnuFile")),
+          mnuMode(Widget<QMenu>(w, "mnuMode")),
+          mnuHelp(Widget<QMenu>(w, "mnuHelp")),
+          mnuExit(Widget<QAction>(w, "mnuExit")),
+          mnuRandomCode(Widget<QAction>(w, "mnuRandomCode")),
+          mnuChangeMode(Widget<QAction>(w, "mnuChangeMode")),
+          mnuSetEncrypt(Widget<QAction>(w, "mnuSetEncrypt")),
+          mnuSetDecrypt(Widget<QAction>(w, "mnuSetDecrypt")),
+          mnuAbout(Widget<QAction>(w, "mnuAbout")) {}
 
     QLineEdit* txtCodeNum;
     QPlainTextEdit* txtIn;
