@@ -11,6 +11,7 @@
 #include "win32/pictures.h"
 #include "win32/resource_ids.h"
 #include "window_core/about_placement.h"
+#include "window_core/text_contrast.h"
 
 #ifndef VELLUMARK_HOMEPAGE
 #error "VELLUMARK_HOMEPAGE comes from the build configuration"
@@ -30,7 +31,6 @@ constexpr DWORD kStyle = WS_POPUP | WS_DLGFRAME;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 constexpr int kClientWidth = 5190;
 constexpr int kClientHeight = 3015;
-constexpr COLORREF kAddressColour = 0x00FF0000;  // pure blue, 0x00BBGGRR
 constexpr TwipsRect kWindow{0, 0, kClientWidth, kClientHeight};
 constexpr TwipsRect kTheFrame{1440, 1080, 3495, 1215};
 constexpr TwipsRect kUrlDesign{1050, 720, 1410, 240};
@@ -147,7 +147,10 @@ LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         case WM_CTLCOLORSTATIC:
             if (reinterpret_cast<HWND>(lParam) == box->lblUrl) {
                 const auto dc = reinterpret_cast<HDC>(wParam);
-                SetTextColor(dc, kAddressColour);
+                // Under high contrast the system's link colour, made readable if need be.
+                SetTextColor(dc, HighContrastOn() ? ReadableColour(GetSysColor(COLOR_BTNFACE),
+                                                                   GetSysColor(COLOR_HOTLIGHT))
+                                                  : kAddressColour);
                 SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
                 return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
             }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 
 #include "tests/window_core/row_name.h"
 #include "window_core/main_window_view.h"
@@ -30,6 +31,11 @@ struct ModeTextRow {
     std::uint32_t background, text, window, expected;
 };
 
+// The row's name, rather than its bytes, in test listings.
+void PrintTo(const ModeTextRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class ModeTextColourTest : public ::testing::TestWithParam<ModeTextRow> {};
 
 TEST_P(ModeTextColourTest, PicksTheText) {
@@ -53,6 +59,10 @@ struct LinkRow {
     const char* name;
     std::uint32_t background, link, expected;
 };
+
+void PrintTo(const LinkRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class LinkColourTest : public ::testing::TestWithParam<LinkRow> {};
 
