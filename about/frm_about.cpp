@@ -12,6 +12,7 @@
 #include "ui_frmAbout.h"
 #include "vellumark/version.h"
 #include "window_core/about_placement.h"
+#include "window_core/text_contrast.h"
 
 #ifndef VELLUMARK_HOMEPAGE
 #error "VELLUMARK_HOMEPAGE comes from the build configuration"
@@ -27,6 +28,26 @@ constexpr int kFrameWidth = 3;
 
 // The point size of the address, which the stored design can only hold in whole points.
 constexpr qreal kUrlPointSize = 9.75;
+
+std::uint32_t BgrOf(const QColor& colour) {
+    return vellumark::BgrOf(colour.red(), colour.green(), colour.blue());
+}
+
+// The design's blue where it reads on the dialog, as on every light desktop; else the
+// palette's link colour, made readable where it is not.
+void ColourAddress(QLabel& address) {
+    const QPalette scheme = address.parentWidget()->palette();
+    QPalette own = address.palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const std::uint32_t colour =
+            LinkColour(BgrOf(scheme.color(group, QPalette::Window)), kAddressColour,
+                       BgrOf(scheme.color(group, QPalette::Link)));
+        own.setColor(group, QPalette::WindowText,
+                     QColor(static_cast<int>(colour & 0xFFu), static_cast<int>((colour >> 8) & 0xFFu),
+                            static_cast<int>((colour >> 16) & 0xFFu)));
+    }
+    address.setPalette(own);
+}
 
 void OpenWithDesktop(const QString& address) {
     // The desktop decides which program opens the address; whether it could is not our
@@ -64,6 +85,7 @@ frmAbout::frmAbout(QWidget* mainWindow)
     urlFont.setPointSizeF(kUrlPointSize);
     ui_->lblUrl->setFont(urlFont);
     ui_->lblUrl->setText(HomepageAddress());
+    ColourAddress(*ui_->lblUrl);
     // The address label takes the size of its text. It grows about its centre, so that an
     // address longer than the design's room stays over the middle of the frame.
     const QRect designed = ui_->lblUrl->geometry();

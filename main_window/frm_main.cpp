@@ -26,10 +26,8 @@ namespace {
 // 8 points at 96 dots per inch.
 constexpr int kDialogFontPixels = 11;
 
-void PaintModeLabel(QLabel& label, std::uint32_t colour, bool active) {
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::Window, ColourOf(colour));
-    label.setPalette(palette);
+void PaintModeLabel(ModeLabel& label, std::uint32_t colour, bool active) {
+    label.SetBackground(colour);
     // The colour alone tells a screen-reader user nothing.
     label.setAccessibleDescription(active ? QStringLiteral("Active mode")
                                           : QStringLiteral("Press to switch to this mode"));

@@ -1,8 +1,10 @@
 #pragma once
 // A mode label: pressing any mouse button on it chooses its mode, on the press rather than
-// the release.
+// the release. Its background is the design's fixed colour; its text is the scheme's under a
+// light palette, and black or white, whichever reads, under a dark one.
 
 #include <QLabel>
+#include <cstdint>
 
 namespace vellumark {
 
@@ -11,6 +13,10 @@ class ModeLabel : public QLabel {
 
 public:
     explicit ModeLabel(QWidget* parent = nullptr);
+
+    // The background, 0x00BBGGRR, and the text colour that goes with it under the
+    // application's palette.
+    void SetBackground(std::uint32_t colour);
 
 signals:
     void pressed();

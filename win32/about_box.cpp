@@ -15,6 +15,7 @@
 #include "win32/pictures.h"
 #include "win32/resource_ids.h"
 #include "window_core/about_placement.h"
+#include "window_core/text_contrast.h"
 
 #ifndef VELLUMARK_HOMEPAGE
 #error "VELLUMARK_HOMEPAGE comes from the build configuration"
@@ -31,7 +32,6 @@ constexpr wchar_t kAddress[] = VELLUMARK_WIDEN(VELLUMARK_HOMEPAGE);
 // No title bar: a raised dialog border alone, out of the taskbar as the main window's own.
 constexpr DWORD kStyle = WS_POPUP | WS_DLGFRAME;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-constexpr COLORREF kAddressColour = 0x00FF0000;  // pure blue, 0x00BBGGRR
 
 void OpenWithShell(const wchar_t* address) {
     ShellExecuteW(nullptr, nullptr, address, nullptr, L"C:\\", SW_SHOWNORMAL);
@@ -171,7 +171,10 @@ LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         case WM_CTLCOLORSTATIC:
             if (reinterpret_cast<HWND>(lParam) == box->lblUrl) {
                 const auto dc = reinterpret_cast<HDC>(wParam);
-                SetTextColor(dc, kAddressColour);
+                // Under high contrast the system's link colour, made readable if need be.
+                SetTextColor(dc, HighContrastOn() ? ReadableColour(GetSysColor(COLOR_BTNFACE),
+                                                                   GetSysColor(COLOR_HOTLIGHT))
+                                                  : kAddressColour);
                 SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
                 return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
             }

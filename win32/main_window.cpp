@@ -15,6 +15,7 @@
 #include "win32/pictures.h"
 #include "win32/resource_ids.h"
 #include "window_core/design.h"
+#include "window_core/text_contrast.h"
 
 namespace vellumark::win32 {
 
@@ -414,7 +415,13 @@ LRESULT MainWindow::ColourStatic(HDC dc, HWND control) {
     // The labels keep the default background until the load has set the mode.
     if ((control == lblEncrypt_ || control == lblDecrypt_) && encryptBrush_ != nullptr) {
         const bool encrypt = control == lblEncrypt_;
-        SetBkColor(dc, encrypt ? encryptColour_ : decryptColour_);
+        const COLORREF background = encrypt ? encryptColour_ : decryptColour_;
+        SetBkColor(dc, background);
+        if (HighContrastOn()) {
+            // The system's text where the scheme is light, else black or white on the green.
+            SetTextColor(dc, ModeTextColour(background, GetSysColor(COLOR_WINDOWTEXT),
+                                            GetSysColor(COLOR_BTNFACE)));
+        }
         return reinterpret_cast<LRESULT>(encrypt ? encryptBrush_ : decryptBrush_);
     }
     if (control == txtOut_) {

@@ -77,4 +77,11 @@ void SetFontOfChildren(HWND window, HFONT font) {
     }
 }
 
+bool HighContrastOn() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof(contrast);
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) != FALSE &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 }  // namespace vellumark::win32

@@ -28,4 +28,9 @@ HFONT MakeDialogFont(UINT dpi);
 // Gives every child of `window` the font `font`.
 void SetFontOfChildren(HWND window, HFONT font);
 
+// Whether Windows' high-contrast colours are on. The classic controls are light otherwise,
+// whatever the desktop's own theme; under high contrast the designs' texts follow the
+// system's colours.
+bool HighContrastOn();
+
 }  // namespace vellumark::win32
