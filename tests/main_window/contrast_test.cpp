@@ -154,7 +154,7 @@ void ReadMainWindow(frmMain& w, const QPalette& palette, std::vector<Reading>& r
                     *c.lblDecrypt, c.lblDecrypt->contentsRect(), QPalette::WindowText);
         if (encrypt) {
             for (const char* name : {"Frame1", "Frame2", "Frame3", "fraMode"}) {
-                const auto* frame = Control<QGroupBox>(w, name);
+                const auto* frame = Widget<QGroupBox>(w, name);
                 reader.Read(frame->title(), *frame, CaptionArea(*frame), QPalette::WindowText);
             }
             for (const auto& [name, box] : {std::pair<const char*, QWidget*>{"txtCodeNum", c.txtCodeNum},
@@ -174,12 +174,12 @@ void ReadMainWindow(frmMain& w, const QPalette& palette, std::vector<Reading>& r
 void ReadAboutBox(frmAbout& box, const QPalette& palette, std::vector<Reading>& readings) {
     Reader reader(box, palette);
     for (const char* name : {"Label1", "Label2", "Label3"}) {
-        const auto* label = Control<QLabel>(box, name);
+        const auto* label = Widget<QLabel>(box, name);
         reader.Read(label->text(), *label, label->contentsRect(), QPalette::WindowText);
     }
-    const auto* url = Control<QLabel>(box, "lblUrl");
+    const auto* url = Widget<QLabel>(box, "lblUrl");
     reader.Read(QStringLiteral("address"), *url, url->rect(), ColourOf(kAddressColour));
-    const auto* ok = Control<QPushButton>(box, "cmdOk");
+    const auto* ok = Widget<QPushButton>(box, "cmdOk");
     reader.Read(ok->text(), *ok, ButtonTextArea(*ok), QPalette::ButtonText);
     readings.insert(readings.end(), reader.readings().begin(), reader.readings().end());
 }
