@@ -14,11 +14,12 @@ namespace vellumark {
 
 // How the focus came to the code-number box.
 enum class FocusReason : std::uint8_t {
-    kFirstShow,  // the window opened, the box first in the tab order
-    kTab,        // Tab or Shift+Tab
-    kAccessKey,  // the access key of its frame
-    kMouse,      // a mouse button pressed into it: the click, if any, decides
-    kReturned,   // back from a menu, a popup, another window or a closed dialog
+    kFirstShow,    // the window opened, the box first in the tab order
+    kTab,          // Tab or Shift+Tab
+    kAccessKey,    // the access key of its frame
+    kMouse,        // the left or middle button pressed into it: the click, if any, decides
+    kRightButton,  // the right button pressed into it, or the box's menu that it opens
+    kReturned,     // back from a menu, a popup, another window or a closed dialog
 };
 
 enum class MouseButton : std::uint8_t { kLeft, kRight, kMiddle, kOther };
@@ -53,8 +54,10 @@ public:
     void PickRandomCode();
 
     // The code number is selected whole when the user enters the box: the window's first
-    // show, Tab, the access key, or a left click. Focus that comes back from elsewhere, and
-    // the other mouse buttons, leave text and caret as they were.
+    // show, Tab, the access key, a left click, or a right press from another control (so
+    // that the box's menu pastes over the number). Focus that comes back from elsewhere, the
+    // middle button (its paste goes in where it pressed), and a right click into the box
+    // that already has the focus leave text and caret as they were.
     void OnCodeNumberFocus(FocusReason reason);
     void OnCodeNumberClick(MouseButton button);
 
