@@ -44,4 +44,23 @@ void CodeNumberEdit::focusInEvent(QFocusEvent* event) {
     emit focusEntered(event->reason());
 }
 
+void CodeNumberEdit::focusOutEvent(QFocusEvent* event) {
+    // A line edit deselects when the menu bar takes the focus (Alt, or a menu's letter),
+    // though the focus comes straight back from there. The selection, and the end of it
+    // where the caret stands, are put back as they were.
+    if (event->reason() != Qt::MenuBarFocusReason || !hasSelectedText()) {
+        QLineEdit::focusOutEvent(event);
+        return;
+    }
+    const int start = selectionStart();
+    const int end = selectionEnd();
+    const bool caretAtStart = cursorPosition() == start;
+    QLineEdit::focusOutEvent(event);
+    if (caretAtStart) {
+        setSelection(end, start - end);
+    } else {
+        setSelection(start, end - start);
+    }
+}
+
 }  // namespace vellumark

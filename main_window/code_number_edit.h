@@ -2,6 +2,8 @@
 // The code-number box. A plain line edit forgets a selection on the mouse press that follows
 // focusing it, and has no notion of a click; these signals let the window select the whole
 // code number after Qt has finished its own handling of the press, the release and the focus.
+// The box also keeps its selection while the menu bar has the keys, as it does for a popup or
+// another window, so that the key typed after a menu still replaces a selected number.
 
 #include <QLineEdit>
 
@@ -25,6 +27,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // The selection that the window made on the last left press, while the user has not

@@ -127,7 +127,10 @@ FocusReason ReasonOf(Qt::FocusReason reason) {
         case Qt::ShortcutFocusReason:
             return FocusReason::kAccessKey;
         case Qt::MouseFocusReason:
-            return FocusReason::kMouse;
+            // The focus moves before the press is delivered; the buttons held tell which.
+            return QGuiApplication::mouseButtons().testFlag(Qt::RightButton)
+                       ? FocusReason::kRightButton
+                       : FocusReason::kMouse;
         default:
             return FocusReason::kReturned;
     }

@@ -455,7 +455,8 @@ LRESULT MainWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPA
             case WM_LBUTTONDOWN:
             case WM_RBUTTONDOWN:
             case WM_MBUTTONDOWN: {
-                focusReason_ = FocusReason::kMouse;
+                focusReason_ =
+                    message == WM_RBUTTONDOWN ? FocusReason::kRightButton : FocusReason::kMouse;
                 const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
                 focusReason_.reset();
                 return result;
@@ -467,6 +468,16 @@ LRESULT MainWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPA
                 core_.OnCodeNumberClick(MouseButtonOf(message));
                 return result;
             }
+            case WM_CONTEXTMENU:
+                // The box's menu, opened by a right click from another control, focuses the
+                // box first; it is focused here for the right button, so that the number is
+                // selected and the menu's Paste replaces it.
+                if (GetFocus() != control) {
+                    focusReason_ = FocusReason::kRightButton;
+                    SetFocus(control);
+                    focusReason_.reset();
+                }
+                break;
             default:
                 break;
         }

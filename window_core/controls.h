@@ -25,11 +25,12 @@ enum class Control : std::uint8_t {
 
 // How the focus came to a control.
 enum class FocusReason : std::uint8_t {
-    kFirstShow,  // the window opened, the box first in the tab order
-    kTab,        // Tab or Shift+Tab, or the focus handed on from a button that disabled itself
-    kAccessKey,  // the access key of its frame
-    kMouse,      // a mouse button pressed into it: the click, if any, decides
-    kReturned,   // back from a menu, a popup, another window or a closed dialog
+    kFirstShow,    // the window opened, the box first in the tab order
+    kTab,          // Tab or Shift+Tab, or the focus handed on from a button that disabled itself
+    kAccessKey,    // the access key of its frame
+    kMouse,        // the left or middle button pressed into it: the click, if any, decides
+    kRightButton,  // the right button pressed into it, or the box's menu that it opens
+    kReturned,     // back from a menu, a popup, another window or a closed dialog
 };
 
 enum class MouseButton : std::uint8_t { kLeft, kRight, kMiddle, kOther };

@@ -136,6 +136,7 @@ void MainWindowCore::OnCodeNumberFocus(FocusReason reason) {
         case FocusReason::kFirstShow:
         case FocusReason::kTab:
         case FocusReason::kAccessKey:
+        case FocusReason::kRightButton:
             view_.SelectWholeCodeNumber();
             break;
         case FocusReason::kMouse:

@@ -46,8 +46,10 @@ public:
     void PickRandomCode();
 
     // The code number is selected whole when the user enters the box: the window's first
-    // show, Tab, the access key, or a left click. Focus that comes back from elsewhere, and
-    // the other mouse buttons, leave text and caret as they were.
+    // show, Tab, the access key, a left click, or a right press from another control (so
+    // that the box's menu pastes over the number). Focus that comes back from elsewhere, the
+    // middle button (its paste goes in where it pressed), and a right click into the box
+    // that already has the focus leave text and caret as they were.
     void OnCodeNumberFocus(FocusReason reason);
     void OnCodeNumberClick(MouseButton button);
 

@@ -171,7 +171,8 @@ public:
             }
             return;
         }
-        MoveFocus(control, FocusReason::kMouse);
+        MoveFocus(control,
+                  button == MouseButton::kRight ? FocusReason::kRightButton : FocusReason::kMouse);
         Box& box = BoxOf(control);
         // The press lands past the end of the text; the right button leaves the caret alone.
         if (button != MouseButton::kRight) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program under a window manager, as people run it: the focus comes back to the
-# code-number box with its text and caret after a menu and after the about box, the about box
+# code-number box with its text, caret and selection after a menu and after the about box, a
+# right press from another control selects the code number, the about box
 # stands centred on the main window's outer rectangle (frame and title bar included), and the
 # window keeps its fixed size.
 #
@@ -65,7 +66,14 @@ check "the window manager may not resize the window" \
     bash -c "! xprop -id $window _NET_WM_ALLOWED_ACTIONS | grep -Eq 'RESIZE|MAXIMIZE'"
 xdotool windowsize "$window" 700 500
 
-# 1. Type into the code box, open the Encryption menu with Alt+N and close it with Esc,
+# 1. The window opens with the code number selected; choosing a mode from the menu with the
+#    keyboard leaves it selected, so the digits typed next replace it.
+keys alt+n d
+typed 123456
+check "after Alt+N and D the digits replace the selected code number (123456)" code_box_is 123456
+keys alt+n e
+
+# 2. Type into the code box, open the Encryption menu with Alt+N and close it with Esc,
 #    type on: the caret and the text are as they were.
 keys alt+c
 typed 408
@@ -73,7 +81,19 @@ keys alt+n Escape
 typed 2
 check "after Alt+N and Esc the code box goes on with its text (4082)" code_box_is 4082
 
-# 2. The about box, opened over a main window away from the screen's edges, where the window
+# 3. A right press from the input into the code box selects the number, so that its menu's
+#    Paste would replace it; a right click into the box that has the focus leaves the caret.
+xdotool mousemove --sync --window "$window" 200 80 click 1
+xdotool mousemove --sync --window "$window" 40 43 click 3
+keys Escape
+typed 7
+xdotool mousemove --sync --window "$window" 20 43 click 3
+keys Escape
+typed 9
+check "a right press from the input selects the code number, a second one does not (79)" \
+    code_box_is 79
+
+# 4. The about box, opened over a main window away from the screen's edges, where the window
 #    manager leaves both windows where they ask to be.
 xdotool windowmove --sync "$window" 260 180
 read -r mx my mw mh < <(outer_rect "$window")

@@ -3,7 +3,6 @@
 // read-only output and the wrapping of long lines.
 
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QDialog>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -54,8 +53,8 @@ private slots:
     void focusComingBackLeavesTheCodeNumberAsItWas_data();
     void focusComingBackLeavesTheCodeNumberAsItWas();
     void pressIntoTheFocusedCodeNumberSelectsItWhole();
-    void rightAndMiddleButtonsLeaveTheCaretWhereItIs_data();
-    void rightAndMiddleButtonsLeaveTheCaretWhereItIs();
+    void rightAndMiddleButtonsSelectOnlyARightPressThatEnters_data();
+    void rightAndMiddleButtonsSelectOnlyARightPressThatEnters();
     void selectingOnEntryLeavesThePrimarySelectionAlone();
     void codeNumberTakesAtMostSixCharactersPasted();
     void outputTakesNoEditingButCopies();
@@ -286,24 +285,57 @@ void KeyboardTest::enteringTheCodeNumberSelectsItWhole() {
 
 void KeyboardTest::focusComingBackLeavesTheCodeNumberAsItWas_data() {
     QTest::addColumn<QString>("how");
-    QTest::newRow("Alt+N, Esc") << "menu";
-    QTest::newRow("Alt alone, Esc") << "alt";
-    QTest::newRow("Toggle Mode by mouse") << "mouse";
-    QTest::newRow("another window and back") << "window";
-    QTest::newRow("a dialog closes") << "dialog";
+    // Whether the code number stays selected as the window opened it (the next key replaces
+    // it), or "408" is typed first (the next key goes on after it).
+    QTest::addColumn<bool>("selected");
+    QTest::newRow("Alt+N, Esc") << "menu" << false;
+    QTest::newRow("Alt alone, Esc") << "alt" << false;
+    QTest::newRow("Toggle Mode by mouse") << "mouse" << false;
+    QTest::newRow("another window and back") << "window" << false;
+    QTest::newRow("a dialog closes") << "dialog" << false;
+    QTest::newRow("selected, Alt+N, Esc") << "menu" << true;
+    QTest::newRow("selected, Alt+N, D") << "decrypt" << true;
+    QTest::newRow("selected, Alt+H, A, the box closes") << "about" << true;
 }
 
 void KeyboardTest::focusComingBackLeavesTheCodeNumberAsItWas() {
     QFETCH(QString, how);
+    QFETCH(bool, selected);
     const auto w = OpenWindow();
     const Controls c(*w);
-    TypeKeys(c.txtCodeNum, QStringLiteral("408"));
+    if (selected) {
+        QTRY_COMPARE(c.txtCodeNum->selectedText(), QStringLiteral("408153"));
+    } else {
+        TypeKeys(c.txtCodeNum, QStringLiteral("408"));
+    }
+    // A modal box over the window, opened from the menu as the about box is.
+    const auto openDialog = [&w] {
+        QDialog dialog(w.get());
+        QTimer::singleShot(0, &dialog, [&dialog] {
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            dialog.accept();
+        });
+        dialog.exec();
+        // As the window manager does; the offscreen platform leaves no window active.
+        w->activateWindow();
+    };
     if (how == QStringLiteral("menu")) {
         QTest::keyClick(c.txtCodeNum, Qt::Key_N, Qt::AltModifier);
         QTRY_VERIFY(c.mnuMode->isVisible());
         // The first Esc closes the menu, the second leaves the menu bar.
         QTest::keyClick(c.mnuMode, Qt::Key_Escape);
         QTest::keyClick(Focused(), Qt::Key_Escape);
+    } else if (how == QStringLiteral("decrypt")) {
+        QTest::keyClick(c.txtCodeNum, Qt::Key_N, Qt::AltModifier);
+        QTRY_VERIFY(c.mnuMode->isVisible());
+        QTest::keyClick(c.mnuMode, Qt::Key_D);
+        QCOMPARE(w->mode(), kModeDecrypt);
+    } else if (how == QStringLiteral("about")) {
+        connect(w.get(), &frmMain::aboutRequested, w.get(), openDialog);
+        QTest::keyClick(c.txtCodeNum, Qt::Key_H, Qt::AltModifier);
+        QTRY_VERIFY(c.mnuHelp->isVisible());
+        QTest::keyClick(c.mnuHelp, Qt::Key_A);
+        QTRY_VERIFY(!c.mnuHelp->isVisible());
     } else if (how == QStringLiteral("alt")) {
         QTest::keyClick(c.txtCodeNum, Qt::Key_Alt);
         QTest::keyClick(Focused(), Qt::Key_Escape);
@@ -323,18 +355,11 @@ void KeyboardTest::focusComingBackLeavesTheCodeNumberAsItWas() {
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
     } else {
-        QDialog dialog(w.get());
-        QTimer::singleShot(0, &dialog, [&dialog] {
-            QVERIFY(QTest::qWaitForWindowActive(&dialog));
-            dialog.accept();
-        });
-        dialog.exec();
-        // As the window manager does; the offscreen platform leaves no window active.
-        w->activateWindow();
+        openDialog();
     }
     QTRY_COMPARE(Focused(), c.txtCodeNum);
-    TypeKeys(c.txtCodeNum, QStringLiteral("2"));
-    QCOMPARE(w->code_number(), 4082.0f);
+    TypeKeys(c.txtCodeNum, selected ? QStringLiteral("123456") : QStringLiteral("2"));
+    QCOMPARE(c.txtCodeNum->text(), selected ? QStringLiteral("123456") : QStringLiteral("4082"));
 }
 
 void KeyboardTest::pressIntoTheFocusedCodeNumberSelectsItWhole() {
@@ -350,17 +375,28 @@ void KeyboardTest::pressIntoTheFocusedCodeNumberSelectsItWhole() {
     QCOMPARE(c.txtCodeNum->selectedText(), QStringLiteral("408153"));
 }
 
-void KeyboardTest::rightAndMiddleButtonsLeaveTheCaretWhereItIs_data() {
+void KeyboardTest::rightAndMiddleButtonsSelectOnlyARightPressThatEnters_data() {
     QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("from");  // the control that has the focus before the press
+    QTest::addColumn<QString>("selected");
     QTest::addColumn<QString>("expected");
     // Right: Paste from the box's menu goes in at the caret, after the 4.
-    QTest::newRow("right, Paste") << int(Qt::RightButton) << "4708";
+    QTest::newRow("right in the box, Paste")
+        << int(Qt::RightButton) << "txtCodeNum" << "" << "4708";
+    // Right from another control: the press enters the box, and Paste replaces the number.
+    QTest::newRow("right from the input, Paste")
+        << int(Qt::RightButton) << "txtIn" << "408" << "7";
     // Middle: the primary selection goes in where the button went down, at the end.
-    QTest::newRow("middle paste") << int(Qt::MiddleButton) << "4087";
+    QTest::newRow("middle paste in the box")
+        << int(Qt::MiddleButton) << "txtCodeNum" << "" << "4087";
+    QTest::newRow("middle paste from the input")
+        << int(Qt::MiddleButton) << "txtIn" << "" << "4087";
 }
 
-void KeyboardTest::rightAndMiddleButtonsLeaveTheCaretWhereItIs() {
+void KeyboardTest::rightAndMiddleButtonsSelectOnlyARightPressThatEnters() {
     QFETCH(int, button);
+    QFETCH(QString, from);
+    QFETCH(QString, selected);
     QFETCH(QString, expected);
     const bool middle = button == Qt::MiddleButton;
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -371,14 +407,16 @@ void KeyboardTest::rightAndMiddleButtonsLeaveTheCaretWhereItIs() {
     const Controls c(*w);
     c.txtCodeNum->setText(QStringLiteral("408"));
     c.txtCodeNum->setCursorPosition(1);
+    Widget<QWidget>(*w, qPrintable(from))->setFocus();
     clipboard->setText(QStringLiteral("7"), middle ? QClipboard::Selection : QClipboard::Clipboard);
-    const QPoint end(c.txtCodeNum->width() - 3, c.txtCodeNum->height() / 2);
-    QTest::mousePress(c.txtCodeNum, Qt::MouseButton(button), {}, end);
-    QVERIFY(!c.txtCodeNum->hasSelectedText());
-    QTest::mouseRelease(c.txtCodeNum, Qt::MouseButton(button), {}, end);
+    // Through the window, as the platform delivers a press: the application knows which
+    // button is down when the press moves the focus, and opens the box's menu for it.
+    const QPoint end =
+        c.txtCodeNum->mapTo(w.get(), QPoint(c.txtCodeNum->width() - 3, c.txtCodeNum->height() / 2));
+    QTest::mousePress(w->windowHandle(), Qt::MouseButton(button), {}, end);
+    QCOMPARE(c.txtCodeNum->selectedText(), selected);
+    QTest::mouseRelease(w->windowHandle(), Qt::MouseButton(button), {}, end);
     if (!middle) {
-        QContextMenuEvent menuKey(QContextMenuEvent::Mouse, end, c.txtCodeNum->mapToGlobal(end));
-        QApplication::sendEvent(c.txtCodeNum, &menuKey);
         QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         const QList<QAction*> entries = menu->actions();
@@ -389,6 +427,7 @@ void KeyboardTest::rightAndMiddleButtonsLeaveTheCaretWhereItIs() {
         (*paste)->trigger();
         menu->close();
     }
+    QCOMPARE(Focused(), c.txtCodeNum);
     QCOMPARE(c.txtCodeNum->text(), expected);
     QVERIFY(!c.txtCodeNum->hasSelectedText());
 }
@@ -400,7 +439,8 @@ void KeyboardTest::selectingOnEntryLeavesThePrimarySelectionAlone() {
     }
     const QString elsewhere = QStringLiteral("selected elsewhere");
     clipboard->setText(elsewhere, QClipboard::Selection);
-    // The first show, Tab, a left click and the access key each select the whole code number.
+    // The first show, Tab, a left click and the access key each select the whole code number,
+    // and the menu bar that takes the keys for a moment keeps it selected.
     const auto w = OpenWindow();
     const Controls c(*w);
     QTRY_COMPARE(c.txtCodeNum->selectedText(), QStringLiteral("408153"));
@@ -408,6 +448,9 @@ void KeyboardTest::selectingOnEntryLeavesThePrimarySelectionAlone() {
     QTest::keyClick(c.txtOut, Qt::Key_Tab);
     QTest::mouseClick(c.txtCodeNum, Qt::LeftButton, {}, QPoint(20, 9));
     QTest::keyClick(c.txtIn, Qt::Key_C, Qt::AltModifier);
+    QTest::keyClick(c.txtCodeNum, Qt::Key_Alt);
+    QTest::keyClick(Focused(), Qt::Key_Escape);
+    QCOMPARE(Focused(), c.txtCodeNum);
     QCOMPARE(c.txtCodeNum->selectedText(), QStringLiteral("408153"));
     QCOMPARE(clipboard->text(QClipboard::Selection), elsewhere);
 

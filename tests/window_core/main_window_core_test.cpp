@@ -12,18 +12,18 @@ namespace {
 
 TEST(MainWindowCoreTest, SelectsTheCodeNumberOnlyWhenTheUserEntersIt) {
     RecordingView view;
-    for (const FocusReason reason :
-         {FocusReason::kFirstShow, FocusReason::kTab, FocusReason::kAccessKey}) {
+    for (const FocusReason reason : {FocusReason::kFirstShow, FocusReason::kTab,
+                                     FocusReason::kAccessKey, FocusReason::kRightButton}) {
         view.core.OnCodeNumberFocus(reason);
     }
     view.core.OnCodeNumberClick(MouseButton::kLeft);
-    EXPECT_EQ(view.selections, 4);
+    EXPECT_EQ(view.selections, 5);
 
     view.core.OnCodeNumberFocus(FocusReason::kMouse);
     view.core.OnCodeNumberFocus(FocusReason::kReturned);
     view.core.OnCodeNumberClick(MouseButton::kRight);
     view.core.OnCodeNumberClick(MouseButton::kMiddle);
-    EXPECT_EQ(view.selections, 4);
+    EXPECT_EQ(view.selections, 5);
 }
 
 TEST(MainWindowCoreTest, RefusesAHugeInputWithoutReadingItAll) {
