@@ -117,8 +117,7 @@ int Run(const std::vector<std::string>& arguments, const char* environmentCode, 
         return *done;
     }
     if (options.recover) {
-        const std::optional<std::string> cipher =
-            ReadInput(in, InputKind::kCipherText, true, err);
+        const std::optional<std::string> cipher = ReadInput(in, InputKind::kCipherText, true, err);
         return cipher ? RunRecover(options.recovery, *cipher, out, err) : kExitFailure;
     }
     // A variable set empty, as by "VELLUMARK_CODE= command", is taken for unset.
@@ -138,9 +137,9 @@ int Run(const std::vector<std::string>& arguments, const char* environmentCode, 
         return kExitUsage;
     }
 
-    const std::optional<std::string> input =
-        ReadInput(in, *options.mode == kModeEncrypt ? InputKind::kPlainText : InputKind::kCipherText,
-                  !options.bytes, err);
+    const std::optional<std::string> input = ReadInput(
+        in, *options.mode == kModeEncrypt ? InputKind::kPlainText : InputKind::kCipherText,
+        !options.bytes, err);
     if (!input) {
         return kExitFailure;
     }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <iostream>
 #include <string_view>
 #include <system_error>
@@ -59,8 +58,8 @@ std::optional<std::string> ReadInput(std::istream& in, InputKind kind, bool text
     const bool cipher = kind == InputKind::kCipherText;
     // A plain text may run two bytes over while they may still be its dropped line ending.
     const std::size_t limit = cipher ? kMaxCipherSymbols : kMaxTextLength + (text ? 2 : 0);
-    std::string kept;     // Windows-1252 in text mode; of a cipher text its symbols only
-    std::string pending;  // bytes read and not yet taken
+    std::string kept;        // Windows-1252 in text mode; of a cipher text its symbols only
+    std::string pending;     // bytes read and not yet taken
     std::size_t offset = 0;  // of pending's first byte in the input
     std::array<char, kPieceSize> buffer{};
     for (bool end = false; !end;) {
@@ -72,7 +71,8 @@ std::optional<std::string> ReadInput(std::istream& in, InputKind kind, bool text
             return std::nullopt;
         }
         end = count <= 0;
-        pending.append(buffer.data(), static_cast<std::size_t>(std::max<std::streamsize>(count, 0)));
+        pending.append(buffer.data(),
+                       static_cast<std::size_t>(std::max<std::streamsize>(count, 0)));
         const std::size_t taken = text && !end ? CompleteUtf8Length(pending) : pending.size();
         std::string_view piece(pending.data(), taken);
         Windows1252Text converted;
@@ -81,12 +81,11 @@ std::optional<std::string> ReadInput(std::istream& in, InputKind kind, bool text
             piece = converted.bytes;
             if (const auto& refused = converted.unmappable; refused && !cipher) {
                 if (refused->malformed) {
-                    char byte[8];
-                    std::snprintf(byte, sizeof byte, "0x%02X",
-                                  static_cast<unsigned>(
-                                      static_cast<unsigned char>(pending[refused->offset])));
-                    err << "vellumark-cli: invalid UTF-8 at byte offset " << offset + refused->offset
-                        << " (" << byte << ")\n";
+                    constexpr std::string_view kHex = "0123456789ABCDEF";
+                    const auto byte = static_cast<unsigned char>(pending[refused->offset]);
+                    err << "vellumark-cli: invalid UTF-8 at byte offset "
+                        << offset + refused->offset << " (0x" << kHex[byte >> 4] << kHex[byte & 0xF]
+                        << ")\n";
                 } else {
                     err << "vellumark-cli: character " << DescribeCharacter(refused->character)
                         << " at position " << kept.size() + refused->position

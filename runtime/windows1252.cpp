@@ -49,9 +49,8 @@ public:
         }
         result_.bytes.push_back(kSubstituteByte);
         if (!result_.unmappable) {
-            result_.unmappable =
-                UnmappableCharacter{wellFormed ? character : kReplacement, position_, offset,
-                                    !wellFormed};
+            result_.unmappable = UnmappableCharacter{wellFormed ? character : kReplacement,
+                                                     position_, offset, !wellFormed};
         }
     }
 

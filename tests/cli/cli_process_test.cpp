@@ -178,13 +178,19 @@ std::string Euros() {
 INSTANTIATE_TEST_SUITE_P(
     Refusals, CliRefusesToEncrypt,
     testing::Values(
-        RefusalRow{"CharacterOutsideWindows1252", "ab\xE2\x98\x83" "c",
+        RefusalRow{"CharacterOutsideWindows1252",
+                   "ab\xE2\x98\x83"
+                   "c",
                    "vellumark-cli: character U+2603 \"\xE2\x98\x83\" at position 3 has no place "
                    "in the cipher's character set (Windows-1252)\n"},
-        RefusalRow{"RealReplacementCharacter", "ab\xEF\xBF\xBD" "c",
+        RefusalRow{"RealReplacementCharacter",
+                   "ab\xEF\xBF\xBD"
+                   "c",
                    "vellumark-cli: character U+FFFD at position 3 has no place in the cipher's "
                    "character set (Windows-1252)\n"},
-        RefusalRow{"InvalidUtf8", "ab\xFF" "cd",
+        RefusalRow{"InvalidUtf8",
+                   "ab\xFF"
+                   "cd",
                    "vellumark-cli: invalid UTF-8 at byte offset 2 (0xFF)\n"},
         RefusalRow{"CharacterAfterTheFirstPiece", Euros() + "\xE2\x98\x83",
                    "vellumark-cli: character U+2603 \"\xE2\x98\x83\" at position 30001 has no "
@@ -253,9 +259,8 @@ TEST_P(CliStandardInput, IsReadWithinA32MegabyteLimit) {
         GTEST_SKIP() << "Linux only: Wine does not start within the memory limit, and a "
                         "directory as standard input means another thing there";
     }
-    const ProcessResult result =
-        RunProcess("/bin/sh", {"-c", "ulimit -v 32768 && " + GetParam().command, VELLUMARK_CLI},
-                   "");
+    const ProcessResult result = RunProcess(
+        "/bin/sh", {"-c", "ulimit -v 32768 && " + GetParam().command, VELLUMARK_CLI}, "");
     EXPECT_EQ(result.exitCode, GetParam().exitCode) << result.err;
     EXPECT_EQ(result.out, GetParam().out);
     EXPECT_EQ(result.err, GetParam().err);
