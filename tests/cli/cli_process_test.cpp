@@ -256,8 +256,9 @@ class CliStandardInput : public testing::TestWithParam<ShellRow> {};
 // failed read is no empty text.
 TEST_P(CliStandardInput, IsReadWithinA32MegabyteLimit) {
     if (CliCommand().front() != VELLUMARK_CLI) {
-        GTEST_SKIP() << "Linux only: Wine does not start within the memory limit, and a "
-                        "directory as standard input means another thing there";
+        GTEST_SKIP() << "Linux only: Wine does not start under the memory limit, and a "
+                        "directory as standard input fails there with another reason (Invalid "
+                        "argument)";
     }
     const ProcessResult result = RunProcess(
         "/bin/sh", {"-c", "ulimit -v 32768 && " + GetParam().command, VELLUMARK_CLI}, "");
