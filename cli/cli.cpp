@@ -1,10 +1,10 @@
 #include "cli/cli.h"
 
 #include <iostream>
-#include <iterator>
+#include <new>
 #include <optional>
-#include <sstream>
 
+#include "cli/read_input.h"
 #include "cli/recover_command.h"
 #include "engine/code_number.h"
 #include "engine/crypt_text.h"
@@ -110,21 +110,6 @@ std::optional<int> Parse(const std::vector<std::string>& arguments, Options& opt
     return std::nullopt;
 }
 
-std::string ReadAll(std::istream& in) {
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
-
-void DropOneLineEnding(std::string& text) {
-    if (!text.empty() && text.back() == '\n') {
-        text.pop_back();
-        if (!text.empty() && text.back() == '\r') {
-            text.pop_back();
-        }
-    }
-}
-
 int Run(const std::vector<std::string>& arguments, const char* environmentCode, std::istream& in,
         std::ostream& out, std::ostream& err) {
     Options options;
@@ -132,10 +117,14 @@ int Run(const std::vector<std::string>& arguments, const char* environmentCode, 
         return *done;
     }
     if (options.recover) {
-        return RunRecover(options.recovery, ReadAll(in), out, err);
+        const std::optional<std::string> cipher = ReadInput(in, InputKind::kCipherText, true, err);
+        return cipher ? RunRecover(options.recovery, *cipher, out, err) : kExitFailure;
     }
-    if (!options.code && environmentCode != nullptr) {
+    // A variable set empty, as by "VELLUMARK_CODE= command", is taken for unset.
+    const char* source = "--code";
+    if (!options.code && environmentCode != nullptr && *environmentCode != '\0') {
         options.code = environmentCode;
+        source = "VELLUMARK_CODE";
     }
     if (!options.code) {
         err << "vellumark-cli: give a code number with --code or VELLUMARK_CODE. " << kUsageHint
@@ -144,37 +133,19 @@ int Run(const std::vector<std::string>& arguments, const char* environmentCode, 
     }
     const float codeNum = ValidateCodeNumber(*options.code);
     if (codeNum == kInvalidCodeNumber) {
-        err << kInvalidCodeNumberText << '\n';
+        err << "vellumark-cli: " << source << ": " << kInvalidCodeNumberText << '\n';
         return kExitUsage;
     }
 
-    std::string input = ReadAll(in);
-    if (!options.bytes) {
-        DropOneLineEnding(input);
-        Windows1252Text converted = Utf8ToWindows1252(input);
-        if (converted.unmappable && options.mode == kModeEncrypt) {
-            err << "vellumark-cli: character " << DescribeCharacter(converted.unmappable->character)
-                << " at position " << converted.unmappable->position
-                << " has no place in the cipher's character set (Windows-1252)\n";
-            return kExitFailure;
-        }
-        input = std::move(converted.bytes);
-    }
-
-    std::string result;
-    try {
-        result = CryptText(input, *options.mode, codeNum);
-    } catch (const OverflowError&) {
-        if (options.mode == kModeEncrypt) {
-            err << "vellumark-cli: the text has " << input.size() << " characters; at most "
-                << kMaxTextLength << " can be encrypted\n";
-        } else {
-            err << "vellumark-cli: the cipher text is longer than " << kMaxCipherSymbols
-                << " symbols, the most that can be decrypted\n";
-        }
+    const std::optional<std::string> input = ReadInput(
+        in, *options.mode == kModeEncrypt ? InputKind::kPlainText : InputKind::kCipherText,
+        !options.bytes, err);
+    if (!input) {
         return kExitFailure;
     }
-    if (options.mode == kModeEncrypt && !DecryptsBack(input, codeNum)) {
+    // Within the limits, so CryptText throws no OverflowError.
+    const std::string result = CryptText(*input, *options.mode, codeNum);
+    if (options.mode == kModeEncrypt && !DecryptsBack(*input, codeNum)) {
         err << "vellumark-cli: warning: this cipher text will not decrypt back exactly; its "
                "last characters shift to a byte that the cipher-text format drops. Another "
                "code number avoids it.\n";
@@ -192,7 +163,13 @@ int Run(const std::vector<std::string>& arguments, const char* environmentCode, 
 
 int RunCli(const std::vector<std::string>& arguments, const char* environmentCode, std::istream& in,
            std::ostream& out, std::ostream& err) {
-    const int status = Run(arguments, environmentCode, in, out, err);
+    int status = kExitFailure;
+    try {
+        status = Run(arguments, environmentCode, in, out, err);
+    } catch (const std::bad_alloc&) {
+        err << "vellumark-cli: out of memory\n";
+        return kExitFailure;
+    }
     // A script must not take a result that never arrived, the help included, for done.
     out.flush();
     if (!out) {

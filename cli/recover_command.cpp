@@ -7,7 +7,6 @@
 
 #include "cli/cli.h"
 #include "engine/code_text.h"
-#include "engine/overflow_error.h"
 #include "recovery/recover_code.h"
 #include "runtime/windows1252.h"
 
@@ -77,7 +76,7 @@ std::optional<std::string> ParseRecoverOption(const std::vector<std::string>& ar
     return "";
 }
 
-int RunRecover(const RecoverOptions& options, const std::string& input, std::ostream& out,
+int RunRecover(const RecoverOptions& options, const std::string& cipher, std::ostream& out,
                std::ostream& err) {
     const Windows1252Text known = Utf8ToWindows1252(options.known);
     if (known.unmappable) {
@@ -85,20 +84,13 @@ int RunRecover(const RecoverOptions& options, const std::string& input, std::ost
                               ", which has no place in the cipher's character set "
                               "(Windows-1252)");
     }
-    const std::string cipher = Utf8ToWindows1252(input).bytes;
     if (cipher.find_first_of(CODE_ALPHABET) == std::string::npos) {
         return Usage(err, cipher.empty() ? "recover needs a cipher text on standard input"
                                          : "the input holds no cipher-text symbol (letters, "
                                            "digits, '!' and '?')");
     }
-    std::vector<RecoveredText> texts;
-    try {
-        texts = RecoverCodeNumbers(cipher, options.top, known.bytes);
-    } catch (const OverflowError&) {
-        err << "vellumark-cli: the cipher text is longer than " << kMaxCipherSymbols
-            << " symbols, the most that can be decrypted\n";
-        return kExitFailure;
-    }
+    // Within the limit, so no OverflowError.
+    const std::vector<RecoveredText> texts = RecoverCodeNumbers(cipher, options.top, known.bytes);
     if (texts.empty()) {
         err << "vellumark-cli: no code number gives a plausible plain text";
         if (!options.known.empty()) {

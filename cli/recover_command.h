@@ -19,9 +19,9 @@ struct RecoverOptions {
 std::optional<std::string> ParseRecoverOption(const std::vector<std::string>& arguments,
                                               std::size_t& i, RecoverOptions& options);
 
-// Searches the code numbers of the cipher text `input` (UTF-8) and prints the candidates.
-// Returns the exit code.
-int RunRecover(const RecoverOptions& options, const std::string& input, std::ostream& out,
+// Searches the code numbers of `cipher`, the symbols of a cipher text as ReadInput gives them
+// (Windows-1252, white space dropped), and prints the candidates. Returns the exit code.
+int RunRecover(const RecoverOptions& options, const std::string& cipher, std::ostream& out,
                std::ostream& err);
 
 }  // namespace vellumark

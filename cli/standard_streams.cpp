@@ -1,18 +1,59 @@
 #include "cli/standard_streams.h"
 
 #ifdef _WIN32
-
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+#else
+#include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <iostream>
 #include <optional>
 #include <streambuf>
 #include <string>
+#include <system_error>
+
+namespace vellumark {
+namespace {
+
+// Standard input read with the system's own call: a failed read (standard input a directory,
+// say) throws std::system_error with the system's reason, where std::cin's buffer would only
+// leave the stream bad and the reason lost.
+class FileInput : public std::streambuf {
+protected:
+    int_type underflow() override {
+        for (;;) {
+#ifdef _WIN32
+            const int count = _read(0, buffer_.data(), static_cast<unsigned>(buffer_.size()));
+#else
+            const ssize_t count = read(0, buffer_.data(), buffer_.size());
+#endif
+            if (count > 0) {
+                setg(buffer_.data(), buffer_.data(), buffer_.data() + count);
+                return traits_type::to_int_type(*gptr());
+            }
+            if (count == 0) {
+                return traits_type::eof();
+            }
+            if (errno != EINTR) {
+                throw std::system_error(errno, std::generic_category());
+            }
+        }
+    }
+
+private:
+    std::array<char, 65536> buffer_{};
+};
+
+}  // namespace
+}  // namespace vellumark
+
+#ifdef _WIN32
 
 namespace vellumark {
 namespace {
@@ -113,8 +154,10 @@ protected:
             std::array<wchar_t, 4096> buffer{};
             DWORD read = 0;
             if (!ReadConsoleW(console_, buffer.data(), static_cast<DWORD>(buffer.size()), &read,
-                              nullptr) ||
-                read == 0) {
+                              nullptr)) {
+                throw std::system_error(static_cast<int>(GetLastError()), std::system_category());
+            }
+            if (read == 0) {
                 ended_ = true;
             }
             std::wstring wide = highSurrogate_ + std::wstring(buffer.data(), read);
@@ -140,18 +183,21 @@ private:
     bool ended_ = false;
 };
 
-// Puts the console buffers under the standard streams for the rest of the run, and the old
-// buffers back at exit, before the streams' own last flush would reach destroyed ones.
+// Puts our buffers under the standard streams for the rest of the run, the console ones in text
+// mode, and the old buffers back at exit, before the streams' own last flush would reach
+// destroyed ones.
 class ConsoleStreams {
 public:
-    ConsoleStreams() {
-        if (HANDLE handle = GetStdHandle(STD_INPUT_HANDLE); IsConsole(handle)) {
+    explicit ConsoleStreams(bool text) {
+        if (HANDLE handle = GetStdHandle(STD_INPUT_HANDLE); text && IsConsole(handle)) {
             std::cin.rdbuf(&input_.emplace(handle));
+        } else {
+            std::cin.rdbuf(&fileInput_);
         }
-        if (HANDLE handle = GetStdHandle(STD_OUTPUT_HANDLE); IsConsole(handle)) {
+        if (HANDLE handle = GetStdHandle(STD_OUTPUT_HANDLE); text && IsConsole(handle)) {
             std::cout.rdbuf(&output_.emplace(handle));
         }
-        if (HANDLE handle = GetStdHandle(STD_ERROR_HANDLE); IsConsole(handle)) {
+        if (HANDLE handle = GetStdHandle(STD_ERROR_HANDLE); text && IsConsole(handle)) {
             std::cerr.rdbuf(&error_.emplace(handle));
         }
     }
@@ -171,6 +217,7 @@ private:
     std::streambuf* savedIn_ = std::cin.rdbuf();
     std::streambuf* savedOut_ = std::cout.rdbuf();
     std::streambuf* savedErr_ = std::cerr.rdbuf();
+    FileInput fileInput_;
     std::optional<ConsoleInput> input_;
     std::optional<ConsoleOutput> output_;
     std::optional<ConsoleOutput> error_;
@@ -182,9 +229,7 @@ void SetUpStandardStreams(bool text) {
     for (FILE* stream : {stdin, stdout, stderr}) {
         _setmode(_fileno(stream), _O_BINARY);
     }
-    if (text) {
-        static ConsoleStreams consoles;
-    }
+    static ConsoleStreams consoles(text);
 }
 
 }  // namespace vellumark
@@ -193,7 +238,19 @@ void SetUpStandardStreams(bool text) {
 
 namespace vellumark {
 
-void SetUpStandardStreams(bool /*text*/) {}
+void SetUpStandardStreams(bool /*text*/) {
+    // Put back at exit, before the streams' own last flush.
+    static const struct StandardInput {
+        StandardInput() { std::cin.rdbuf(&input); }
+        ~StandardInput() { std::cin.rdbuf(saved); }
+        StandardInput(const StandardInput&) = delete;
+        StandardInput& operator=(const StandardInput&) = delete;
+        StandardInput(StandardInput&&) = delete;
+        StandardInput& operator=(StandardInput&&) = delete;
+        std::streambuf* saved = std::cin.rdbuf();
+        FileInput input;
+    } standardInput;
+}
 
 }  // namespace vellumark
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
+#include <exception>
 #include <limits>
 #include <memory>
 #include <system_error>
@@ -150,17 +151,36 @@ std::vector<Candidate> SearchAllCores(std::string_view bytes, std::size_t top,
     const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
     std::atomic<int> next{1};
     std::vector<Keeper> keepers(threads, Keeper(top));
+    // A worker's exception (std::bad_alloc) is thrown again here, where the caller can catch it,
+    // instead of ending the process.
+    std::vector<std::exception_ptr> failures(threads);
     std::vector<std::thread> workers;
     for (unsigned t = 1; t < threads; ++t) {
         try {
-            workers.emplace_back(Search, bytes, known, std::ref(next), std::ref(keepers[t]));
+            workers.emplace_back([&, t] {
+                try {
+                    Search(bytes, known, next, keepers[t]);
+                } catch (...) {
+                    failures[t] = std::current_exception();
+                }
+            });
         } catch (const std::system_error&) {
             break;  // the threads that did start share all the work
         }
     }
-    Search(bytes, known, next, keepers[0]);
+    try {
+        Search(bytes, known, next, keepers[0]);
+    } catch (...) {
+        failures[0] = std::current_exception();
+        next = kMaxCodeNumber + 1;  // the workers stop after their chunk
+    }
     for (std::thread& worker : workers) {
         worker.join();
+    }
+    for (const std::exception_ptr& failure : failures) {
+        if (failure) {
+            std::rethrow_exception(failure);
+        }
     }
     std::vector<Candidate> all;
     for (Keeper& keeper : keepers) {

@@ -40,7 +40,7 @@ class Collector {
 public:
     explicit Collector(std::size_t capacity) { result_.bytes.reserve(capacity); }
 
-    void Add(char32_t character, bool wellFormed) {
+    void Add(char32_t character, bool wellFormed, std::size_t offset) {
         ++position_;
         const char32_t byte = wellFormed ? ByteOf(character) : kNoByte;
         if (byte != kNoByte) {
@@ -49,8 +49,8 @@ public:
         }
         result_.bytes.push_back(kSubstituteByte);
         if (!result_.unmappable) {
-            result_.unmappable =
-                UnmappableCharacter{wellFormed ? character : kReplacement, position_};
+            result_.unmappable = UnmappableCharacter{wellFormed ? character : kReplacement,
+                                                     position_, offset, !wellFormed};
         }
     }
 
@@ -103,11 +103,12 @@ Windows1252Text Utf16ToWindows1252(std::u16string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i];
         if (IsHighSurrogate(unit) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-            const char32_t low = text[++i];
-            collector.Add(0x10000 + ((char32_t{unit} - 0xD800) << 10) + (low - 0xDC00), true);
+            const char32_t low = text[i + 1];
+            collector.Add(0x10000 + ((char32_t{unit} - 0xD800) << 10) + (low - 0xDC00), true, i);
+            ++i;
         } else {
             const bool lone = IsHighSurrogate(unit) || IsLowSurrogate(unit);
-            collector.Add(unit, !lone);
+            collector.Add(unit, !lone, i);
         }
     }
     return collector.Take();
@@ -140,7 +141,7 @@ Windows1252Text Utf8ToWindows1252(std::string_view text) {
         if (wellFormed && (c < kSmallest[length] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)) {
             wellFormed = false;
         }
-        collector.Add(c, wellFormed);
+        collector.Add(c, wellFormed, i);
         i += wellFormed ? length : 1;
     }
     return collector.Take();

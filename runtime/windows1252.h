@@ -13,6 +13,8 @@ namespace vellumark {
 struct UnmappableCharacter {
     char32_t character;    // the code point (U+FFFD for malformed input)
     std::size_t position;  // 1-based, counted in characters (code points)
+    std::size_t offset;    // 0-based, counted in code units (bytes of UTF-8): where it starts
+    bool malformed;        // no character at all: invalid UTF-8 or a lone surrogate
 };
 
 struct Windows1252Text {

@@ -61,6 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
         TextRow{{"encrypt", "--code=408153"}, "Hello\r\n", "w76Yo!5A\n"},
         TextRow{{"--code", "408153", "encrypt"}, "Hello", "w76Yo!5A\n"},
         // Only one trailing line ending goes.
+        TextRow{{"encrypt", "--code", "408153"}, "Hello\n\n", "w76Yo!5l\n"},
         TextRow{{"encrypt", "--code", "408153"}, "Hello, World!\n", "w76Yo!56g7VD3e?HPQAA\n"},
         TextRow{{"decrypt", "--code", "408153"}, "w76Yo!5A\n", "Hello\n"},
         TextRow{{"decrypt", "--code", "408153"}, "w76Yo!5\r\n6g7VD3e?\nHPQAA\n", "Hello, World!\n"},
@@ -82,6 +83,15 @@ TEST(Cli, TakesTheCodeFromTheEnvironment) {
     EXPECT_EQ(result.out, "w76Yo!5A\n");
 }
 
+TEST(Cli, NamesTheVariableOfABadCodeAndTakesAnEmptyOneForUnset) {
+    const ProcessResult bad = Cli({"encrypt"}, "Hello", {"VELLUMARK_CODE=12a"});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_EQ(bad.err, "vellumark-cli: VELLUMARK_CODE: Invalid Code Number\n");
+    const ProcessResult empty = Cli({"encrypt"}, "Hello", {"VELLUMARK_CODE="});
+    EXPECT_EQ(empty.exitCode, 2);
+    EXPECT_NE(empty.err.find("give a code number"), std::string::npos) << empty.err;
+}
+
 TEST(Cli, CommandLineCodeWinsOverTheEnvironment) {
     const ProcessResult result =
         Cli({"encrypt", "--code", "1"}, "Hello", {"VELLUMARK_CODE=408153"});
@@ -94,7 +104,7 @@ TEST_P(CliInvalidCode, SaysInvalidCodeNumberAndExitsTwo) {
     const ProcessResult result = Cli({"encrypt", "--code", GetParam()}, "Hello");
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "Invalid Code Number\n");
+    EXPECT_EQ(result.err, "vellumark-cli: --code: Invalid Code Number\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(ValidationTable, CliInvalidCode,
@@ -119,6 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
                     std::vector<std::string>{"encrypt", "decrypt", "--code", "1"},
                     std::vector<std::string>{"encrypt", "--code", "1", "--frobnicate"},
                     std::vector<std::string>{"recover", "--top", "0"},
+                    std::vector<std::string>{"recover", "--top", "1000000"},
                     std::vector<std::string>{"recover", "--top", "5x"},
                     std::vector<std::string>{"recover", "--known"},
                     std::vector<std::string>{"recover", "--code", "1"},
@@ -135,15 +146,57 @@ TEST(Cli, HelpAndVersion) {
     EXPECT_EQ(version.out, "vellumark-cli " VELLUMARK_VERSION "\n");
 }
 
-TEST(Cli, RefusesACharacterOutsideWindows1252ToEncryptNamingIt) {
-    const ProcessResult result = Cli({"encrypt", "--code", "408153"},
-                                     "ab\xE2\x98\x83"
-                                     "c");
+struct RefusalRow {
+    const char* name;
+    std::string input;
+    std::string err;
+};
+
+void PrintTo(const RefusalRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class CliRefusesToEncrypt : public testing::TestWithParam<RefusalRow> {};
+
+TEST_P(CliRefusesToEncrypt, SaysWhatAndWhereAndExitsOne) {
+    const ProcessResult result = Cli({"encrypt", "--code", "408153"}, GetParam().input);
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find("U+2603"), std::string::npos) << result.err;
-    EXPECT_NE(result.err.find("position 3"), std::string::npos) << result.err;
+    EXPECT_EQ(result.err, GetParam().err);
 }
+
+// 30,000 euro signs take 90,000 bytes: standard input comes in more than one piece, and a
+// piece may end inside a character.
+std::string Euros() {
+    std::string euros;
+    for (int i = 0; i < 30000; ++i) {
+        euros += "\xE2\x82\xAC";
+    }
+    return euros;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, CliRefusesToEncrypt,
+    testing::Values(
+        RefusalRow{"CharacterOutsideWindows1252",
+                   "ab\xE2\x98\x83"
+                   "c",
+                   "vellumark-cli: character U+2603 \"\xE2\x98\x83\" at position 3 has no place "
+                   "in the cipher's character set (Windows-1252)\n"},
+        RefusalRow{"RealReplacementCharacter",
+                   "ab\xEF\xBF\xBD"
+                   "c",
+                   "vellumark-cli: character U+FFFD at position 3 has no place in the cipher's "
+                   "character set (Windows-1252)\n"},
+        RefusalRow{"InvalidUtf8",
+                   "ab\xFF"
+                   "cd",
+                   "vellumark-cli: invalid UTF-8 at byte offset 2 (0xFF)\n"},
+        RefusalRow{"CharacterAfterTheFirstPiece", Euros() + "\xE2\x98\x83",
+                   "vellumark-cli: character U+2603 \"\xE2\x98\x83\" at position 30001 has no "
+                   "place in the cipher's character set (Windows-1252)\n"},
+        RefusalRow{"InvalidUtf8AfterTheFirstPiece", Euros() + "\xC3",
+                   "vellumark-cli: invalid UTF-8 at byte offset 90000 (0xC3)\n"}));
 
 TEST(Cli, CountsSuchACharacterAsOutsideTheAlphabetWhenDecrypting) {
     // The snowman stands where "~" would, which decodes as -1.
@@ -184,6 +237,60 @@ TEST(Cli, AFailedWriteExitsOneAndSaysSo) {
     }
 }
 
+struct ShellRow {
+    std::string command;  // for /bin/sh, with "$0" for the program
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+void PrintTo(const ShellRow& row, std::ostream* out) {
+    std::string command = row.command;
+    command.replace(command.find("\"$0\""), 4, "vellumark-cli");
+    *out << command;
+}
+
+class CliStandardInput : public testing::TestWithParam<ShellRow> {};
+
+// Under an address-space limit of 32 MB: endless inputs are read in the same memory, and a
+// failed read is no empty text.
+TEST_P(CliStandardInput, IsReadWithinA32MegabyteLimit) {
+    if (CliCommand().front() != VELLUMARK_CLI) {
+        GTEST_SKIP() << "Linux only: Wine does not start under the memory limit, and a "
+                        "directory as standard input fails there with another reason (Invalid "
+                        "argument)";
+    }
+    const ProcessResult result = RunProcess(
+        "/bin/sh", {"-c", "ulimit -v 32768 && " + GetParam().command, VELLUMARK_CLI}, "");
+    EXPECT_EQ(result.exitCode, GetParam().exitCode) << result.err;
+    EXPECT_EQ(result.out, GetParam().out);
+    EXPECT_EQ(result.err, GetParam().err);
+}
+
+const std::string kTextTooLong =
+    "vellumark-cli: the text is longer than 32766 characters, the most that can be encrypted\n";
+const std::string kCipherTooLong =
+    "vellumark-cli: the cipher text is longer than 43688 symbols, the most that can be "
+    "decrypted\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Pipelines, CliStandardInput,
+    testing::Values(
+        ShellRow{"yes | \"$0\" encrypt --code 5", 1, "", kTextTooLong},
+        ShellRow{"yes | \"$0\" encrypt --code 5 --bytes", 1, "", kTextTooLong},
+        ShellRow{"yes AAAA | \"$0\" decrypt --code 5", 1, "", kCipherTooLong},
+        ShellRow{"yes AAAA | \"$0\" decrypt --code 5 --bytes", 1, "", kCipherTooLong},
+        ShellRow{"yes AAAA | \"$0\" recover", 1, "", kCipherTooLong},
+        // 40 MB of blanks and line breaks, which decryption skips as they come.
+        ShellRow{"{ yes ' ' | head -c 40000000; echo 'w76Yo!5A'; } | \"$0\" decrypt --code 408153",
+                 0, "Hello\n", ""},
+        ShellRow{"\"$0\" encrypt --code 5 </", 1, "",
+                 "vellumark-cli: cannot read standard input: Is a directory\n"},
+        ShellRow{"\"$0\" decrypt --code 5 </", 1, "",
+                 "vellumark-cli: cannot read standard input: Is a directory\n"},
+        ShellRow{"\"$0\" recover </", 1, "",
+                 "vellumark-cli: cannot read standard input: Is a directory\n"}));
+
 TEST(Cli, WarnsWhenTheCipherTextWillNotDecryptBack) {
     const ProcessResult lossy = Cli({"encrypt", "--code", "408153", "--bytes"}, "Hi\xFC");
     EXPECT_EQ(lossy.exitCode, 0);
@@ -210,6 +317,11 @@ TEST(CliRecover, PrintsEachCodeNumberThatGivesTheBestPlainText) {
 TEST(CliRecover, ExitsOneWhenNothingFitsAndTwoWithoutACipherText) {
     const std::string cipher = Cli({"encrypt", "--code", "408153"}, "Hello there").out;
     EXPECT_EQ(Cli({"recover", "--known", "there"}, cipher).out.substr(0, 7), "408153\t");
+    EXPECT_EQ(Cli({"recover", "--known=there", "--top=1"}, cipher).out,
+              "408153\t-3.80\tHello there\n");
+    const ProcessResult all = Cli({"recover", "--top", "999999"}, cipher);
+    EXPECT_EQ(all.exitCode, 0) << all.err;
+    EXPECT_EQ(all.out.substr(0, 7), "408153\t");
     const ProcessResult unknown = Cli({"recover", "--known", "where"}, cipher);
     EXPECT_EQ(unknown.exitCode, 1);
     EXPECT_EQ(unknown.out, "");

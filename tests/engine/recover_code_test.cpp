@@ -59,5 +59,20 @@ INSTANTIATE_TEST_SUITE_P(ByLength, RecoveryRates,
                              return std::to_string(param.param.length) + "Characters";
                          });
 
+class RecoveryRange : public testing::TestWithParam<int> {};
+
+// The search takes the code numbers in blocks of 4096: the first and the last code number, and
+// both sides of the first block boundary.
+TEST_P(RecoveryRange, FindsEveryCodeNumber) {
+    const std::string plain = "The spare key lies in the top drawer of the desk.";
+    const int code = GetParam();
+    const std::vector<RecoveredText> found =
+        RecoverCodeNumbers(CryptText(plain, kModeEncrypt, static_cast<float>(code)), 1, plain);
+    ASSERT_EQ(found.size(), 1u) << code;
+    EXPECT_EQ(found[0].codeNumbers.front(), code);
+}
+
+INSTANTIATE_TEST_SUITE_P(CodeNumbers, RecoveryRange, testing::Values(1, 4096, 4097, 999999));
+
 }  // namespace
 }  // namespace vellumark

@@ -115,6 +115,8 @@ TEST(Windows1252, LoneSurrogatesAndMalformedUtf8AreReported) {
         ASSERT_TRUE(fromUtf8.unmappable) << bad;
         EXPECT_EQ(fromUtf8.unmappable->character, U'\uFFFD');
         EXPECT_EQ(fromUtf8.unmappable->position, 2u);
+        EXPECT_EQ(fromUtf8.unmappable->offset, 1u);
+        EXPECT_TRUE(fromUtf8.unmappable->malformed);
     }
 }
 
@@ -124,6 +126,8 @@ TEST(Windows1252, Utf8DecodesEveryLength) {
     ASSERT_TRUE(result.unmappable);
     EXPECT_EQ(result.unmappable->character, U'\U0001F600');
     EXPECT_EQ(result.unmappable->position, 4u);
+    EXPECT_EQ(result.unmappable->offset, 6u);  // in bytes
+    EXPECT_FALSE(result.unmappable->malformed);
 }
 
 TEST(Windows1252, SubstituteIsNeitherACipherSymbolNorWhiteSpace) {
