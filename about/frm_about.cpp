@@ -13,10 +13,6 @@
 #include "vellumark/version.h"
 #include "window_core/about_placement.h"
 
-#ifndef VELLUMARK_HOMEPAGE
-#error "VELLUMARK_HOMEPAGE comes from the build configuration"
-#endif
-
 namespace vellumark {
 
 namespace {
@@ -46,7 +42,7 @@ void SetLinkOpener(LinkOpener opener) {
 }
 
 QString HomepageAddress() {
-    return QStringLiteral(VELLUMARK_HOMEPAGE);
+    return QString::fromUtf8(kHomepage);
 }
 
 frmAbout::frmAbout(QWidget* mainWindow)

@@ -9,10 +9,9 @@
 #include <QScrollBar>
 #include <QStatusBar>
 
+#include "about/frm_about.h"
 #include "main_window/classic_look.h"
 #include "window_fixture.h"
-
-#include "about/frm_about.h"
 
 using namespace vellumark;
 using namespace vellumark::testing;
