@@ -86,7 +86,7 @@ int RunRecover(const RecoverOptions& options, const std::string& input, std::ost
                               "(Windows-1252)");
     }
     const std::string cipher = Utf8ToWindows1252(input).bytes;
-    if (cipher.find_first_of(CODE_ALPHABET) == std::string::npos) {
+    if (cipher.find_first_of(kCodeAlphabet) == std::string::npos) {
         return Usage(err, cipher.empty() ? "recover needs a cipher text on standard input"
                                          : "the input holds no cipher-text symbol (letters, "
                                            "digits, '!' and '?')");

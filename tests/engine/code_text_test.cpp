@@ -21,11 +21,11 @@ std::string Bytes(std::initializer_list<int> values) {
 }
 
 TEST(CodeAlphabet, PairsEachCapitalWithItsSmallLetterThenDigitsOneToZero) {
-    ASSERT_EQ(CODE_ALPHABET.size(), 64u);
-    EXPECT_EQ(CODE_ALPHABET.substr(0, 6), "AaBbCc");
-    EXPECT_EQ(CODE_ALPHABET[50], 'Z');
-    EXPECT_EQ(CODE_ALPHABET[51], 'z');
-    EXPECT_EQ(CODE_ALPHABET.substr(52), "1234567890!?");
+    ASSERT_EQ(kCodeAlphabet.size(), 64u);
+    EXPECT_EQ(kCodeAlphabet.substr(0, 6), "AaBbCc");
+    EXPECT_EQ(kCodeAlphabet[50], 'Z');
+    EXPECT_EQ(kCodeAlphabet[51], 'z');
+    EXPECT_EQ(kCodeAlphabet.substr(52), "1234567890!?");
 }
 
 struct EncodeRow {
@@ -114,7 +114,7 @@ TEST(CodeText, EncodesFourSymbolsForEveryThreeBytesStartedRoundTrip) {
         }
         const std::string symbols = CodeText(bytes, kEncode);
         EXPECT_EQ(symbols.size(), 4 * ((n + 2) / 3));
-        EXPECT_EQ(symbols.find_first_not_of(CODE_ALPHABET), std::string::npos);
+        EXPECT_EQ(symbols.find_first_not_of(kCodeAlphabet), std::string::npos);
         EXPECT_EQ(CodeText(symbols, kDecode), bytes);
     }
 }

@@ -122,7 +122,7 @@ TEST(CryptText, TextsOfCodesOneToOneHundredTwentyEightAlwaysComeBack) {
         const auto key = static_cast<float>(code(random));
         const std::string cipher = CryptText(text, kModeEncrypt, key);
         ASSERT_EQ(cipher.size(), 4 * ((text.size() + 2) / 3));
-        ASSERT_EQ(cipher.find_first_not_of(CODE_ALPHABET), std::string::npos);
+        ASSERT_EQ(cipher.find_first_not_of(kCodeAlphabet), std::string::npos);
         ASSERT_EQ(CryptText(cipher, kModeDecrypt, key), text) << "code " << key;
         ASSERT_TRUE(DecryptsBack(text, key));
     }
