@@ -5,9 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELLUMARK_TESTS=OFF \
-      -DVELLUMARK_BENCH=ON >/dev/null
-cmake --build build-bench >/dev/null
+cmake --preset bench >/dev/null
+cmake --build --preset bench >/dev/null
 export QT_QPA_PLATFORM=offscreen
 out=$(mktemp -d)
 build-bench/bench/engine_bench --benchmark_format=json --benchmark_repetitions=5 \

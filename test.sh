@@ -10,9 +10,10 @@ scripts/install-deps.sh
 # with the previous run.
 export CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELLUMARK_WERROR=ON
-cmake --build build
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure
+# The builds and their binary folders are the presets in CMakePresets.json.
+cmake --preset release
+cmake --build --preset release
+ctest --preset release
 
 scripts/tidy.sh
 scripts/check-32bit.sh

@@ -14,10 +14,6 @@
 #include "window_core/about_placement.h"
 #include "window_core/text_contrast.h"
 
-#ifndef VELLUMARK_HOMEPAGE
-#error "VELLUMARK_HOMEPAGE comes from the build configuration"
-#endif
-
 namespace vellumark {
 
 namespace {
@@ -67,7 +63,7 @@ void SetLinkOpener(LinkOpener opener) {
 }
 
 QString HomepageAddress() {
-    return QStringLiteral(VELLUMARK_HOMEPAGE);
+    return QString::fromUtf8(kHomepage);
 }
 
 frmAbout::frmAbout(QWidget* mainWindow)

@@ -84,7 +84,7 @@ int RunRecover(const RecoverOptions& options, const std::string& cipher, std::os
                               ", which has no place in the cipher's character set "
                               "(Windows-1252)");
     }
-    if (cipher.find_first_of(CODE_ALPHABET) == std::string::npos) {
+    if (cipher.find_first_of(kCodeAlphabet) == std::string::npos) {
         return Usage(err, cipher.empty() ? "recover needs a cipher text on standard input"
                                          : "the input holds no cipher-text symbol (letters, "
                                            "digits, '!' and '?')");

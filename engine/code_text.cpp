@@ -14,8 +14,8 @@ constexpr std::array<std::int8_t, 256> MakeSymbolIndexes() {
     for (auto& index : indexes) {
         index = -1;
     }
-    for (std::size_t i = 0; i < CODE_ALPHABET.size(); ++i) {
-        indexes[static_cast<unsigned char>(CODE_ALPHABET[i])] = static_cast<std::int8_t>(i);
+    for (std::size_t i = 0; i < kCodeAlphabet.size(); ++i) {
+        indexes[static_cast<unsigned char>(kCodeAlphabet[i])] = static_cast<std::int8_t>(i);
     }
     return indexes;
 }
@@ -37,10 +37,10 @@ std::string Encode(std::string_view bytes) {
         // Missing bytes at the end are the zero fill, encoded like data.
         const std::uint32_t group =
             ByteAt(bytes, start) << 16 | ByteAt(bytes, start + 1) << 8 | ByteAt(bytes, start + 2);
-        *out++ = CODE_ALPHABET[(group >> 18) & 63];
-        *out++ = CODE_ALPHABET[(group >> 12) & 63];
-        *out++ = CODE_ALPHABET[(group >> 6) & 63];
-        *out++ = CODE_ALPHABET[group & 63];
+        *out++ = kCodeAlphabet[(group >> 18) & 63];
+        *out++ = kCodeAlphabet[(group >> 12) & 63];
+        *out++ = kCodeAlphabet[(group >> 6) & 63];
+        *out++ = kCodeAlphabet[group & 63];
     }
     return symbols;
 }

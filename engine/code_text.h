@@ -8,7 +8,7 @@
 namespace vellumark {
 
 // The 64 symbols of the cipher text; a symbol's index is its place here.
-inline constexpr std::string_view CODE_ALPHABET =
+inline constexpr std::string_view kCodeAlphabet =
     "AaBbCcDdEeFfGgHhIiJjKkLlMmNnOoPpQqRrSsTtUuVvWwXxYyZz1234567890!?";
 
 // The direction byte; as with CryptMode, every byte value is a CodecDirection.

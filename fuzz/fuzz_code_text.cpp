@@ -14,7 +14,7 @@ namespace vellumark::fuzz {
 namespace {
 
 bool InAlphabet(std::string_view symbols) {
-    return symbols.find_first_not_of(CODE_ALPHABET) == std::string_view::npos;
+    return symbols.find_first_not_of(kCodeAlphabet) == std::string_view::npos;
 }
 
 // What decoding an encoding gives back: the bytes, less every byte 0 of the last group of

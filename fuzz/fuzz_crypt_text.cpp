@@ -15,7 +15,7 @@ namespace vellumark::fuzz {
 namespace {
 
 bool InAlphabet(std::string_view symbols) {
-    return symbols.find_first_not_of(CODE_ALPHABET) == std::string_view::npos;
+    return symbols.find_first_not_of(kCodeAlphabet) == std::string_view::npos;
 }
 
 bool IsWhiteSpace(char c) {

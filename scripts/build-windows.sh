@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Cross-builds the Windows edition with Debian's MinGW-w64 into build-windows/: the programs,
-# linked statically, at the folder's top, and the zip of them with a README (cpack). Checks
-# that each program needs only Windows' own DLLs and stays within 1.5 MB. Extra arguments go
-# to the cmake configure step (scripts/check-windows.sh passes -DVELLUMARK_WERROR=ON).
+# Cross-builds the Windows edition with Debian's MinGW-w64 into build-windows/ (the preset
+# windows): the programs, linked statically, at the folder's top, and the zip of them with a
+# README (cpack). Checks that each program needs only Windows' own DLLs and stays within
+# 1.5 MB. Extra arguments go to the cmake configure step (scripts/check-windows.sh passes
+# -DVELLUMARK_WERROR=ON).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build-windows
@@ -18,15 +19,12 @@ if ! command -v x86_64-w64-mingw32-g++-posix >/dev/null; then
     echo "build-windows: the cross compiler is missing (Debian package g++-mingw-w64-x86-64-posix)" >&2
     exit 1
 fi
-launcher=()
 if command -v ccache >/dev/null; then
-    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    export CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache
 fi
 # The engine tests build in the same folder (GoogleTest from source), but only on request:
 # cpack builds what it installs, not everything.
-cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-    -DCMAKE_BUILD_TYPE=Release -DVELLUMARK_GUI=OFF -DVELLUMARK_BUNDLED_GTEST=ON \
-    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON "${launcher[@]}" "$@" >/dev/null
+cmake --preset windows "$@" >/dev/null
 cmake --build "$build" -j2 --target "${programs[@]}"
 
 # Windows' own DLLs: the C runtime that every Windows ships (msvcrt) and the system's API sets.

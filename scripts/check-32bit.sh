@@ -35,9 +35,8 @@ if ! "$probe" 2>/dev/null; then
 fi
 rm -f "$probe"
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELLUMARK_GUI=OFF \
-    -DVELLUMARK_BUNDLED_GTEST=ON -DVELLUMARK_WERROR=ON \
-    -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_C_FLAGS="-m32" >/dev/null
+# The preset's flags are $flags.
+cmake --preset m32 >/dev/null
 cmake --build "$build" -j2 --target engine_tests
 tests=$build/tests/engine/engine_tests
 if ! file -L "$tests" | grep -q 'ELF 32-bit.*80386'; then

@@ -30,7 +30,7 @@ fi
 scripts/build-windows.sh -DVELLUMARK_WERROR=ON
 cmake --build build-windows -j2 --target engine_tests window_core_tests win32_tests win32_probe
 if [ ! -f build/CMakeCache.txt ]; then
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELLUMARK_WERROR=ON >/dev/null
+    cmake --preset release >/dev/null
 fi
 cmake --build build -j2 --target vellumark-cli cli_tests
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets of fuzz/ (clang++, ASan+UBSan) in build-fuzz and runs each for a
-# bounded time, starting from the seeds in fuzz/corpus/. Exits non-zero on any crash, sanitizer
+# Builds the libFuzzer targets of fuzz/ (clang++, ASan+UBSan) in build-fuzz (the preset fuzz),
+# runs their CTest tests (the committed corpus and a fixed count of inputs from it, under a
+# fixed seed), then runs each for a bounded time, starting from the seeds in fuzz/corpus/. Exits non-zero on any crash, sanitizer
 # report, leak, timeout or violated property; the input that did it lands in
 # build-fuzz/artifacts/.
 #
@@ -21,10 +22,15 @@ if ! command -v clang++ >/dev/null; then
     echo "fuzz: clang++ not found (Debian packages clang and libclang-rt-14-dev)" >&2
     exit 1
 fi
-cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DVELLUMARK_GUI=OFF -DVELLUMARK_TESTS=OFF -DVELLUMARK_FUZZ=ON -DVELLUMARK_WERROR=ON >/dev/null
+cmake --preset fuzz >/dev/null
 cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}"
 built=$SECONDS
+if ! ctest --preset fuzz -j2 >"$build/fuzz_tests.log" 2>&1; then
+    grep -E 'property violated|ERROR:|SUMMARY:|Test unit written|\*\*\*Failed' \
+        "$build/fuzz_tests.log" >&2 || tail -20 "$build/fuzz_tests.log" >&2
+    echo "fuzz: FAILED on the committed corpus, see $build/fuzz_tests.log; inputs in $build/fuzz/test_artifacts/" >&2
+    exit 1
+fi
 
 mkdir -p "$build/artifacts"
 run() {

@@ -12,8 +12,7 @@ if [ -f /usr/lib/x86_64-linux-gnu/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake ] ||
     pkg-config --exists Qt6Widgets 2>/dev/null; then
     gui=ON
 fi
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLUMARK_SANITIZE=ON \
-    -DVELLUMARK_GUI=$gui -DVELLUMARK_WERROR=ON >/dev/null
+cmake --preset asan -DVELLUMARK_GUI=$gui >/dev/null
 cmake --build "$build" -j2
 built=$SECONDS
 

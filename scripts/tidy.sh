@@ -19,8 +19,7 @@ if pkg-config --exists Qt6Widgets 2>/dev/null; then
 fi
 # Only the compilation database and the windows' generated headers (moc, uic) are needed;
 # clang++ keeps the recorded flags ones that clang-tidy understands.
-cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
-    -DVELLUMARK_GUI=$gui -DVELLUMARK_TESTS=OFF >/dev/null
+cmake --preset tidy -DVELLUMARK_GUI=$gui >/dev/null
 mapfile -t sources < <(ls engine/*.cpp runtime/*.cpp recovery/*.cpp window_core/*.cpp cli/*.cpp)
 windows=()
 if [ "$gui" = ON ]; then

@@ -17,18 +17,13 @@
 #include "window_core/about_placement.h"
 #include "window_core/text_contrast.h"
 
-#ifndef VELLUMARK_HOMEPAGE
-#error "VELLUMARK_HOMEPAGE comes from the build configuration"
-#endif
-#define VELLUMARK_WIDEN2(text) L##text
-#define VELLUMARK_WIDEN(text) VELLUMARK_WIDEN2(text)
-
 namespace vellumark::win32 {
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"VellumarkAbout";
-constexpr wchar_t kAddress[] = VELLUMARK_WIDEN(VELLUMARK_HOMEPAGE);
+constexpr const wchar_t* kAddress = kWideHomepage.data();
+constexpr wchar_t kCredit[] = L"By the Vellumark authors";
 // No title bar: a raised dialog border alone, out of the taskbar as the main window's own.
 constexpr DWORD kStyle = WS_POPUP | WS_DLGFRAME;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;

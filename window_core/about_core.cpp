@@ -2,10 +2,6 @@
 
 #include "vellumark/version.h"
 
-#ifndef VELLUMARK_HOMEPAGE
-#error "VELLUMARK_HOMEPAGE comes from the build configuration"
-#endif
-
 namespace vellumark {
 
 std::u16string AboutVersionText() {
@@ -13,8 +9,7 @@ std::u16string AboutVersionText() {
 }
 
 std::u16string AboutAddress() {
-    constexpr std::string_view address = VELLUMARK_HOMEPAGE;
-    return {address.begin(), address.end()};
+    return {kHomepage.begin(), kHomepage.end()};
 }
 
 PixelRect AddressLabelPlace(const PixelRect& designed, int textWidth, int textHeight) {

@@ -8,6 +8,7 @@
 
 #include "run_process.h"
 #include "tests/quoted.h"
+#include "tests/row_name.h"
 
 namespace {
 
@@ -31,7 +32,10 @@ ProcessResult Cli(const std::vector<std::string>& arguments, const std::string& 
     return RunProcess(command.front(), all, input, environment);
 }
 
+using vellumark::RowName;
+
 struct TextRow {
+    const char* name;
     std::vector<std::string> arguments;
     std::string input;
     std::string output;
@@ -57,25 +61,31 @@ TEST_P(CliText, WritesTheKnownResult) {
 INSTANTIATE_TEST_SUITE_P(
     KnownAnswers, CliText,
     testing::Values(
-        TextRow{{"encrypt", "--code", "408153"}, "Hello\n", "w76Yo!5A\n"},
-        TextRow{{"encrypt", "--code=408153"}, "Hello\r\n", "w76Yo!5A\n"},
-        TextRow{{"--code", "408153", "encrypt"}, "Hello", "w76Yo!5A\n"},
+        TextRow{"Encrypt", {"encrypt", "--code", "408153"}, "Hello\n", "w76Yo!5A\n"},
+        TextRow{"CodeWithEqualsSign", {"encrypt", "--code=408153"}, "Hello\r\n", "w76Yo!5A\n"},
+        TextRow{"CodeBeforeCommand", {"--code", "408153", "encrypt"}, "Hello", "w76Yo!5A\n"},
         // Only one trailing line ending goes.
-        TextRow{{"encrypt", "--code", "408153"}, "Hello\n\n", "w76Yo!5l\n"},
-        TextRow{{"encrypt", "--code", "408153"}, "Hello, World!\n", "w76Yo!56g7VD3e?HPQAA\n"},
-        TextRow{{"decrypt", "--code", "408153"}, "w76Yo!5A\n", "Hello\n"},
-        TextRow{{"decrypt", "--code", "408153"}, "w76Yo!5\r\n6g7VD3e?\nHPQAA\n", "Hello, World!\n"},
-        TextRow{{"encrypt", "--code", "000042"},
+        TextRow{"OneTrailingLineBreakOnly", {"encrypt", "--code", "408153"}, "Hello\n\n",
+                "w76Yo!5l\n"},
+        TextRow{"EncryptLonger", {"encrypt", "--code", "408153"}, "Hello, World!\n",
+                "w76Yo!56g7VD3e?HPQAA\n"},
+        TextRow{"Decrypt", {"decrypt", "--code", "408153"}, "w76Yo!5A\n", "Hello\n"},
+        TextRow{"DecryptAcrossLineBreaks", {"decrypt", "--code", "408153"},
+                "w76Yo!5\r\n6g7VD3e?\nHPQAA\n", "Hello, World!\n"},
+        TextRow{"CodeWithLeadingZeros",
+                {"encrypt", "--code", "000042"},
                 "The quick brown fox",
                 "Og!gl6y74EzEplvMS8LMr7JIrQAA\n"},
         // UTF-8 in, Windows-1252 inside, UTF-8 out.
-        TextRow{{"encrypt", "--code", "408153"}, "caf\xC3\xA9\n", "1VuV0AAA\n"},
-        TextRow{{"decrypt", "--code", "408153"}, "1VuV0AAA", "caf\xC3\xA9\n"},
-        TextRow{{"encrypt", "--code", "408153"}, "", "\n"},
+        TextRow{"EncryptUtf8", {"encrypt", "--code", "408153"}, "caf\xC3\xA9\n", "1VuV0AAA\n"},
+        TextRow{"DecryptToUtf8", {"decrypt", "--code", "408153"}, "1VuV0AAA", "caf\xC3\xA9\n"},
+        TextRow{"EncryptNothing", {"encrypt", "--code", "408153"}, "", "\n"},
         // In bytes mode the line feed is data, and nothing is added.
-        TextRow{{"encrypt", "--code", "408153", "--bytes"}, "Hello\n", "w76Yo!5l"},
-        TextRow{{"decrypt", "--code", "408153", "--bytes"}, "w76Yo!5l", "Hello\n"},
-        TextRow{{"decrypt", "--bytes", "--code", "408153"}, "1VuV0AAA", "caf\xE9"}));
+        TextRow{"EncryptBytes", {"encrypt", "--code", "408153", "--bytes"}, "Hello\n", "w76Yo!5l"},
+        TextRow{"DecryptBytes", {"decrypt", "--code", "408153", "--bytes"}, "w76Yo!5l", "Hello\n"},
+        TextRow{"DecryptBytesOfWindows1252", {"decrypt", "--bytes", "--code", "408153"},
+                "1VuV0AAA", "caf\xE9"}),
+    RowName<TextRow>);
 
 TEST(Cli, TakesTheCodeFromTheEnvironment) {
     const ProcessResult result = Cli({"encrypt"}, "Hello", {"VELLUMARK_CODE=408153"});
@@ -98,23 +108,49 @@ TEST(Cli, CommandLineCodeWinsOverTheEnvironment) {
     EXPECT_EQ(result.out, "mdLvy5IA\n");
 }
 
-class CliInvalidCode : public testing::TestWithParam<std::string> {};
+struct InvalidCodeRow {
+    const char* name;
+    std::string code;
+};
+
+void PrintTo(const InvalidCodeRow& row, std::ostream* out) {
+    *out << "--code " << Quoted(row.code);
+}
+
+class CliInvalidCode : public testing::TestWithParam<InvalidCodeRow> {};
 
 TEST_P(CliInvalidCode, SaysInvalidCodeNumberAndExitsTwo) {
-    const ProcessResult result = Cli({"encrypt", "--code", GetParam()}, "Hello");
+    const ProcessResult result = Cli({"encrypt", "--code", GetParam().code}, "Hello");
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, "vellumark-cli: --code: Invalid Code Number\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(ValidationTable, CliInvalidCode,
-                         testing::Values("", "0", "000000", " 12", "12 ", "+12", "12a", "1.5",
-                                         "1e3", "1234567", "-5"));
+INSTANTIATE_TEST_SUITE_P(
+    ValidationTable, CliInvalidCode,
+    testing::Values(InvalidCodeRow{"Empty", ""}, InvalidCodeRow{"Zero", "0"},
+                    InvalidCodeRow{"SixZeros", "000000"}, InvalidCodeRow{"LeadingBlank", " 12"},
+                    InvalidCodeRow{"TrailingBlank", "12 "}, InvalidCodeRow{"PlusSign", "+12"},
+                    InvalidCodeRow{"Letter", "12a"}, InvalidCodeRow{"Fraction", "1.5"},
+                    InvalidCodeRow{"Exponent", "1e3"}, InvalidCodeRow{"SevenDigits", "1234567"},
+                    InvalidCodeRow{"Negative", "-5"}),
+    RowName<InvalidCodeRow>);
 
-class CliUsage : public testing::TestWithParam<std::vector<std::string>> {};
+struct UsageRow {
+    const char* name;
+    std::vector<std::string> arguments;
+};
+
+void PrintTo(const UsageRow& row, std::ostream* out) {
+    for (const std::string& argument : row.arguments) {
+        *out << Quoted(argument) << ' ';
+    }
+}
+
+class CliUsage : public testing::TestWithParam<UsageRow> {};
 
 TEST_P(CliUsage, ExitsTwoWithAOneLineHint) {
-    const ProcessResult result = Cli(GetParam(), "Hello");
+    const ProcessResult result = Cli(GetParam().arguments, "Hello");
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.out, "");
     EXPECT_NE(result.err.find("--help"), std::string::npos) << result.err;
@@ -123,18 +159,19 @@ TEST_P(CliUsage, ExitsTwoWithAOneLineHint) {
 
 INSTANTIATE_TEST_SUITE_P(
     Mistakes, CliUsage,
-    testing::Values(std::vector<std::string>{}, std::vector<std::string>{"--code", "1"},
-                    std::vector<std::string>{"encrypt"},
-                    std::vector<std::string>{"encrypt", "--code"},
-                    std::vector<std::string>{"encrypt", "decrypt", "--code", "1"},
-                    std::vector<std::string>{"encrypt", "--code", "1", "--frobnicate"},
-                    std::vector<std::string>{"recover", "--top", "0"},
-                    std::vector<std::string>{"recover", "--top", "1000000"},
-                    std::vector<std::string>{"recover", "--top", "5x"},
-                    std::vector<std::string>{"recover", "--known"},
-                    std::vector<std::string>{"recover", "--code", "1"},
-                    std::vector<std::string>{"recover", "decrypt"},
-                    std::vector<std::string>{"decrypt", "--code", "1", "--known", "He"}));
+    testing::Values(UsageRow{"NoArguments", {}}, UsageRow{"NoCommand", {"--code", "1"}},
+                    UsageRow{"NoCode", {"encrypt"}},
+                    UsageRow{"CodeWithoutNumber", {"encrypt", "--code"}},
+                    UsageRow{"TwoCommands", {"encrypt", "decrypt", "--code", "1"}},
+                    UsageRow{"UnknownOption", {"encrypt", "--code", "1", "--frobnicate"}},
+                    UsageRow{"TopZero", {"recover", "--top", "0"}},
+                    UsageRow{"TopTooBig", {"recover", "--top", "1000000"}},
+                    UsageRow{"TopNotANumber", {"recover", "--top", "5x"}},
+                    UsageRow{"KnownWithoutText", {"recover", "--known"}},
+                    UsageRow{"RecoverWithCode", {"recover", "--code", "1"}},
+                    UsageRow{"RecoverWithDecrypt", {"recover", "decrypt"}},
+                    UsageRow{"DecryptWithKnown", {"decrypt", "--code", "1", "--known", "He"}}),
+    RowName<UsageRow>);
 
 TEST(Cli, HelpAndVersion) {
     const ProcessResult help = Cli({"--help"}, "");

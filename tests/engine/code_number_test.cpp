@@ -6,11 +6,13 @@
 
 #include "engine/crypt_text.h"
 #include "tests/quoted.h"
+#include "tests/row_name.h"
 
 namespace vellumark {
 namespace {
 
 struct CodeRow {
+    const char* name;
     std::string text;
     float value;
 };
@@ -29,14 +31,21 @@ TEST_P(CodeNumberValidation, GivesTheValueOrTheSentinel) {
 
 INSTANTIATE_TEST_SUITE_P(
     KnownAnswers, CodeNumberValidation,
-    testing::Values(CodeRow{"408153", 408153}, CodeRow{"1", 1}, CodeRow{"000001", 1},
-                    CodeRow{"999999", 999999}, CodeRow{"000042", 42}, CodeRow{"", -1},
-                    CodeRow{"0", -1}, CodeRow{"000000", -1}, CodeRow{" 12", -1}, CodeRow{"12 ", -1},
-                    CodeRow{"+12", -1}, CodeRow{"-12", -1}, CodeRow{"12a", -1}, CodeRow{"1.5", -1},
-                    CodeRow{"1e3", -1}, CodeRow{"&H10", -1}, CodeRow{"1234567", -1},
+    testing::Values(CodeRow{"SixDigits", "408153", 408153}, CodeRow{"One", "1", 1},
+                    CodeRow{"OneWithLeadingZeros", "000001", 1},
+                    CodeRow{"Largest", "999999", 999999},
+                    CodeRow{"FortyTwoWithLeadingZeros", "000042", 42}, CodeRow{"Empty", "", -1},
+                    CodeRow{"Zero", "0", -1}, CodeRow{"SixZeros", "000000", -1},
+                    CodeRow{"LeadingBlank", " 12", -1}, CodeRow{"TrailingBlank", "12 ", -1},
+                    CodeRow{"PlusSign", "+12", -1}, CodeRow{"MinusSign", "-12", -1},
+                    CodeRow{"Letter", "12a", -1}, CodeRow{"Fraction", "1.5", -1},
+                    CodeRow{"Exponent", "1e3", -1}, CodeRow{"Hexadecimal", "&H10", -1},
+                    CodeRow{"SevenDigits", "1234567", -1},
                     // Arabic-Indic and full-width digits, as UTF-8 or Windows-1252 bytes.
-                    CodeRow{"\xD9\xA1\xD9\xA2", -1}, CodeRow{"\xEF\xBC\x91", -1},
-                    CodeRow{"\xB9\xB2", -1}));
+                    CodeRow{"ArabicIndicDigits", "\xD9\xA1\xD9\xA2", -1},
+                    CodeRow{"FullWidthDigit", "\xEF\xBC\x91", -1},
+                    CodeRow{"SuperscriptDigits", "\xB9\xB2", -1}),
+    RowName<CodeRow>);
 
 TEST(RandomCodeText, IsSixDigitsFromOneToNineHundredNinetyNineThousand) {
     EXPECT_EQ(RandomCodeText(0.0f), "000001");

@@ -7,6 +7,7 @@
 
 #include "engine/overflow_error.h"
 #include "tests/quoted.h"
+#include "tests/row_name.h"
 
 namespace vellumark {
 namespace {
@@ -20,14 +21,15 @@ std::string Bytes(std::initializer_list<int> values) {
 }
 
 TEST(CodeAlphabet, PairsEachCapitalWithItsSmallLetterThenDigitsOneToZero) {
-    ASSERT_EQ(CODE_ALPHABET.size(), 64u);
-    EXPECT_EQ(CODE_ALPHABET.substr(0, 6), "AaBbCc");
-    EXPECT_EQ(CODE_ALPHABET[50], 'Z');
-    EXPECT_EQ(CODE_ALPHABET[51], 'z');
-    EXPECT_EQ(CODE_ALPHABET.substr(52), "1234567890!?");
+    ASSERT_EQ(kCodeAlphabet.size(), 64u);
+    EXPECT_EQ(kCodeAlphabet.substr(0, 6), "AaBbCc");
+    EXPECT_EQ(kCodeAlphabet[50], 'Z');
+    EXPECT_EQ(kCodeAlphabet[51], 'z');
+    EXPECT_EQ(kCodeAlphabet.substr(52), "1234567890!?");
 }
 
 struct EncodeRow {
+    const char* name;
     std::string bytes;
     std::string symbols;
 };
@@ -43,16 +45,19 @@ TEST_P(Encoding, GivesKnownSymbols) {
     EXPECT_EQ(CodeText(GetParam().bytes, kEncode), GetParam().symbols);
 }
 
-INSTANTIATE_TEST_SUITE_P(KnownAnswers, Encoding,
-                         testing::Values(EncodeRow{"", ""}, EncodeRow{"abc", "MLer"},
-                                         EncodeRow{"ab", "MLEA"}, EncodeRow{"a", "MIAA"},
-                                         EncodeRow{"Hello", "JDkWnD9A"},
-                                         EncodeRow{Bytes({65, 0, 66}), "IIaB"},
-                                         EncodeRow{Bytes({255, 255, 255}), "????"},
-                                         EncodeRow{Bytes({0, 0, 0}), "AAAA"},
-                                         EncodeRow{"abcd", "MLermAAA"}));
+INSTANTIATE_TEST_SUITE_P(
+    KnownAnswers, Encoding,
+    testing::Values(EncodeRow{"Empty", "", ""}, EncodeRow{"ThreeBytes", "abc", "MLer"},
+                    EncodeRow{"TwoBytes", "ab", "MLEA"}, EncodeRow{"OneByte", "a", "MIAA"},
+                    EncodeRow{"Hello", "Hello", "JDkWnD9A"},
+                    EncodeRow{"ZeroInTheMiddle", Bytes({65, 0, 66}), "IIaB"},
+                    EncodeRow{"AllOnes", Bytes({255, 255, 255}), "????"},
+                    EncodeRow{"AllZeros", Bytes({0, 0, 0}), "AAAA"},
+                    EncodeRow{"FourBytes", "abcd", "MLermAAA"}),
+    RowName<EncodeRow>);
 
 struct DecodeRow {
+    const char* name;
     std::string symbols;
     std::string bytes;
 };
@@ -69,22 +74,26 @@ TEST_P(Decoding, GivesKnownBytes) {
 
 INSTANTIATE_TEST_SUITE_P(
     KnownAnswers, Decoding,
-    testing::Values(DecodeRow{"", ""}, DecodeRow{"MLer", "abc"}, DecodeRow{"MLEA", "ab"},
-                    DecodeRow{"MIAA", "a"}, DecodeRow{"JDkWnD9A", "Hello"},
+    testing::Values(DecodeRow{"Empty", "", ""}, DecodeRow{"ThreeBytes", "MLer", "abc"},
+                    DecodeRow{"TwoBytes", "MLEA", "ab"}, DecodeRow{"OneByte", "MIAA", "a"},
+                    DecodeRow{"Hello", "JDkWnD9A", "Hello"},
                     // The zero in the middle of the last group goes with the fill.
-                    DecodeRow{"IIaB", Bytes({65, 66})},
+                    DecodeRow{"ZeroInTheLastGroup", "IIaB", Bytes({65, 66})},
                     // Only "A" everywhere: all three bytes of the only group are zero.
-                    DecodeRow{"A", ""}, DecodeRow{"AA", ""},
+                    DecodeRow{"OneZeroSymbol", "A", ""}, DecodeRow{"TwoZeroSymbols", "AA", ""},
                     // A missing fourth symbol counts as "A".
-                    DecodeRow{"MLe", Bytes({97, 98, 64})},
+                    DecodeRow{"MissingFourthSymbol", "MLe", Bytes({97, 98, 64})},
                     // "~" is outside the alphabet and counts as -1.
-                    DecodeRow{"MLe~", Bytes({97, 98, 63})}, DecodeRow{"~AAA", Bytes({252})},
+                    DecodeRow{"OutsideTheAlphabetLast", "MLe~", Bytes({97, 98, 63})},
+                    DecodeRow{"OutsideTheAlphabetFirst", "~AAA", Bytes({252})},
                     // Zeros before the last group survive.
-                    DecodeRow{"~AAAMLer", Bytes({252, 0, 0, 97, 98, 99})},
+                    DecodeRow{"ZerosBeforeTheLastGroup", "~AAAMLer", Bytes({252, 0, 0, 97, 98, 99})},
                     // Line breaks count as -1 each: the codec itself keeps its old reading.
-                    DecodeRow{"MLer\r\n", Bytes({97, 98, 99, 251, 240})},
+                    DecodeRow{"LineBreak", "MLer\r\n", Bytes({97, 98, 99, 251, 240})},
                     // Capital and small letters are different symbols.
-                    DecodeRow{"aAAA", Bytes({4})}, DecodeRow{"AAAa", Bytes({1})}));
+                    DecodeRow{"SmallLetterFirst", "aAAA", Bytes({4})},
+                    DecodeRow{"SmallLetterLast", "AAAa", Bytes({1})}),
+    RowName<DecodeRow>);
 
 TEST(CodeText, KeepsZerosOutsideTheLastGroup) {
     const std::string six = Bytes({1, 2, 0, 4, 5, 6});
@@ -105,7 +114,7 @@ TEST(CodeText, EncodesFourSymbolsForEveryThreeBytesStartedRoundTrip) {
         }
         const std::string symbols = CodeText(bytes, kEncode);
         EXPECT_EQ(symbols.size(), 4 * ((n + 2) / 3));
-        EXPECT_EQ(symbols.find_first_not_of(CODE_ALPHABET), std::string::npos);
+        EXPECT_EQ(symbols.find_first_not_of(kCodeAlphabet), std::string::npos);
         EXPECT_EQ(CodeText(symbols, kDecode), bytes);
     }
 }

@@ -9,11 +9,13 @@
 #include "engine/code_text.h"
 #include "runtime/generator.h"
 #include "tests/quoted.h"
+#include "tests/row_name.h"
 
 namespace vellumark {
 namespace {
 
 struct VectorRow {
+    const char* name;
     std::string text;
     float code;
     std::string cipher;
@@ -36,11 +38,15 @@ TEST_P(KnownCipherTexts, DecryptBack) {
 
 INSTANTIATE_TEST_SUITE_P(
     Vectors, KnownCipherTexts,
-    testing::Values(VectorRow{"Hello", 408153, "w76Yo!5A"},
-                    VectorRow{"Hello, World!", 408153, "w76Yo!56g7VD3e?HPQAA"},
-                    VectorRow{"The quick brown fox", 42, "Og!gl6y74EzEplvMS8LMr7JIrQAA"},
-                    VectorRow{"Hello", 1, "mdLvy5IA"}, VectorRow{"Hello", 999999, "yvozY4SA"},
-                    VectorRow{"caf\xE9", 408153, "1VuV0AAA"}, VectorRow{"", 408153, ""}));
+    testing::Values(VectorRow{"Hello", "Hello", 408153, "w76Yo!5A"},
+                    VectorRow{"HelloWorld", "Hello, World!", 408153, "w76Yo!56g7VD3e?HPQAA"},
+                    VectorRow{"QuickBrownFox", "The quick brown fox", 42,
+                              "Og!gl6y74EzEplvMS8LMr7JIrQAA"},
+                    VectorRow{"SmallestCode", "Hello", 1, "mdLvy5IA"},
+                    VectorRow{"LargestCode", "Hello", 999999, "yvozY4SA"},
+                    VectorRow{"AccentedLetter", "caf\xE9", 408153, "1VuV0AAA"},
+                    VectorRow{"Empty", "", 408153, ""}),
+    RowName<VectorRow>);
 
 TEST(CryptText, LosesAByteThatShiftsToZeroInTheLastGroup) {
     // "ü" (0xFC) shifts to exactly 256 under this code: the cipher-text format drops it.
@@ -116,7 +122,7 @@ TEST(CryptText, TextsOfCodesOneToOneHundredTwentyEightAlwaysComeBack) {
         const auto key = static_cast<float>(code(random));
         const std::string cipher = CryptText(text, kModeEncrypt, key);
         ASSERT_EQ(cipher.size(), 4 * ((text.size() + 2) / 3));
-        ASSERT_EQ(cipher.find_first_not_of(CODE_ALPHABET), std::string::npos);
+        ASSERT_EQ(cipher.find_first_not_of(kCodeAlphabet), std::string::npos);
         ASSERT_EQ(CryptText(cipher, kModeDecrypt, key), text) << "code " << key;
         ASSERT_TRUE(DecryptsBack(text, key));
     }

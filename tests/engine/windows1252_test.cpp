@@ -12,6 +12,7 @@
 
 #include <iomanip>
 #include <ostream>
+#include <sstream>
 
 namespace vellumark {
 namespace {
@@ -84,7 +85,14 @@ INSTANTIATE_TEST_SUITE_P(
                     CharacterRow{u'\u0090', 0x90}, CharacterRow{u'\u2122', 0x99},
                     CharacterRow{u'\u009D', 0x9D}, CharacterRow{u'\u0178', 0x9F},
                     CharacterRow{u'\u00A0', 0xA0}, CharacterRow{u'\u00E9', 0xE9},
-                    CharacterRow{u'\u00FF', 0xFF}, CharacterRow{u'\0', 0x00}));
+                    CharacterRow{u'\u00FF', 0xFF}, CharacterRow{u'\0', 0x00}),
+    // Named after the character: U20AC.
+    [](const testing::TestParamInfo<CharacterRow>& row) {
+        std::ostringstream name;
+        name << std::hex << std::uppercase << std::setfill('0') << 'U' << std::setw(4)
+             << static_cast<unsigned>(row.param.character);
+        return name.str();
+    });
 
 TEST(Windows1252, ReportsTheFirstCharacterWithoutAByteAndWhereItStands) {
     // The emoji is one character though it takes two UTF-16 units.

@@ -9,13 +9,10 @@
 #include <QScrollBar>
 #include <QStatusBar>
 
+#include "about/frm_about.h"
 #include "main_window/classic_look.h"
 #include "window_core/design.h"
 #include "window_fixture.h"
-
-#ifdef VELLUMARK_HAVE_ABOUT
-#include "about/frm_about.h"
-#endif
 
 using namespace vellumark;
 using namespace vellumark::testing;
@@ -290,10 +287,8 @@ void LayoutTest::captionsFitTheirControlsInTheFontsAsResolved() {
          {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo"}}};
     frmMain w;
     QList<QWidget*> windows{&w};
-#ifdef VELLUMARK_HAVE_ABOUT
     frmAbout box(&w);
     windows << &box;
-#endif
     int measured = 0;
     for (const QWidget* window : windows) {
         for (const QWidget* control : window->findChildren<QWidget*>()) {

@@ -123,7 +123,7 @@ QString Symbols(Rng& rng, qsizetype count) {
             text += QStringLiteral("\r\n");
         }
         const auto index = static_cast<std::size_t>(Between(rng, 0, 63));
-        text += QChar(static_cast<char16_t>(CODE_ALPHABET[index]));
+        text += QChar(static_cast<char16_t>(kCodeAlphabet[index]));
     }
     return text;
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace vellumark::win32 {
@@ -12,6 +13,10 @@ struct EditTextRow {
     std::u16string text;
     std::wstring shown;
 };
+
+void PrintTo(const EditTextRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class ForEditBoxTest : public testing::TestWithParam<EditTextRow> {};
 

@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
-#include "tests/window_core/row_name.h"
+#include "tests/row_name.h"
 #include "window_core/about_placement.h"
 
 namespace vellumark {
@@ -14,6 +15,10 @@ struct EdgeRow {
     const char* name;
     float own, mainEdge, mainSize, expected;
 };
+
+void PrintTo(const EdgeRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class CentredEdgeTest : public ::testing::TestWithParam<EdgeRow> {};
 

@@ -3,12 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 
 #include "engine/code_number.h"
 #include "runtime/windows1252.h"
+#include "tests/row_name.h"
 #include "tests/window_core/recording_view.h"
-#include "tests/window_core/row_name.h"
 #include "window_core/crypt_view.h"
 
 namespace vellumark {
@@ -27,6 +28,10 @@ struct ViewRow {
     NoticeKind notice;
     std::u16string noticeHas;
 };
+
+void PrintTo(const ViewRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class ViewOfCryptTest : public ::testing::TestWithParam<ViewRow> {};
 
@@ -110,6 +115,10 @@ struct UnmappableRow {
     std::u16string position;
 };
 
+void PrintTo(const UnmappableRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class UnmappableNoticeTest : public ::testing::TestWithParam<UnmappableRow> {};
 
 TEST_P(UnmappableNoticeTest, NamesTheFirstUnmappableCharacterAndItsPosition) {
@@ -155,6 +164,10 @@ struct RandomCodeRow {
     float draw;
     std::u16string code;
 };
+
+void PrintTo(const RandomCodeRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class RandomCodeTest : public ::testing::TestWithParam<RandomCodeRow> {};
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/window_core/row_name.h"
+#include "tests/row_name.h"
 #include "window_core/design.h"
 
 namespace vellumark {

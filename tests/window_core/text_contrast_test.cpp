@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <ostream>
 
-#include "tests/window_core/row_name.h"
+#include "tests/row_name.h"
 #include "window_core/main_window_view.h"
 #include "window_core/text_contrast.h"
 

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "about/frm_about.h"
+#include "vellumark/version.h"
 
 using vellumark::frmAbout;
 
@@ -320,7 +321,7 @@ void AboutBoxTest::fontsAndTexts_data() {
     QTest::newRow("Label3") << "Label3"
                             << "By the Vellumark authors"
                             << "Arial" << 12.0 << true << true << false << false;
-    QTest::newRow("lblUrl") << "lblUrl" << VELLUMARK_HOMEPAGE << "Arial" << 9.75 << false << false
+    QTest::newRow("lblUrl") << "lblUrl" << QString::fromUtf8(vellumark::kHomepage) << "Arial" << 9.75 << false << false
                             << true << false;
 }
 
@@ -364,7 +365,7 @@ void AboutBoxTest::addressIsBlueUnderlinedAndFitsItsText() {
     QCOMPARE(url->palette().color(QPalette::Active, QPalette::WindowText), QColor(0, 0, 255));
     QCOMPARE(url->palette().color(QPalette::Inactive, QPalette::WindowText), QColor(0, 0, 255));
     QVERIFY(url->font().underline());
-    QCOMPARE(vellumark::HomepageAddress(), QStringLiteral(VELLUMARK_HOMEPAGE));
+    QCOMPARE(vellumark::HomepageAddress(), QString::fromUtf8(vellumark::kHomepage));
 
     // The label takes its text's size, keeps its top and the centre of its design place
     // (70, 48, 94 x 16), and stays inside the frame.
@@ -446,7 +447,7 @@ void AboutBoxTest::everyClickOnTheAddressOpensItOnce() {
     }
     QCOMPARE(opened_.size(), leftClicks);
     for (const QString& address : std::as_const(opened_)) {
-        QCOMPARE(address, QStringLiteral(VELLUMARK_HOMEPAGE));
+        QCOMPARE(address, QString::fromUtf8(vellumark::kHomepage));
     }
     // The box stays open.
     QVERIFY(box.isVisible());
@@ -540,4 +541,4 @@ void AboutBoxTest::enterInTheModalBoxEndsTheOpening() {
 }
 
 QTEST_MAIN(AboutBoxTest)
-#include "test_about_box.moc"
+#include "about_box_test.moc"

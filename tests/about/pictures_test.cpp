@@ -281,4 +281,4 @@ void PicturesTest::hotSpotReader() {
 }
 
 QTEST_MAIN(PicturesTest)
-#include "test_pictures.moc"
+#include "pictures_test.moc"
