@@ -45,12 +45,14 @@ def open_page(driver, url=PAGE_URL):
         })();""") or fail("the page did not get ready within 20 s")
 
 
-def requests(driver):
-    """Every URL that the page asked for, from the browser's performance log."""
+def requests(driver, origin):
+    """Every URL that a document of `origin` asked for, from the browser's performance log
+    (which also holds the browser's own start page)."""
     urls = []
     for entry in driver.get_log("performance"):
         message = json.loads(entry["message"])["message"]
-        if message["method"] == "Network.requestWillBeSent":
+        if message["method"] == "Network.requestWillBeSent" and \
+                message["params"].get("documentURL", "").startswith(origin):
             urls.append(message["params"]["request"]["url"])
     return urls
 
