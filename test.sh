@@ -17,5 +17,6 @@ QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure
 scripts/tidy.sh
 scripts/check-32bit.sh
 scripts/check-windows.sh
+scripts/check-web.sh
 scripts/sanitize.sh
 scripts/fuzz.sh

@@ -2,6 +2,7 @@
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -25,6 +26,9 @@ EM_JS(int, vm_hold_value, (int control), { return vmHold(vmControls[control].val
 EM_JS(void, vm_copy_held, (char16_t* to), { vmCopyHeld(to); });
 EM_JS(void, vm_set_value, (int control, const char16_t* text, int length), {
   vmControls[control].value = vmText(text, length);
+});
+EM_JS(void, vm_replace, (int control, int start, int end, const char16_t* text, int length), {
+  vmControls[control].setRangeText(vmText(text, length), start, end);
 });
 EM_JS(void, vm_select_all, (int control), {
   var box = vmControls[control];
@@ -416,8 +420,24 @@ void WebView::SetInputText(std::u16string_view text) {
 }
 
 void WebView::SetOutputText(std::u16string_view text) {
-    output_ = AsBoxHolds(text);
-    SetValue(Control::kTxtOut, output_);
+    std::u16string output = AsBoxHolds(text);
+    // Only the part that changed goes to the box: a key at the end of a long input changes
+    // only the end of its cipher text, and the box then lays out less anew.
+    const std::size_t common = std::min(output.size(), output_.size());
+    std::size_t start = 0;
+    while (start < common && output[start] == output_[start]) {
+        ++start;
+    }
+    std::size_t same = 0;
+    while (same < common - start &&
+           output[output.size() - 1 - same] == output_[output_.size() - 1 - same]) {
+        ++same;
+    }
+    const std::u16string_view changed =
+        std::u16string_view(output).substr(start, output.size() - same - start);
+    vm_replace(Number(Control::kTxtOut), static_cast<int>(start),
+               static_cast<int>(output_.size() - same), changed.data(), Length(changed));
+    output_ = std::move(output);
     core_.OnOutputChange();
 }
 

@@ -38,7 +38,7 @@ const code = id('txtCodeNum');
 const active = document.activeElement;
 const background = (name) => getComputedStyle(id(name)).backgroundColor;
 const checked = (name) => id(name).getAttribute('aria-checked') === 'true';
-const cipher = (name) => getComputedStyle(id(name)).wordBreak === 'break-all';
+const cipher = (name) => getComputedStyle(id(name)).lineBreak === 'anywhere';
 const shows = (mode) => {
   const on = mode === 'encrypt';
   return background('lblEncrypt') === (on ? 'rgb(0, 255, 0)' : 'rgb(0, 128, 0)') &&
