@@ -18,5 +18,6 @@ ctest --preset release
 scripts/tidy.sh
 scripts/check-32bit.sh
 scripts/check-windows.sh
+scripts/check-web.sh
 scripts/sanitize.sh
 scripts/fuzz.sh

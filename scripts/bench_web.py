@@ -1,0 +1,89 @@
+#!/usr/bin/env python3
+"""The browser page's figures in headless Chromium: how soon after navigation it is ready to
+type (the core loaded, the code number selected), and what a key costs in an input at the
+32,766-character limit against a bare <textarea> of the same size on the same page, from the
+key's press to the layout that shows it (Performance API, performance.now())."""
+
+import os
+import statistics
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "web"))
+import browser  # noqa: E402
+from table_driver import PageDriver  # noqa: E402
+
+LOADS = 15
+KEYS = 40
+LIMIT = 32766
+
+# Times every key from its keydown to the layout after every input handler has run.
+TIMER = """
+window.keyCosts = [];
+let pressed = 0;
+document.addEventListener('keydown', () => { pressed = performance.now(); }, true);
+window.addEventListener('input', () => {
+  document.body.offsetHeight;
+  window.keyCosts.push(performance.now() - pressed);
+});
+const bare = document.createElement('textarea');
+bare.id = 'bare';
+bare.style.cssText = 'position: static; width: 297px; height: 67px; margin: 8px';
+document.body.appendChild(bare);
+const text = 'Meet me at noon by the old mill, and bring the map. '.repeat(700)
+  .slice(0, arguments[0] - 1);
+for (const box of [bare, document.getElementById('txtIn')]) {
+  box.value = text;
+  box.dispatchEvent(new Event('input', {bubbles: true}));
+}"""
+
+
+def key_costs(page, box):
+    page.driver.execute_script(f"""
+        const box = document.getElementById('{box}');
+        box.focus();
+        box.setSelectionRange(box.value.length, box.value.length);
+        window.keyCosts = [];""")
+    for _ in range(KEYS):
+        page.type("x")
+        page.key("Backspace")
+    costs = page.driver.execute_script("return window.keyCosts")
+    # Every other input is the Backspace back to one under the limit.
+    return costs[0::2]
+
+
+def main():
+    driver = browser.start(width=800, height=600)
+    try:
+        page = PageDriver(driver, browser.PAGE_URL)
+        ready = []
+        for _ in range(LOADS):
+            browser.open_page(driver)
+            ready.append(driver.execute_script(
+                "return performance.getEntriesByName('vellumark-ready')[0].startTime"))
+        driver.execute_script(TIMER, LIMIT)
+        length = driver.execute_script("return document.getElementById('txtIn').value.length")
+        bare = key_costs(page, "bare")
+        page_keys = key_costs(page, "txtIn")
+        notice = driver.execute_script("return document.getElementById('notice').textContent")
+        output = driver.execute_script("return document.getElementById('txtOut').value.length")
+    finally:
+        driver.quit()
+    sizes = {}
+    for name in sorted(os.listdir(browser.PAGE_DIR)):
+        path = os.path.join(browser.PAGE_DIR, name)
+        if os.path.isfile(path):
+            import gzip
+            with open(path, "rb") as data:
+                sizes[name] = len(gzip.compress(data.read(), 9))
+    print(f"Size, every file of build-web/ gzip -9: {sum(sizes.values()) / 1024:.1f} KB"
+          f" (vellumark.js {sizes['vellumark.js'] / 1024:.1f} KB)")
+    print(f"Ready to type after navigation, {LOADS} loads from file://: median"
+          f" {statistics.median(ready):.0f} ms, slowest {max(ready):.0f} ms")
+    print(f"A key at {length + 1:,} characters ({output:,} symbols out, notice {notice!r}),"
+          f" median of {KEYS}: page {statistics.median(page_keys):.2f} ms,"
+          f" bare <textarea> {statistics.median(bare):.2f} ms,"
+          f" ratio {statistics.median(page_keys) / statistics.median(bare):.2f}")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# The browser page's checks: builds build-web/, then in headless Chromium runs the behaviour
+# table against the page, 300 cases against build/cli/vellumark-cli, and the page's own checks
+# (its requests, a phone's screen, opened from a file); also its size and that it needs no eval.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/build-web.sh
+
+# The Content-Security-Policy allows no eval: the scripts must not need it.
+if grep -lE '\beval\(|new Function\(' build-web/*.js; then
+    echo "check-web: a script above calls eval or new Function" >&2
+    exit 1
+fi
+size=$(cat build-web/*.html build-web/*.js build-web/*.css build-web/*.png build-web/*.webmanifest |
+       gzip -9 | wc -c)
+if ((size > 150 * 1024)); then
+    echo "check-web: the page's files are $size bytes gzip-compressed, over 150 KB" >&2
+    exit 1
+fi
+
+python=/usr/bin/python3  # Debian's, which has python3-selenium
+$python tests/web/table_driver.py
+$python tests/web/cli_cases.py build/cli/vellumark-cli
+$python tests/web/page_checks.py

@@ -1,0 +1,489 @@
+#include "web/web_view.h"
+
+#include <emscripten/emscripten.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <utility>
+
+#include "runtime/generator.h"
+#include "window_core/about_core.h"
+
+// The page's side. Controls are addressed by their Control number, which Start() writes onto
+// the elements of the same design name; texts travel as UTF-16 units.
+
+// NOLINTBEGIN: JavaScript bodies, as EM_JS spells them.
+EM_JS(void, vm_bind, (const char* name, int control), {
+  var element = document.getElementById(UTF8ToString(name));
+  element.dataset.control = control;
+  vmControls[control] = element;
+});
+EM_JS(void, vm_bind_menu, (const char* name, int entry), {
+  document.getElementById(UTF8ToString(name)).dataset.menu = entry;
+});
+EM_JS(int, vm_hold_value, (int control), { return vmHold(vmControls[control].value); });
+EM_JS(void, vm_copy_held, (char16_t* to), { vmCopyHeld(to); });
+EM_JS(void, vm_set_value, (int control, const char16_t* text, int length), {
+  vmControls[control].value = vmText(text, length);
+});
+EM_JS(void, vm_replace, (int control, int start, int end, const char16_t* text, int length), {
+  vmControls[control].setRangeText(vmText(text, length), start, end);
+});
+EM_JS(void, vm_select_all, (int control), {
+  var box = vmControls[control];
+  box.setSelectionRange(0, box.value.length, 'forward');
+});
+EM_JS(void, vm_show_mode, (int encryptColour, int decryptColour, int encryptChecked,
+                           int decryptChecked, int cipherInInput), {
+  function css(colour) {
+    return 'rgb(' + (colour & 255) + ',' + ((colour >> 8) & 255) + ',' + ((colour >> 16) & 255) + ')';
+  }
+  var encrypt = document.getElementById('lblEncrypt');
+  var decrypt = document.getElementById('lblDecrypt');
+  encrypt.style.backgroundColor = css(encryptColour);
+  decrypt.style.backgroundColor = css(decryptColour);
+  encrypt.setAttribute('aria-checked', String(!!encryptChecked));
+  decrypt.setAttribute('aria-checked', String(!!decryptChecked));
+  document.getElementById('mnuSetEncrypt').setAttribute('aria-checked', String(!!encryptChecked));
+  document.getElementById('mnuSetDecrypt').setAttribute('aria-checked', String(!!decryptChecked));
+  document.getElementById('txtIn').classList.toggle('cipher', !!cipherInInput);
+  document.getElementById('txtOut').classList.toggle('cipher', !cipherInInput);
+});
+EM_JS(void, vm_enable, (int control, int enabled), { vmControls[control].disabled = !enabled; });
+EM_JS(void, vm_set_notice, (const char16_t* text, int length), {
+  document.getElementById('notice').textContent = vmText(text, length);
+});
+EM_JS(int, vm_focused, (), {
+  var control = document.activeElement && document.activeElement.dataset.control;
+  return control ? Number(control) : 0;
+});
+EM_JS(void, vm_focus, (int control), { vmControls[control].focus(); });
+EM_JS(void, vm_read_clipboard, (), {
+  vmClipboard(function() { return navigator.clipboard.readText(); },
+              function(text) { Module._web_clipboard_read(vmHold(text)); },
+              function() { Module._web_clipboard_read(-1); });
+});
+EM_JS(void, vm_write_clipboard, (const char16_t* text, int length), {
+  var copied = vmText(text, length);
+  vmClipboard(function() { return navigator.clipboard.writeText(copied); },
+              function() {},
+              function() { Module._web_clipboard_write_refused(); });
+});
+EM_JS(void, vm_about_text, (const char* id, const char16_t* text, int length), {
+  document.getElementById(UTF8ToString(id)).textContent = vmText(text, length);
+});
+EM_JS(void, vm_about_address, (const char16_t* text, int length), {
+  document.getElementById('lblUrl').href = vmText(text, length);
+});
+EM_JS(void, vm_open_about, (), {
+  document.getElementById('frmAbout').showModal();
+  document.getElementById('cmdOk').focus();
+});
+EM_JS(void, vm_close_about, (), { document.getElementById('frmAbout').close(); });
+EM_JS(void, vm_ready, (), {
+  document.documentElement.classList.add('ready');
+  performance.mark('vellumark-ready');
+});
+// NOLINTEND
+
+namespace vellumark {
+
+namespace {
+
+constexpr int kLeftButton = 0;
+constexpr int kMiddleButton = 1;
+constexpr int kRightButton = 2;
+
+// The menu entries that the page shows, by the numbers that their elements carry.
+enum class MenuEntry : int { kRandomCode, kChangeMode, kSetEncrypt, kSetDecrypt, kAbout };
+constexpr std::pair<MenuEntry, const char*> kMenuNames[] = {
+    {MenuEntry::kRandomCode, "mnuRandomCode"}, {MenuEntry::kChangeMode, "mnuChangeMode"},
+    {MenuEntry::kSetEncrypt, "mnuSetEncrypt"}, {MenuEntry::kSetDecrypt, "mnuSetDecrypt"},
+    {MenuEntry::kAbout, "mnuAbout"},
+};
+
+// What the browser does when it keeps the clipboard from the page; the text stays selected
+// so that the user can do by hand what the button could not.
+constexpr std::u16string_view kReadRefused =
+    u"The browser did not let this page read the clipboard: paste over the selected input by hand.";
+constexpr std::u16string_view kWriteRefused =
+    u"The browser did not let this page use the clipboard: copy the selected output by hand.";
+
+int Number(Control control) {
+    return static_cast<int>(control);
+}
+
+int Length(std::u16string_view text) {
+    return static_cast<int>(text.size());
+}
+
+MouseButton MouseOf(int domButton) {
+    switch (domButton) {
+        case kLeftButton:
+            return MouseButton::kLeft;
+        case kMiddleButton:
+            return MouseButton::kMiddle;
+        case kRightButton:
+            return MouseButton::kRight;
+        default:
+            return MouseButton::kOther;
+    }
+}
+
+// A key by the DOM's KeyboardEvent.code, which names the key whatever the keyboard layout.
+Key KeyOf(std::string_view code) {
+    if (code == "Enter") {
+        return Key::kEnter;
+    }
+    if (code == "NumpadEnter") {
+        return Key::kKeypadEnter;
+    }
+    if (code == "Space") {
+        return Key::kSpace;
+    }
+    return code == "Escape" ? Key::kEscape : Key::kOther;
+}
+
+// The letter of a letter key ("KeyE": 'E'); 0 for any other key.
+char16_t LetterOf(std::string_view code) {
+    const bool letter = code.size() == 4 && code.substr(0, 3) == "Key";
+    return letter ? static_cast<char16_t>(code[3]) : u'\0';
+}
+
+// A text box's value holds every line break as LF, whatever it was given.
+std::u16string AsBoxHolds(std::u16string_view text) {
+    std::u16string held;
+    held.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r') {
+            held += u'\n';
+            if (i + 1 < text.size() && text[i + 1] == u'\n') {
+                ++i;
+            }
+        } else {
+            held += text[i];
+        }
+    }
+    return held;
+}
+
+std::u16string ValueOf(Control control) {
+    std::u16string text(static_cast<std::size_t>(vm_hold_value(Number(control))), u'\0');
+    vm_copy_held(text.data());
+    return text;
+}
+
+void SetValue(Control control, std::u16string_view text) {
+    vm_set_value(Number(control), text.data(), Length(text));
+}
+
+}  // namespace
+
+WebView::WebView() = default;
+
+void WebView::Start() {
+    for (const Control control : kTabOrder) {
+        vm_bind(std::string(ControlName(control)).c_str(), Number(control));
+    }
+    vm_bind("lblEncrypt", Number(Control::kLblEncrypt));
+    vm_bind("lblDecrypt", Number(Control::kLblDecrypt));
+    for (const auto& [entry, name] : kMenuNames) {
+        vm_bind_menu(name, static_cast<int>(entry));
+    }
+    const std::u16string version = AboutVersionText();
+    const std::u16string address = AboutAddress();
+    vm_about_text("Label1", kAboutTitle.data(), Length(kAboutTitle));
+    vm_about_text("Label2", version.data(), Length(version));
+    vm_about_text("Label3", kAboutCredit.data(), Length(kAboutCredit));
+    vm_about_text("lblUrl", address.data(), Length(address));
+    vm_about_address(address.data(), Length(address));
+
+    ProcessGenerator().Seed(SecondsSinceMidnight());
+    core_.Load();
+    FocusControl(Control::kTxtCodeNum, FocusReason::kFirstShow);
+    vm_ready();
+}
+
+void WebView::OnInput(Control control) {
+    if (control == Control::kTxtCodeNum) {
+        core_.OnCodeNumberChange();
+    } else if (control == Control::kTxtIn) {
+        input_.reset();
+        core_.OnInputChange();
+    }
+}
+
+bool WebView::OnKey(std::string_view code, bool shift, bool control, bool alt) {
+    const char16_t letter = LetterOf(code);
+    if (control && !alt && !shift && letter != u'\0') {
+        // The Encryption menu's shortcut keys, from anywhere in the window.
+        switch (letter) {
+            case u'E':
+                core_.ModeSet(kModeEncrypt);
+                return true;
+            case u'D':
+                core_.ModeSet(kModeDecrypt);
+                return true;
+            case u'M':
+                core_.ModeSet(kModeToggle);
+                return true;
+            case u'R':
+                core_.PickRandomCode();
+                return true;
+            default:
+                return false;
+        }
+    }
+    if (alt && !control && !shift && letter != u'\0') {
+        return core_.OnAccessKey(letter);
+    }
+    const Control focused = FocusedControl();
+    if (code == "Tab" && !control && !alt) {
+        // The window's own tab order, round its end, rather than on into the browser.
+        const Control next = NextInTabOrder(focused, shift, [this](Control other) {
+            const std::optional<Button> button = ButtonOf(other);
+            return !button || core_.enabled(*button);
+        });
+        FocusControl(next, FocusReason::kTab);
+        return next != Control::kNone;
+    }
+    const std::optional<Button> button = ButtonOf(focused);
+    const Key key = KeyOf(code);
+    if (!button || (key != Key::kEnter && key != Key::kKeypadEnter && key != Key::kSpace)) {
+        return false;
+    }
+    // Only the core presses a button, so the browser's own press by these keys never comes.
+    const KeyPress press{key, shift, control, alt};
+    Press(*button, PressesButton(press), [this, button = *button, press] {
+        core_.OnButtonKey(button, press);
+    });
+    return true;
+}
+
+bool WebView::OnPress(Control control, int domButton) {
+    const MouseButton mouse = MouseOf(domButton);
+    if (control == Control::kLblEncrypt || control == Control::kLblDecrypt) {
+        core_.OnModeLabelPress(control, mouse);
+        return true;
+    }
+    if (const std::optional<Button> button = ButtonOf(control)) {
+        // A button takes the focus from the left button only, and a disabled one not at all.
+        if (mouse == MouseButton::kLeft && core_.enabled(*button)) {
+            FocusControl(control, FocusReason::kMouse);
+        }
+        return true;
+    }
+    if (mouse == MouseButton::kLeft) {
+        // The browser moves the focus and the caret; the focus then comes as the mouse's.
+        if (FocusedControl() != control) {
+            focusReason_ = FocusReason::kMouse;
+        }
+        return false;
+    }
+    // The other buttons bring the focus and leave the caret where it was.
+    FocusControl(control, FocusReason::kMouse);
+    return true;
+}
+
+void WebView::OnClick(Control control, int domButton) {
+    if (const std::optional<Button> button = ButtonOf(control)) {
+        if (domButton == kLeftButton) {
+            Press(*button, *button == Button::kPasteInput,
+                  [this, button = *button] { core_.PressButton(button); });
+        }
+    } else if (control == Control::kTxtCodeNum) {
+        core_.OnCodeNumberClick(MouseOf(domButton));
+    }
+}
+
+void WebView::OnFocus(Control control) {
+    const FocusReason reason = focusReason_.value_or(FocusReason::kReturned);
+    focusReason_.reset();
+    if (control == Control::kTxtCodeNum) {
+        core_.OnCodeNumberFocus(reason);
+    }
+}
+
+void WebView::OnMenu(int entry) {
+    switch (static_cast<MenuEntry>(entry)) {
+        case MenuEntry::kRandomCode:
+            core_.PickRandomCode();
+            break;
+        case MenuEntry::kChangeMode:
+            core_.ModeSet(kModeToggle);
+            break;
+        case MenuEntry::kSetEncrypt:
+            core_.ModeSet(kModeEncrypt);
+            break;
+        case MenuEntry::kSetDecrypt:
+            core_.ModeSet(kModeDecrypt);
+            break;
+        case MenuEntry::kAbout:
+            vm_open_about();
+            break;
+    }
+}
+
+void WebView::OnClipboardRead(std::optional<std::u16string> text) {
+    clipboard_ = std::move(text);
+    const bool refused = !clipboard_;
+    if (waitingForClipboard_) {
+        const std::function<void()> press = std::move(waitingForClipboard_);
+        waitingForClipboard_ = nullptr;
+        press();
+    }
+    clipboard_.reset();
+    if (refused) {
+        FocusControl(Control::kTxtIn, FocusReason::kReturned);
+        vm_select_all(Number(Control::kTxtIn));
+        vm_set_notice(kReadRefused.data(), Length(kReadRefused));
+    }
+}
+
+void WebView::OnClipboardWriteRefused() {
+    // A Cut whose text the browser did not take gives the input back, so nothing is lost.
+    if (cutInput_ && InputLength() == 0) {
+        const std::u16string input = std::move(*cutInput_);
+        SetInputText(input);
+    }
+    cutInput_.reset();
+    FocusControl(Control::kTxtOut, FocusReason::kReturned);
+    vm_select_all(Number(Control::kTxtOut));
+    vm_set_notice(kWriteRefused.data(), Length(kWriteRefused));
+}
+
+void WebView::OnAboutOk() {
+    vm_close_about();
+}
+
+void WebView::OnAboutKey(std::string_view code, bool shift, bool control, bool alt) {
+    if (ClosesAboutBox(KeyPress{KeyOf(code), shift, control, alt})) {
+        vm_close_about();
+    }
+}
+
+void WebView::Press(Button button, bool pastes, const std::function<void()>& press) {
+    if (pastes && core_.enabled(button)) {
+        waitingForClipboard_ = press;
+        vm_read_clipboard();
+        return;
+    }
+    if (button == Button::kCutOutput) {
+        cutInput_ = Input();
+    } else if (button == Button::kCopyOutput) {
+        cutInput_.reset();
+    }
+    press();
+}
+
+const std::u16string& WebView::Input() const {
+    if (!input_) {
+        input_ = ValueOf(Control::kTxtIn);
+    }
+    return *input_;
+}
+
+std::u16string WebView::CodeNumberText() const {
+    return ValueOf(Control::kTxtCodeNum);
+}
+
+std::u16string WebView::InputText() const {
+    return Input();
+}
+
+void WebView::ReadInput(const std::function<bool(std::u16string_view piece)>& read) const {
+    read(Input());
+}
+
+std::size_t WebView::InputLength() const {
+    return Input().size();
+}
+
+bool WebView::OutputEmpty() const {
+    return output_.empty();
+}
+
+std::u16string WebView::OutputText() const {
+    return output_;
+}
+
+void WebView::SetCodeNumberText(std::u16string_view text) {
+    SetValue(Control::kTxtCodeNum, text);
+    core_.OnCodeNumberChange();
+}
+
+void WebView::SetInputText(std::u16string_view text) {
+    input_ = AsBoxHolds(text);
+    SetValue(Control::kTxtIn, *input_);
+    core_.OnInputChange();
+}
+
+void WebView::SetOutputText(std::u16string_view text) {
+    std::u16string output = AsBoxHolds(text);
+    // Only the part that changed goes to the box: a key at the end of a long input changes
+    // only the end of its cipher text, and the box then lays out less anew.
+    const std::size_t common = std::min(output.size(), output_.size());
+    std::size_t start = 0;
+    while (start < common && output[start] == output_[start]) {
+        ++start;
+    }
+    std::size_t same = 0;
+    while (same < common - start &&
+           output[output.size() - 1 - same] == output_[output_.size() - 1 - same]) {
+        ++same;
+    }
+    const std::u16string_view changed =
+        std::u16string_view(output).substr(start, output.size() - same - start);
+    vm_replace(Number(Control::kTxtOut), static_cast<int>(start),
+               static_cast<int>(output_.size() - same), changed.data(), Length(changed));
+    output_ = std::move(output);
+    core_.OnOutputChange();
+}
+
+void WebView::ShowMode(const ModeLook& look) {
+    vm_show_mode(static_cast<int>(look.encryptColour), static_cast<int>(look.decryptColour),
+                 look.encryptChecked ? 1 : 0, look.decryptChecked ? 1 : 0,
+                 look.cipherBox == TextBox::kInput ? 1 : 0);
+}
+
+void WebView::EnableButton(Button button, bool enabled) {
+    vm_enable(Number(ControlOf(button)), enabled ? 1 : 0);
+}
+
+void WebView::ShowNotice(NoticeKind /*kind*/, std::u16string_view text) {
+    vm_set_notice(text.data(), Length(text));
+}
+
+void WebView::SelectWholeCodeNumber() {
+    vm_select_all(Number(Control::kTxtCodeNum));
+}
+
+std::optional<std::u16string> WebView::ClipboardText() const {
+    return clipboard_;
+}
+
+void WebView::PutOnClipboard(std::u16string_view text, bool /*secret*/) {
+    // Browsers offer no formats that keep a text out of clipboard histories.
+    vm_write_clipboard(text.data(), Length(text));
+}
+
+Control WebView::FocusedControl() const {
+    return static_cast<Control>(vm_focused());
+}
+
+void WebView::FocusControl(Control control, FocusReason reason) {
+    if (control == Control::kNone || control == FocusedControl()) {
+        return;
+    }
+    focusReason_ = reason;
+    vm_focus(Number(control));
+    // A page without the browser's focus moves its focus silently; the box is entered all the
+    // same.
+    if (focusReason_ && FocusedControl() == control) {
+        OnFocus(control);
+    }
+    focusReason_.reset();
+}
+
+}  // namespace vellumark
