@@ -4,10 +4,13 @@
 // commands, the random code number and when the code number is selected. A front end
 // forwards its controls' events here and draws what the core tells its MainWindowView.
 
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "engine/crypt_text.h"
 #include "window_core/crypt_view.h"
+#include "window_core/input_mirror.h"
 #include "window_core/main_window_view.h"
 
 namespace vellumark {
@@ -25,8 +28,11 @@ enum class MouseButton : std::uint8_t { kLeft, kRight, kMiddle, kOther };
 
 // What the window shows for the input that `view` holds. An input that the cipher must refuse
 // for its length is refused from its length, or from as much of it as shows that, without
-// reading it all, so a key typed into a huge paste costs little more than the box's own work.
+// reading it all; under an invalid code number the input is not read at all.
 CryptView ViewOfInput(const MainWindowView& view, CryptMode mode, float codeNum);
+// The same from the core's copy of the input, which reads no more than the cipher text's
+// symbols to decrypt, so a key typed into a huge paste costs little more than the box's work.
+CryptView ViewOfInput(const InputMirror& input, CryptMode mode, float codeNum);
 
 class MainWindowCore {
 public:
@@ -40,8 +46,12 @@ public:
     // kModeEncrypt, kModeDecrypt, or kModeToggle; any other value only recomputes.
     void ModeSet(CryptMode bytWhat);
 
-    // The boxes' reports that their text changed.
+    // The boxes' reports that their text changed. A box that can say what changed in the
+    // input reports each edit with OnInputEdit first, and the core follows the edits instead
+    // of reading the input again; an OnInputChange with no edit reported since the last one
+    // reads it afresh.
     void OnCodeNumberChange();
+    void OnInputEdit(std::size_t position, std::size_t removed, std::u16string_view added);
     void OnInputChange();
     void OnOutputChange();
 
@@ -68,12 +78,20 @@ public:
 private:
     void SetMode(CryptMode mode);
     void Show(const CryptView& view);
+    void EnableOutputCommands();
 
     MainWindowView& view_;
     // Zero until the load sets them, as at the start of the process.
     CryptMode bytMode = CryptMode{};
     float sngCodeNum = 0.0f;
     NoticeKind notice_ = NoticeKind::kNone;
+    // The output is not that of the input, which the cipher refused: it must not be handed out.
+    bool outputStale_ = false;
+    // The input as the edits reported so far left it; current only while every change since
+    // it was read came with its edit.
+    InputMirror input_;
+    bool inputCurrent_ = false;
+    bool editReported_ = false;
 };
 
 }  // namespace vellumark
