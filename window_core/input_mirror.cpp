@@ -21,21 +21,24 @@ bool IsWhiteSpace(char16_t unit) {
 
 InputMirror::Piece InputMirror::PieceOf(std::u16string_view text) {
     Piece piece;
-    piece.text = text;
+    piece.units = text.size();
     piece.symbols = CipherSymbolsIn(text);
+    piece.texts = std::make_unique<Texts>();
+    piece.texts->text = text;
+    std::u16string& cipherPart = piece.texts->cipherPart;
+    cipherPart.resize(text.size());
+    std::size_t units = 0;
     bool blank = false;
     for (const char16_t unit : text) {
-        if (IsWhiteSpace(unit)) {
-            if (!blank) {
-                piece.cipherPart += u' ';
-            }
-            blank = true;
-        } else {
-            piece.cipherPart += unit;
-            ++piece.nonBlank;
-            blank = false;
+        const bool white = IsWhiteSpace(unit);
+        if (!white || !blank) {
+            cipherPart[units++] = white ? u' ' : unit;
         }
+        piece.nonBlank += white ? 0 : 1;
+        blank = white;
     }
+    cipherPart.resize(units);
+    cipherPart.shrink_to_fit();
     return piece;
 }
 
@@ -76,22 +79,22 @@ bool InputMirror::Edit(std::size_t position, std::size_t removed, std::u16string
     // The piece that holds `position`; at the very end, the last one, which then grows.
     auto first = pieces_.begin();
     std::size_t start = 0;
-    while (std::next(first) != pieces_.end() && start + first->text.size() <= position) {
-        start += first->text.size();
+    while (std::next(first) != pieces_.end() && start + first->units <= position) {
+        start += first->units;
         ++first;
     }
     // The pieces that the removal reaches, then one piece of what is left of them and the
     // added text, cut again if it grew too long.
     auto last = first;
-    std::size_t end = start + first->text.size();
+    std::size_t end = start + first->units;
     while (end < position + removed) {
         ++last;
-        end += last->text.size();
+        end += last->units;
     }
-    std::u16string joined = first->text.substr(0, position - start);
+    std::u16string joined = first->texts->text.substr(0, position - start);
     joined += added;
     joined +=
-        std::u16string_view(last->text).substr(last->text.size() - (end - position - removed));
+        std::u16string_view(last->texts->text).substr(last->units - (end - position - removed));
     for (auto piece = first; piece != std::next(last); ++piece) {
         symbols_ -= piece->symbols;
         nonBlank_ -= piece->nonBlank;
@@ -105,20 +108,20 @@ std::u16string InputMirror::Text() const {
     std::u16string text;
     text.reserve(size_);
     for (const Piece& piece : pieces_) {
-        text += piece.text;
+        text += piece.texts->text;
     }
     return text;
 }
 
 std::u16string InputMirror::CipherPart() const {
-    std::size_t units = 0;
-    for (const Piece& piece : pieces_) {
-        units += piece.cipherPart.size();
-    }
     std::u16string text;
-    text.reserve(units);
+    text.reserve(2 * nonBlank_ + 1);
     for (const Piece& piece : pieces_) {
-        text += piece.cipherPart;
+        if (piece.nonBlank != 0) {
+            text += piece.texts->cipherPart;
+        } else if (text.empty() || text.back() != u' ') {
+            text += u' ';
+        }
     }
     return text;
 }

@@ -5,6 +5,7 @@
 // of a huge input is found without reading its blanks.
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,11 +34,17 @@ public:
     [[nodiscard]] std::u16string CipherPart() const;
 
 private:
-    struct Piece {
+    struct Texts {
         std::u16string text;
         std::u16string cipherPart;
+    };
+    // The counts beside the texts, so that finding a position or the cipher text reads a few
+    // bytes a piece, not the pieces' texts.
+    struct Piece {
+        std::size_t units = 0;
         std::size_t symbols = 0;
         std::size_t nonBlank = 0;
+        std::unique_ptr<Texts> texts;
     };
 
     // Cuts `text` into pieces and puts them before `at`.
