@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,10 @@ struct HandOutRow {
     bool handedOut;
 };
 
+void PrintTo(const HandOutRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class HandOutTest : public ::testing::TestWithParam<HandOutRow> {};
 
 TEST_P(HandOutTest, CopyAndCutOnlyForTheOutputOfTheInput) {
@@ -102,6 +107,10 @@ struct EditRow {
     std::size_t removed;
     std::u16string added;
 };
+
+void PrintTo(const EditRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class InputEditTest : public ::testing::TestWithParam<EditRow> {};
 
