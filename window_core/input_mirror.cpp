@@ -76,12 +76,22 @@ bool InputMirror::Edit(std::size_t position, std::size_t removed, std::u16string
         size_ = added.size();
         return true;
     }
-    // The piece that holds `position`; at the very end, the last one, which then grows.
+    // The piece that holds `position`; at the very end, the last one, which then grows. Sought
+    // from the nearer end, as keys go mostly to the end of a text.
     auto first = pieces_.begin();
     std::size_t start = 0;
-    while (std::next(first) != pieces_.end() && start + first->units <= position) {
-        start += first->units;
-        ++first;
+    if (position < size_ / 2) {
+        while (start + first->units <= position) {
+            start += first->units;
+            ++first;
+        }
+    } else {
+        first = std::prev(pieces_.end());
+        start = size_ - first->units;
+        while (start > position) {
+            --first;
+            start -= first->units;
+        }
     }
     // The pieces that the removal reaches, then one piece of what is left of them and the
     // added text, cut again if it grew too long.
