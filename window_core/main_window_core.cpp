@@ -103,8 +103,11 @@ void MainWindowCore::Show(const CryptView& view) {
     // Copy and Cut stay off until the output is that of the input again. Decided here, as
     // setting the text the output already holds need not report a change.
     outputStale_ = !view.output;
-    if (view.output) {
-        view_.SetOutputText(*view.output);
+    // The same text again would only lay the box out again, as every key under an invalid
+    // code number would.
+    if (view.output && *view.output != shownOutput_) {
+        shownOutput_ = *view.output;
+        view_.SetOutputText(shownOutput_);
     }
     EnableOutputCommands();
     notice_ = view.notice;

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "engine/crypt_text.h"
@@ -87,6 +88,7 @@ private:
     NoticeKind notice_ = NoticeKind::kNone;
     // The output is not that of the input, which the cipher refused: it must not be handed out.
     bool outputStale_ = false;
+    std::u16string shownOutput_;  // what the core last gave the output box
     // The input as the edits reported so far left it; current only while every change since
     // it was read came with its edit.
     InputMirror input_;
