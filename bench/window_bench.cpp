@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -93,21 +94,33 @@ void BM_BareWidgetsKeystroke(benchmark::State& state) {
 }
 BENCHMARK(BM_BareWidgetsKeystroke)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+constexpr qsizetype kHugeCharacters = 10'000'000;
+
 // Ten million characters in lines of 72, as a huge paste of ordinary text.
 QString HugePaste() {
-    constexpr qsizetype kCharacters = 10'000'000;
     QString text;
-    text.reserve(kCharacters);
-    for (qsizetype i = 0; i < kCharacters; ++i) {
+    text.reserve(kHugeCharacters);
+    for (qsizetype i = 0; i < kHugeCharacters; ++i) {
         text.append(i % 73 == 72 ? QChar(u'\n') : QChar(static_cast<char16_t>(u'a' + i % 26)));
     }
     return text;
 }
 
-// A key typed at the end of a paste far beyond the limit: the window refuses it, and should
-// cost no more than the box's own work.
-void TypeIntoHugePaste(benchmark::State& state, QPlainTextEdit& input) {
-    input.setPlainText(HugePaste());
+// Ten million blanks in lines of 72, then a short cipher text, which decrypts.
+QString HugeBlanksThenCipherText() {
+    QString text;
+    text.reserve(kHugeCharacters + 20);
+    for (qsizetype i = 0; i < kHugeCharacters; ++i) {
+        text.append(i % 73 == 72 ? QChar(u'\n') : QChar(u' '));
+    }
+    return text + QStringLiteral("w76Yo!56g7VD3e?HPQAA");
+}
+
+// A key typed at the end of a huge text: the window decides from what it knows of the text,
+// and should cost no more than the box's own work.
+void TypeIntoHugePaste(benchmark::State& state, QPlainTextEdit& input,
+                       const QString& text = HugePaste()) {
+    input.setPlainText(text);
     input.setFocus();
     PlaceCaretAtEnd(input);
     QCoreApplication::processEvents();
@@ -137,8 +150,40 @@ BENCHMARK(BM_WindowKeystrokeHugePaste)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
+// Under an invalid code number, in encrypt mode (1) and in decrypt mode (2): the output is the
+// same whatever the input holds.
+void BM_WindowKeystrokeHugePasteInvalidCode(benchmark::State& state) {
+    vellumark::frmMain window;
+    window.show();
+    window.findChild<QLineEdit*>(QStringLiteral("txtCodeNum"))->setText(QStringLiteral("0"));
+    window.ModeSet(static_cast<vellumark::CryptMode>(state.range(0)));
+    TypeIntoHugePaste(state, *window.findChild<QPlainTextEdit*>(QStringLiteral("txtIn")));
+    if (window.code_number() != vellumark::kInvalidCodeNumber) {
+        state.SkipWithError("the code number was valid");
+    }
+}
+BENCHMARK(BM_WindowKeystrokeHugePasteInvalidCode)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// In decrypt mode, ten million blanks before a cipher text that the key extends.
+void BM_WindowKeystrokeHugeBlanks(benchmark::State& state) {
+    vellumark::frmMain window;
+    window.show();
+    window.ModeSet(vellumark::kModeDecrypt);
+    TypeIntoHugePaste(state, *window.findChild<QPlainTextEdit*>(QStringLiteral("txtIn")),
+                      HugeBlanksThenCipherText());
+    if (window.notice() != vellumark::NoticeKind::kNone) {
+        state.SkipWithError("the cipher text was not decrypted");
+    }
+}
+BENCHMARK(BM_WindowKeystrokeHugeBlanks)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The window's input box as it stands, on its own, holding the huge paste (0) or the blanks
+// before a cipher text (1).
 void BM_BareWidgetKeystrokeHugePaste(benchmark::State& state) {
-    // The window's input box as it stands, on its own.
     vellumark::frmMain window;
     auto* txtIn = window.findChild<QPlainTextEdit*>(QStringLiteral("txtIn"));
     QPlainTextEdit input;
@@ -146,9 +191,13 @@ void BM_BareWidgetKeystrokeHugePaste(benchmark::State& state) {
     input.resize(txtIn->size());
     input.setWordWrapMode(txtIn->wordWrapMode());
     input.show();
-    TypeIntoHugePaste(state, input);
+    TypeIntoHugePaste(state, input, state.range(0) == 0 ? HugePaste() : HugeBlanksThenCipherText());
 }
-BENCHMARK(BM_BareWidgetKeystrokeHugePaste)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_BareWidgetKeystrokeHugePaste)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 

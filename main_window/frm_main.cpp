@@ -10,7 +10,10 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QToolButton>
+#include <algorithm>
 
 #include "main_window/classic_look.h"
 #include "main_window/clipboard.h"
@@ -140,6 +143,8 @@ FocusReason ReasonOf(Qt::FocusReason reason) {
 
 void frmMain::ConnectControls() {
     connect(ui_->txtCodeNum, &QLineEdit::textChanged, this, [this] { core_.OnCodeNumberChange(); });
+    connect(ui_->txtIn->document(), &QTextDocument::contentsChange, this,
+            &frmMain::ReportInputEdit);
     connect(ui_->txtIn, &QPlainTextEdit::textChanged, this, [this] { core_.OnInputChange(); });
     connect(ui_->txtOut, &QPlainTextEdit::textChanged, this, [this] { core_.OnOutputChange(); });
     connect(ui_->cmdPasteInput, &QToolButton::clicked, this, [this] { core_.PasteInput(); });
@@ -212,6 +217,28 @@ void frmMain::ReadInput(const std::function<bool(std::u16string_view)>& read) co
             return;
         }
     }
+}
+
+void frmMain::ReportInputEdit(int position, int removed, int added) {
+    // The document counts the separator after its last paragraph, which the input does not
+    // hold: an edit that reaches the end reports it among the removed and the added (the
+    // core stops a removal at the end of the text it holds).
+    const int length = ui_->txtIn->document()->characterCount() - 1;
+    added = std::max(0, std::min(added, length - position));
+    QString text;
+    if (added > 0) {
+        QTextCursor cursor(ui_->txtIn->document());
+        cursor.setPosition(position);
+        cursor.setPosition(position + added, QTextCursor::KeepAnchor);
+        text = cursor.selectedText();
+        for (QChar& character : text) {
+            if (character == QChar::ParagraphSeparator || character == QChar::LineSeparator) {
+                character = u'\n';
+            }
+        }
+    }
+    core_.OnInputEdit(static_cast<std::size_t>(position), static_cast<std::size_t>(removed),
+                      Utf16Of(text));
 }
 
 std::size_t frmMain::InputLength() const {

@@ -64,6 +64,8 @@ private:
     void Recomputed() override { emit outputRecomputed(); }
 
     void ConnectControls();
+    // Tells the core what an edit of the input document changed, in the document's terms.
+    void ReportInputEdit(int position, int removed, int added);
     void LeaveMenuBarAfterMenu();
     [[nodiscard]] bool IsMenuShortcut(const QEvent& event) const;
 

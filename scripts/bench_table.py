@@ -61,15 +61,27 @@ def main():
     rows.append(("Keystroke at 32,766 characters: window", f"{win:.2f} ms"))
     rows.append(("Keystroke at 32,766 characters: bare QPlainTextEdits", f"{bare:.2f} ms"))
     rows.append(("Keystroke ratio window / bare", f"{win / bare:.2f}"))
-    huge_bare = window["BM_BareWidgetKeystrokeHugePaste/real_time"]["real_time"]
-    for mode, arg in (("encrypt", 1), ("decrypt", 2)):
-        huge = window[f"BM_WindowKeystrokeHugePaste/{arg}/real_time"]["real_time"]
-        rows.append((f"Keystroke into a 10,000,000-character paste, {mode}: window",
+    huge_bare = window["BM_BareWidgetKeystrokeHugePaste/0/real_time"]["real_time"]
+    cases = [(f"{mode}", f"BM_WindowKeystrokeHugePaste/{arg}") for mode, arg in
+             (("encrypt", 1), ("decrypt", 2))]
+    cases += [(f"{mode}, invalid code number", f"BM_WindowKeystrokeHugePasteInvalidCode/{arg}")
+              for mode, arg in (("encrypt", 1), ("decrypt", 2))]
+    for case, run in cases:
+        huge = window[f"{run}/real_time"]["real_time"]
+        rows.append((f"Keystroke into a 10,000,000-character paste, {case}: window",
                      f"{huge:.3f} ms"))
-        rows.append((f"Keystroke into a 10,000,000-character paste, {mode}: ratio window / bare",
+        rows.append((f"Keystroke into a 10,000,000-character paste, {case}: ratio window / bare",
                      f"{huge / huge_bare:.2f}"))
     rows.append(("Keystroke into a 10,000,000-character paste: bare QPlainTextEdit",
                  f"{huge_bare:.3f} ms"))
+    blanks = window["BM_WindowKeystrokeHugeBlanks/real_time"]["real_time"]
+    blanks_bare = window["BM_BareWidgetKeystrokeHugePaste/1/real_time"]["real_time"]
+    rows.append(("Keystroke after 10,000,000 blanks and a cipher text, decrypt: window",
+                 f"{blanks:.3f} ms"))
+    rows.append(("Keystroke after 10,000,000 blanks and a cipher text: bare QPlainTextEdit",
+                 f"{blanks_bare:.3f} ms"))
+    rows.append(("Keystroke after 10,000,000 blanks and a cipher text: ratio window / bare",
+                 f"{blanks / blanks_bare:.2f}"))
     start_window, rss_window = startup(probe, "window")
     start_bare, rss_bare = startup(probe, "bare")
     rows.append(("Start-up to first paint: window", f"{start_window:.1f} ms"))

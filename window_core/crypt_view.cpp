@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "engine/code_number.h"
 #include "engine/overflow_error.h"
@@ -43,6 +44,25 @@ std::u16string Describe(char32_t character) {
             text += static_cast<char16_t>(0xDC00 + (offset & 0x3FF));
         }
         text += u'"';
+    }
+    return text;
+}
+
+// Every window encrypts a line break as CR LF, which the Windows edition's box holds, so the
+// same lines give the same cipher text in either window. The bytes 10 and 13 stand only for
+// LF and CR, so the positions of the characters before them stay those of the input.
+std::string WithCrLf(std::string_view bytes) {
+    std::string text;
+    text.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' || bytes[i] == '\n') {
+            text += "\r\n";
+            if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+                ++i;
+            }
+        } else {
+            text += bytes[i];
+        }
     }
     return text;
 }
@@ -96,6 +116,12 @@ std::size_t CipherSymbolsIn(std::u16string_view text) {
     return symbols;
 }
 
+CryptView InvalidCodeView() {
+    CryptView view;
+    view.output = std::u16string(kInvalidCodeNumberText.begin(), kInvalidCodeNumberText.end());
+    return view;
+}
+
 CryptView TooLongView(CryptMode mode) {
     CryptView view;
     view.notice = NoticeKind::kTooLong;
@@ -105,8 +131,11 @@ CryptView TooLongView(CryptMode mode) {
 
 CryptView ViewOfCrypt(std::u16string_view input, CryptMode mode, float codeNum) {
     CryptView view;
-    const Windows1252Text text = Utf16ToWindows1252(input);
+    Windows1252Text text = Utf16ToWindows1252(input);
     const bool encrypting = mode == kModeEncrypt && codeNum != kInvalidCodeNumber;
+    if (encrypting) {
+        text.bytes = WithCrLf(text.bytes);
+    }
     // Over the limit, the length is the notice: no character can be mended to make it fit.
     if (encrypting && text.bytes.size() > kMaxTextLength) {
         return TooLongView(mode);

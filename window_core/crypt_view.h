@@ -31,17 +31,22 @@ struct CryptView {
 float CodeNumberOf(std::u16string_view text);
 
 // What the window shows for `input` under `mode` and `codeNum`. Computes the cipher once,
-// and the round trip only for a cipher text that is shown.
+// and the round trip only for a cipher text that is shown. A text to encrypt has its line
+// breaks (LF, CR LF, a lone CR) encrypted as CR LF, and its length counted so.
 CryptView ViewOfCrypt(std::u16string_view input, CryptMode mode, float codeNum);
 
 // Whether the cipher would surely refuse, for its length alone, an input of `length` UTF-16
-// units to encrypt (a character takes at most two). Decided without reading the input; a
+// units to encrypt (a character takes at most two units, and at least one byte even after its
+// line breaks became CR LF). Decided without reading the input; a
 // "no" leaves the decision to ViewOfCrypt.
 bool TooLongToEncrypt(std::size_t length, CryptMode mode, float codeNum);
 
 // The symbols of a cipher text that count against the limit: every character but blanks and
 // line breaks, which decryption skips.
 std::size_t CipherSymbolsIn(std::u16string_view text);
+
+// The view of any input under an invalid code number: the cipher's answer, whatever the input.
+CryptView InvalidCodeView();
 
 // The view of an input refused for its length.
 CryptView TooLongView(CryptMode mode);

@@ -28,12 +28,30 @@ bool TooLongToDecrypt(const MainWindowView& view) {
 }  // namespace
 
 CryptView ViewOfInput(const MainWindowView& view, CryptMode mode, float codeNum) {
-    const bool valid = codeNum != kInvalidCodeNumber;
+    if (codeNum == kInvalidCodeNumber) {
+        return InvalidCodeView();
+    }
     if (TooLongToEncrypt(view.InputLength(), mode, codeNum) ||
-        (valid && mode == kModeDecrypt && TooLongToDecrypt(view))) {
+        (mode == kModeDecrypt && TooLongToDecrypt(view))) {
         return TooLongView(mode);
     }
     return ViewOfCrypt(view.InputText(), mode, codeNum);
+}
+
+CryptView ViewOfInput(const InputMirror& input, CryptMode mode, float codeNum) {
+    if (codeNum == kInvalidCodeNumber) {
+        return InvalidCodeView();
+    }
+    if (mode != kModeDecrypt) {
+        return TooLongToEncrypt(input.size(), mode, codeNum)
+                   ? TooLongView(mode)
+                   : ViewOfCrypt(input.Text(), mode, codeNum);
+    }
+    // Each character is a symbol or half a surrogate pair; decryption skips the white space.
+    if (input.symbols() > kMaxCipherSymbols || input.non_blank() > 2 * kMaxCipherSymbols) {
+        return TooLongView(mode);
+    }
+    return ViewOfCrypt(input.CipherPart(), mode, codeNum);
 }
 
 ModeLook MainWindowCore::LookOf(CryptMode mode) {
@@ -76,15 +94,23 @@ void MainWindowCore::SetMode(CryptMode mode) {
 }
 
 void MainWindowCore::DoCrypt() {
-    Show(ViewOfInput(view_, bytMode, sngCodeNum));
+    Show(inputCurrent_ ? ViewOfInput(input_, bytMode, sngCodeNum)
+                       : ViewOfInput(view_, bytMode, sngCodeNum));
     view_.Recomputed();
 }
 
 void MainWindowCore::Show(const CryptView& view) {
-    // A refused input leaves the output as it was; the notice says that it is stale.
-    if (view.output) {
-        view_.SetOutputText(*view.output);
+    // A refused input leaves the output as it was; the notice says that it is stale, and
+    // Copy and Cut stay off until the output is that of the input again. Decided here, as
+    // setting the text the output already holds need not report a change.
+    outputStale_ = !view.output;
+    // The same text again would only lay the box out again, as every key under an invalid
+    // code number would.
+    if (view.output && *view.output != shownOutput_) {
+        shownOutput_ = *view.output;
+        view_.SetOutputText(shownOutput_);
     }
+    EnableOutputCommands();
     notice_ = view.notice;
     view_.ShowNotice(view.notice, view.noticeText);
 }
@@ -94,15 +120,37 @@ void MainWindowCore::OnCodeNumberChange() {
     DoCrypt();
 }
 
+void MainWindowCore::OnInputEdit(std::size_t position, std::size_t removed,
+                                 std::u16string_view added) {
+    inputCurrent_ = inputCurrent_ && input_.Edit(position, removed, added) &&
+                    input_.size() == view_.InputLength();
+    if (!inputCurrent_) {
+        // Whatever went before, the box holds the edit now: read it once, then follow it.
+        input_.Clear();
+        view_.ReadInput([this](std::u16string_view piece) {
+            input_.Append(piece);
+            return true;
+        });
+        inputCurrent_ = true;
+    }
+    editReported_ = true;
+}
+
 void MainWindowCore::OnInputChange() {
+    inputCurrent_ = inputCurrent_ && editReported_;
+    editReported_ = false;
     EnableButton(Button::kClearInput, view_.InputLength() != 0);
     DoCrypt();
 }
 
 void MainWindowCore::OnOutputChange() {
-    const bool hasOutput = !view_.OutputEmpty();
-    EnableButton(Button::kCopyOutput, hasOutput);
-    EnableButton(Button::kCutOutput, hasOutput);
+    EnableOutputCommands();
+}
+
+void MainWindowCore::EnableOutputCommands() {
+    const bool handOut = !outputStale_ && !view_.OutputEmpty();
+    EnableButton(Button::kCopyOutput, handOut);
+    EnableButton(Button::kCutOutput, handOut);
 }
 
 void MainWindowCore::PasteInput() {

@@ -7,19 +7,25 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "engine/crypt_text.h"
 #include "window_core/controls.h"
 #include "window_core/crypt_view.h"
 #include "window_core/keys.h"
+#include "window_core/input_mirror.h"
 #include "window_core/main_window_view.h"
 
 namespace vellumark {
 
 // What the window shows for the input that `view` holds. An input that the cipher must refuse
 // for its length is refused from its length, or from as much of it as shows that, without
-// reading it all, so a key typed into a huge paste costs little more than the box's own work.
+// reading it all; under an invalid code number the input is not read at all.
 CryptView ViewOfInput(const MainWindowView& view, CryptMode mode, float codeNum);
+// The same from the core's copy of the input, which reads no more than the cipher text's
+// symbols to decrypt, so a key typed into a huge paste costs little more than the box's work.
+CryptView ViewOfInput(const InputMirror& input, CryptMode mode, float codeNum);
 
 class MainWindowCore {
 public:
@@ -33,8 +39,12 @@ public:
     // kModeEncrypt, kModeDecrypt, or kModeToggle; any other value only recomputes.
     void ModeSet(CryptMode bytWhat);
 
-    // The boxes' reports that their text changed.
+    // The boxes' reports that their text changed. A box that can say what changed in the
+    // input reports each edit with OnInputEdit first, and the core follows the edits instead
+    // of reading the input again; an OnInputChange with no edit reported since the last one
+    // reads it afresh.
     void OnCodeNumberChange();
+    void OnInputEdit(std::size_t position, std::size_t removed, std::u16string_view added);
     void OnInputChange();
     void OnOutputChange();
 
@@ -80,6 +90,7 @@ private:
     // A button that disables itself while it has the focus hands the focus on, to the next
     // control in tab order that can take it, so that the keyboard still reaches the window.
     void EnableButton(Button button, bool enabled);
+    void EnableOutputCommands();
 
     MainWindowView& view_;
     // Zero until the load sets them, as at the start of the process.
@@ -88,6 +99,14 @@ private:
     NoticeKind notice_ = NoticeKind::kNone;
     // As the design creates them: only Paste enabled.
     std::array<bool, 4> enabled_{true, false, false, false};
+    // The output is not that of the input, which the cipher refused: it must not be handed out.
+    bool outputStale_ = false;
+    std::u16string shownOutput_;  // what the core last gave the output box
+    // The input as the edits reported so far left it; current only while every change since
+    // it was read came with its edit.
+    InputMirror input_;
+    bool inputCurrent_ = false;
+    bool editReported_ = false;
 };
 
 }  // namespace vellumark

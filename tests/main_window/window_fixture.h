@@ -87,8 +87,13 @@ inline QString FromBytes(const std::string& bytes) {
 }
 
 // What the output box must show for `input`: the cipher's own answer, straight from the
-// engine.
-inline QString Expected(const QString& input, CryptMode mode, float codeNum) {
+// engine, for a text to encrypt with its line breaks as CR LF.
+inline QString Expected(QString input, CryptMode mode, float codeNum) {
+    if (mode == kModeEncrypt) {
+        input.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+            .replace(u'\r', u'\n')
+            .replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    }
     return FromBytes(CryptText(Utf16ToWindows1252(Utf16Of(input)).bytes, mode, codeNum));
 }
 

@@ -32,8 +32,13 @@ struct Computed {
 
 Computed Compute(const QString& input, CryptMode mode, float codeNum) {
     Computed computed;
-    const Windows1252Text text = Utf16ToWindows1252(Utf16Of(input));
     const bool valid = codeNum != kInvalidCodeNumber;
+    // The box holds a line break as LF; every window encrypts it as CR LF.
+    QString crypted = input;
+    if (mode == kModeEncrypt && valid) {
+        crypted.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    }
+    const Windows1252Text text = Utf16ToWindows1252(Utf16Of(crypted));
     if (mode == kModeEncrypt && valid && text.bytes.size() > kMaxTextLength) {
         computed.refused = NoticeKind::kTooLong;
         return computed;
@@ -283,12 +288,14 @@ QString Model::Check(const Before& before, const Expect& expect) const {
                                               : QStringLiteral("disabled"),
                  Describe(input));
     }
-    if (c.cmdCopyOutput->isEnabled() == output.isEmpty() ||
-        c.cmdCutOutput->isEnabled() == output.isEmpty()) {
-        return QStringLiteral("copy %1, cut %2 with output %3")
+    // An output that is not that of the input, refused, is not handed out.
+    const bool handOut = !output.isEmpty() && !computed.refused;
+    if (c.cmdCopyOutput->isEnabled() != handOut || c.cmdCutOutput->isEnabled() != handOut) {
+        return QStringLiteral("copy %1, cut %2 with output %3%4")
             .arg(c.cmdCopyOutput->isEnabled())
             .arg(c.cmdCutOutput->isEnabled())
-            .arg(Describe(output));
+            .arg(Describe(output),
+                 computed.refused ? QStringLiteral(" of a refused input") : QString());
     }
 
     if (expect.clipboard) {

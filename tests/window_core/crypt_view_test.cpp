@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <ostream>
 #include <string>
@@ -11,12 +12,26 @@
 #include "tests/row_name.h"
 #include "tests/window_core/recording_view.h"
 #include "window_core/crypt_view.h"
+#include "window_core/input_mirror.h"
 
 namespace vellumark {
 namespace {
 
+// The engine's answer, for a text to encrypt with every line break as CR LF.
 std::u16string Expected(std::u16string_view input, CryptMode mode, float codeNum) {
-    return Windows1252ToUtf16(CryptText(Utf16ToWindows1252(input).bytes, mode, codeNum));
+    std::u16string text;
+    for (std::size_t i = 0; i < input.size(); ++i) {
+        const bool lineBreak = input[i] == u'\n' || input[i] == u'\r';
+        if (mode == kModeEncrypt && lineBreak) {
+            text += u"\r\n";
+            if (input.substr(i, 2) == u"\r\n") {
+                ++i;
+            }
+        } else {
+            text += input[i];
+        }
+    }
+    return Windows1252ToUtf16(CryptText(Utf16ToWindows1252(text).bytes, mode, codeNum));
 }
 
 struct ViewRow {
@@ -44,6 +59,12 @@ TEST_P(ViewOfCryptTest, ShowsTheCiphersAnswerOrSaysWhyNot) {
     const CryptView fromBox = ViewOfInput(box, row.mode, row.codeNum);
     EXPECT_EQ(fromBox.notice, view.notice);
     EXPECT_EQ(fromBox.output, view.output);
+    // And from the core's copy of the box, which decrypts only the cipher text's symbols.
+    InputMirror mirror;
+    mirror.Append(row.input);
+    const CryptView fromMirror = ViewOfInput(mirror, row.mode, row.codeNum);
+    EXPECT_EQ(fromMirror.notice, view.notice);
+    EXPECT_EQ(fromMirror.output, view.output);
     EXPECT_EQ(view.notice, row.notice);
     EXPECT_EQ(view.noticeText.empty(), row.notice == NoticeKind::kNone);
     EXPECT_NE(view.noticeText.find(row.noticeHas), std::u16string::npos);
@@ -65,6 +86,14 @@ const std::u16string kLongest(kMaxTextLength, u'a');
 const std::u16string kLongestCipher(kMaxCipherSymbols, u'A');
 const std::u16string kCup = u"\U0001F375";  // two UTF-16 units, one character
 const std::u16string kBlanks = std::u16string(70000, u' ') + std::u16string(30000, u'\n');
+// 43,336 symbols in lines of 76 that end in CR LF: within the limit, as decryption skips CRs.
+std::u16string WrappedWithCrLf() {
+    std::u16string text;
+    for (std::size_t symbols = 0; symbols < 43336; symbols += 76) {
+        text += std::u16string(std::min<std::size_t>(76, 43336 - symbols), u'A') + u"\r\n";
+    }
+    return text;
+}
 constexpr float kCode = 408153.0f;
 constexpr auto kNone = NoticeKind::kNone;
 constexpr auto kTooLong = NoticeKind::kTooLong;
@@ -78,6 +107,14 @@ INSTANTIATE_TEST_SUITE_P(
         ViewRow{"TextEncrypt", u"Hello", kModeEncrypt, kCode, true, kNone, u""},
         ViewRow{"NoBreakSpaceEncrypt", u"a\u00A0b", kModeEncrypt, 5.0f, true, kNone, u""},
         ViewRow{"CipherTextDecrypt", u"w76Yo!56", kModeDecrypt, kCode, true, kNone, u""},
+        // Either window's line break, encrypted as the Windows edition's box holds it.
+        ViewRow{"LineFeedEncryptsAsCrLf", u"ab\ncd", kModeEncrypt, kCode, true, kNone, u""},
+        ViewRow{"CrLfEncryptsAsCrLf", u"ab\r\ncd", kModeEncrypt, kCode, true, kNone, u""},
+        ViewRow{"LoneCrEncryptsAsCrLf", u"ab\rcd", kModeEncrypt, kCode, true, kNone, u""},
+        ViewRow{"LineBreaksCountAsTwoCharacters", std::u16string(kMaxTextLength / 2 + 1, u'\n'),
+                kModeEncrypt, kCode, false, kTooLong, u"32,766 characters"},
+        ViewRow{"CrLfWrappedCipherTextWithinTheLimitDecrypts", WrappedWithCrLf(), kModeDecrypt,
+                kCode, true, kNone, u""},
         ViewRow{"UnsetModePassesTheText", u"abc", CryptMode{}, kCode, true, kNone, u""},
         ViewRow{"InvalidCodeEncrypt", u"abc", kModeEncrypt, kInvalidCodeNumber, true, kNone, u""},
         ViewRow{"InvalidCodeDecrypt", u"abc", kModeDecrypt, kInvalidCodeNumber, true, kNone, u""},
@@ -104,6 +141,8 @@ INSTANTIATE_TEST_SUITE_P(
                 kCode, true, kNone, u""},
         ViewRow{"LongestCipherTextOfTwoUnitCharactersDecrypts", Repeated(kCup, kMaxCipherSymbols),
                 kModeDecrypt, kCode, true, kNone, u""},
+        ViewRow{"BlanksKeepSurrogateHalvesApart", u"w76\xD83C \xDF75Yo!5", kModeDecrypt, kCode,
+                true, kNone, u""},
         ViewRow{"OneMoreSymbolAfterHugeBlanksIsRefused", kBlanks + kLongestCipher + u'A',
                 kModeDecrypt, kCode, false, kTooLong, u"43,688 symbols"}),
     RowName<ViewRow>);

@@ -3,9 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
+#include <vector>
 
 #include "tests/window_core/recording_view.h"
+#include "tests/row_name.h"
+#include "window_core/crypt_view.h"
 
 namespace vellumark {
 namespace {
@@ -37,6 +41,13 @@ TEST(MainWindowCoreTest, RefusesAHugeInputWithoutReadingItAll) {
         EXPECT_EQ(view.inputReads, 0U) << mode;
         EXPECT_EQ(view.core.notice(), NoticeKind::kTooLong) << mode;
         EXPECT_TRUE(view.output.empty()) << mode;
+        // Under an invalid code number the answer is the same whatever the input holds.
+        view.codeNumber = u"x";
+        view.core.OnCodeNumberChange();
+        view.inputReads = view.pieceReads = 0;
+        view.core.OnInputChange();
+        EXPECT_EQ(view.inputReads + view.pieceReads, 0U) << mode;
+        EXPECT_EQ(view.output, u"Invalid Code Number") << mode;
     }
 }
 
@@ -51,6 +62,109 @@ TEST(MainWindowCoreTest, ADisabledButtonDoesNothing) {
     view.core.PressButton(Button::kClearInput);
     EXPECT_EQ(view.input, u"");
 }
+
+// Copy and Cut hand out the output only while it is that of the input.
+struct HandOutRow {
+    const char* name;
+    CryptMode mode;
+    std::vector<std::u16string> inputs;  // typed one after the other
+    bool handedOut;
+};
+
+void PrintTo(const HandOutRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class HandOutTest : public ::testing::TestWithParam<HandOutRow> {};
+
+TEST_P(HandOutTest, CopyAndCutOnlyForTheOutputOfTheInput) {
+    for (const bool reportsEdits : {false, true}) {
+        RecordingView view;
+        view.reportsEdits = reportsEdits;
+        view.core.Load();
+        view.core.ModeSet(GetParam().mode);
+        for (const std::u16string& input : GetParam().inputs) {
+            view.SetInputText(input);
+        }
+        EXPECT_EQ(view.copyEnabled, GetParam().handedOut) << reportsEdits;
+        EXPECT_EQ(view.cutEnabled, GetParam().handedOut) << reportsEdits;
+    }
+}
+
+const std::u16string kHello = u"Hello";
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, HandOutTest,
+    ::testing::Values(
+        HandOutRow{"TheOutputOfTheInput", kModeEncrypt, {kHello}, true},
+        HandOutRow{"EmptyOutput", kModeEncrypt, {u""}, false},
+        HandOutRow{"RefusedCharacter", kModeEncrypt, {kHello, kHello + u"\u4E2D"}, false},
+        HandOutRow{"RefusedLength", kModeEncrypt, {kHello, std::u16string(32767, u'a')}, false},
+        HandOutRow{"RefusedCipherTextLength",
+                   kModeDecrypt,
+                   {u"w76Yo!56", std::u16string(43689, u'A')},
+                   false},
+        // The output the same as before the refusal: its box need not report a change.
+        HandOutRow{
+            "BackToTheInputOfTheOutput", kModeEncrypt, {kHello, kHello + u"\u4E2D", kHello}, true}),
+    RowName<HandOutRow>);
+
+// A box that reports its edits gives the core's copy of the input; the decision from it must be
+// the one from reading the whole box, without reading it.
+struct EditRow {
+    const char* name;
+    CryptMode mode;
+    std::u16string input;
+    std::size_t position;
+    std::size_t removed;
+    std::u16string added;
+};
+
+void PrintTo(const EditRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class InputEditTest : public ::testing::TestWithParam<EditRow> {};
+
+TEST_P(InputEditTest, DecidesAsFromTheWholeBoxWithoutReadingIt) {
+    const EditRow& row = GetParam();
+    RecordingView told;
+    RecordingView untold;
+    told.reportsEdits = true;
+    for (RecordingView* view : {&told, &untold}) {
+        view->core.Load();
+        view->core.ModeSet(row.mode);
+        view->SetInputText(row.input);
+    }
+    told.inputReads = told.pieceReads = 0;
+    told.Edit(row.position, row.removed, row.added);
+    untold.Edit(row.position, row.removed, row.added);
+    EXPECT_EQ(told.inputReads + told.pieceReads, 0U);
+    EXPECT_EQ(told.core.notice(), untold.core.notice());
+    EXPECT_EQ(told.output, untold.output);
+    EXPECT_EQ(
+        told.output,
+        ViewOfCrypt(told.input, row.mode, told.core.code_number()).output.value_or(told.output));
+}
+
+const std::u16string kBlanks(200'000, u' ');
+const std::u16string kLongestCipher(43688, u'A');
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, InputEditTest,
+    ::testing::Values(EditRow{"TypedAtTheEndAfterHugeBlanks", kModeDecrypt,
+                              kBlanks + u"w76Yo!56g7VD3e?HPQA", kBlanks.size() + 19, 0, u"A"},
+                      EditRow{"TypedIntoTheBlanks", kModeDecrypt, kBlanks + u"w76Yo!56", 1000, 0,
+                              u"x"},
+                      EditRow{"DeletedAcrossTheLimit", kModeDecrypt,
+                              kLongestCipher + kLongestCipher, 40000, 45000, u""},
+                      EditRow{"BlanksBetweenSurrogateHalvesDeleted", kModeDecrypt,
+                              u"w76\xD83C" + kBlanks + u"\xDF75Yo", 4, kBlanks.size(), u""},
+                      EditRow{"PasteReplacesEverything", kModeEncrypt, kBlanks + u"x", 0,
+                              kBlanks.size() + 1, u"ab\ncd"},
+                      EditRow{"TypedAtTheStartOfAHugeText", kModeEncrypt,
+                              std::u16string(70000, u'a'), 0, 5000, u"z"}),
+    RowName<EditRow>);
 
 TEST(MainWindowCoreTest, TheCipherTextBoxFollowsTheMode) {
     EXPECT_EQ(MainWindowCore::LookOf(kModeEncrypt).cipherBox, TextBox::kOutput);

@@ -3,6 +3,7 @@
 // reports the change to the core, as a toolkit's control does.
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,8 +16,22 @@ class RecordingView : public MainWindowView {
 public:
     MainWindowCore core{*this};
     std::u16string codeNumber, input, output;
+    // Whether the box tells the core what each edit changed, as Qt's can and Win32's cannot.
+    bool reportsEdits = false;
     mutable std::size_t inputReads = 0;
+    mutable std::size_t pieceReads = 0;
     int selections = 0;
+    bool copyEnabled = false;
+    bool cutEnabled = false;
+
+    // Typed or pasted into the box: `removed` units from `position` replaced by `added`.
+    void Edit(std::size_t position, std::size_t removed, std::u16string_view added) {
+        input.replace(position, removed, added);
+        if (reportsEdits) {
+            core.OnInputEdit(position, removed, added);
+        }
+        core.OnInputChange();
+    }
 
     std::u16string CodeNumberText() const override { return codeNumber; }
     std::u16string InputText() const override {
@@ -25,6 +40,7 @@ public:
     }
     // In pieces of 1,000 units, as a box might hand them out.
     void ReadInput(const std::function<bool(std::u16string_view)>& read) const override {
+        ++pieceReads;
         const std::u16string_view text(input);
         for (std::size_t at = 0; at < text.size() && read(text.substr(at, 1000)); at += 1000) {
         }
@@ -36,16 +52,22 @@ public:
         codeNumber = text;
         core.OnCodeNumberChange();
     }
-    void SetInputText(std::u16string_view text) override {
-        input = text;
-        core.OnInputChange();
-    }
+    void SetInputText(std::u16string_view text) override { Edit(0, input.size(), text); }
+    // Like a box that reports only a change of its text.
     void SetOutputText(std::u16string_view text) override {
-        output = text;
-        core.OnOutputChange();
+        if (output != text) {
+            output = text;
+            core.OnOutputChange();
+        }
     }
     void ShowMode(const ModeLook& /*look*/) override {}
-    void EnableButton(Button /*button*/, bool /*enabled*/) override {}
+    void EnableButton(Button button, bool enabled) override {
+        if (button == Button::kCopyOutput) {
+            copyEnabled = enabled;
+        } else if (button == Button::kCutOutput) {
+            cutEnabled = enabled;
+        }
+    }
     void ShowNotice(NoticeKind /*kind*/, std::u16string_view /*text*/) override {}
     void SelectWholeCodeNumber() override { ++selections; }
     std::optional<std::u16string> ClipboardText() const override { return std::u16string(); }
