@@ -38,7 +38,7 @@ build=$PWD/build-windows
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
 msi=$build/vellumark-$version-win64.msi
 zip=$build/vellumark-$version-win64.zip
-[ -f "$msi" ] && [ -f "$zip" ] || fail "expected $msi and $zip; run scripts/build-windows.sh"
+{ [ -f "$msi" ] && [ -f "$zip" ]; } || fail "expected $msi and $zip; run scripts/build-windows.sh"
 
 # The zip: the programs and the two texts, nothing twice.
 listing=$(unzip -Z1 "$zip" | sed 's|^[^/]*/||' | sort | tr '\n' ' ')
@@ -46,7 +46,7 @@ expect "the zip's files" "LICENSE.txt README.txt vellumark-cli.exe vellumark.exe
 for text in README.txt LICENSE.txt; do
     lines=$(unzip -p "$zip" "*/$text" | grep -c '' || true)
     crlf=$(unzip -p "$zip" "*/$text" | grep -c $'\r$' || true)
-    [ "$lines" -gt 0 ] && [ "$crlf" -eq "$lines" ] ||
+    { [ "$lines" -gt 0 ] && [ "$crlf" -eq "$lines" ]; } ||
         fail "the zip's $text: expected CR LF on all its lines, saw it on $crlf of $lines"
 done
 
@@ -102,7 +102,7 @@ win() { timeout 120 "$wine" "$@" 2>/dev/null | tr -d '\r'; }
 # The folder that an environment variable names, as a path on Linux.
 unix_folder() {
     local folder
-    folder=$(win winepath -u "$(win cmd /c echo "%$1%")") && [ -d "$folder" ] ||
+    { folder=$(win winepath -u "$(win cmd /c echo "%$1%")") && [ -d "$folder" ]; } ||
         fail "expected the folder of %$1% from Wine, saw '$folder'"
     echo "${folder%/}"
 }
@@ -164,7 +164,7 @@ print(icons[0] if icons else "")
 PYTHON
     fail "the shortcut: expected it to start vellumark.exe"
 icon=$(cat "$work_dir/shortcut")
-[ -n "$icon" ] && cmp -s resources/vellumark.ico "$(win winepath -u "$icon")" ||
+{ [ -n "$icon" ] && cmp -s resources/vellumark.ico "$(win winepath -u "$icon")"; } ||
     fail "the shortcut's icon: expected a copy of resources/vellumark.ico, saw '$icon'"
 product_icon=$(win reg query 'HKCU\Software\Microsoft\Installer\Products' /s |
     sed -n 's/^ *ProductIcon *REG_SZ *//p' || true)
@@ -188,7 +188,7 @@ expect_installed "after trying $version over $higher" "$higher"
 
 msiexec_or_fail /x "$newer_msi" uninstall
 expect "after uninstalling: the entries in Installed apps" "" "$(entries)"
-[ ! -e "$install_dir" ] || fail "after uninstalling: expected no $install_dir, saw $(ls -A "$install_dir" | tr '\n' ' ')"
+[ ! -e "$install_dir" ] || fail "after uninstalling: expected no $install_dir, saw $(find "$install_dir" -mindepth 1 -printf '%P ')"
 [ ! -e "$shortcut" ] || fail "after uninstalling: expected no shortcut, saw $shortcut"
 expect "after uninstalling: the user's programs folder" "$programs_before" \
     "$([ -d "$(dirname "$install_dir")" ] && echo present || echo absent)"
