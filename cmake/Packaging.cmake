@@ -27,18 +27,35 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 
 if(WIN32)
-    # The Windows zip: the programs at its top with a README (CR LF, for Notepad), and the
-    # licence where there is one.
+    # The Windows zip: the programs at its top with a README and the licence, both with CR LF
+    # line ends, as Notepad users expect.
     set(CPACK_GENERATOR ZIP)
     set(CPACK_PACKAGING_INSTALL_PREFIX /)
     configure_file(${PROJECT_SOURCE_DIR}/resources/windows/README.txt.in
                    ${CMAKE_BINARY_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
-    install(FILES ${CMAKE_BINARY_DIR}/README.txt DESTINATION .)
-    if(EXISTS ${PROJECT_SOURCE_DIR}/LICENSE)
-        configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${CMAKE_BINARY_DIR}/LICENSE.txt
-                       COPYONLY)
-        install(FILES ${CMAKE_BINARY_DIR}/LICENSE.txt DESTINATION .)
-    endif()
+    # @ONLY, since COPYONLY keeps the line ends; the licence names no @variables@.
+    configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${CMAKE_BINARY_DIR}/LICENSE.txt
+                   @ONLY NEWLINE_STYLE CRLF)
+    install(FILES ${CMAKE_BINARY_DIR}/README.txt ${CMAKE_BINARY_DIR}/LICENSE.txt DESTINATION .)
+
+    # The installer, beside the zip: the same files, per user, with a Start-menu entry
+    # (resources/windows/vellumark.wxs.in). Built on request, since it needs wixl (Debian's
+    # package wixl).
+    configure_file(${PROJECT_SOURCE_DIR}/resources/windows/vellumark.wxs.in
+                   ${CMAKE_BINARY_DIR}/vellumark.wxs @ONLY)
+    configure_file(${PROJECT_SOURCE_DIR}/resources/vellumark.ico ${CMAKE_BINARY_DIR}/vellumark.ico
+                   COPYONLY)
+    set(msi vellumark-${PROJECT_VERSION}-win64.msi)
+    add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${msi}
+        COMMAND wixl --arch x64 --define Version=${PROJECT_VERSION}
+                --output ${CMAKE_BINARY_DIR}/${msi} ${CMAKE_BINARY_DIR}/vellumark.wxs
+        DEPENDS vellumark vellumark-cli ${CMAKE_BINARY_DIR}/vellumark.wxs
+                ${CMAKE_BINARY_DIR}/README.txt ${CMAKE_BINARY_DIR}/LICENSE.txt
+                ${CMAKE_BINARY_DIR}/vellumark.ico
+        WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+        COMMENT "Building ${msi} with wixl"
+        VERBATIM)
+    add_custom_target(vellumark_msi DEPENDS ${CMAKE_BINARY_DIR}/${msi})
 else()
     set(CPACK_GENERATOR DEB)
 endif()

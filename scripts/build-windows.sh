@@ -50,3 +50,12 @@ rm -f "$build"/vellumark-*.zip
 (cd "$build" && cpack -G ZIP >/dev/null)
 zip=$(ls "$build"/vellumark-*.zip)
 echo "build-windows: ${summary[*]}; $zip"
+
+# The installer beside the zip (cmake/Packaging.cmake).
+if ! command -v wixl >/dev/null; then
+    echo "build-windows: wixl is missing (Debian package wixl)" >&2
+    exit 1
+fi
+rm -f "$build"/vellumark-*-win64.msi
+cmake --build "$build" --target vellumark_msi
+echo "build-windows: $(ls "$build"/vellumark-*-win64.msi)"

@@ -77,3 +77,4 @@ tests/e2e/clipboard_round_trip.sh --wine build-windows/win32_probe.exe \
     build-windows/vellumark.exe build/cli/vellumark-cli
 
 echo "check-windows: OK, engine, window-core, Win32 and CLI tests pass under Wine, vellumark-cli.exe agrees with Linux on $cases random cases, and vellumark.exe passes the end-to-end test ($((SECONDS - start)) s)"
+scripts/check-msi.sh
