@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "window_core/main_window_core.h"
 
@@ -17,6 +19,8 @@ public:
     std::u16string codeNumber, input, output;
     mutable std::size_t inputReads = 0;
     int selections = 0;
+    // The mode and code number at every recomputation.
+    std::vector<std::pair<CryptMode, float>> recomputations;
 
     std::u16string CodeNumberText() const override { return codeNumber; }
     std::u16string InputText() const override {
@@ -44,6 +48,7 @@ public:
         output = text;
         core.OnOutputChange();
     }
+    void Recomputed() override { recomputations.emplace_back(core.mode(), core.code_number()); }
     void ShowMode(const ModeLook& /*look*/) override {}
     void EnableButton(Button /*button*/, bool /*enabled*/) override {}
     void ShowNotice(NoticeKind /*kind*/, std::u16string_view /*text*/) override {}
