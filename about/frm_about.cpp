@@ -10,8 +10,7 @@
 
 #include "about/cursor_file.h"
 #include "ui_frmAbout.h"
-#include "vellumark/version.h"
-#include "window_core/about_placement.h"
+#include "window_core/about_core.h"
 #include "window_core/text_contrast.h"
 
 namespace vellumark {
@@ -24,6 +23,10 @@ constexpr int kFrameWidth = 3;
 
 // The point size of the address, which the stored design can only hold in whole points.
 constexpr qreal kUrlPointSize = 9.75;
+
+QString QStringOf(std::u16string_view text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+}
 
 std::uint32_t BgrOf(const QColor& colour) {
     return vellumark::BgrOf(colour.red(), colour.green(), colour.blue());
@@ -63,7 +66,7 @@ void SetLinkOpener(LinkOpener opener) {
 }
 
 QString HomepageAddress() {
-    return QString::fromUtf8(kHomepage);
+    return QStringOf(AboutAddress());
 }
 
 frmAbout::frmAbout(QWidget* mainWindow)
@@ -71,9 +74,9 @@ frmAbout::frmAbout(QWidget* mainWindow)
     // dialog and keeps it out of the taskbar; the box places itself.
     : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), ui_(new Ui::frmAbout) {
     ui_->setupUi(this);
-    // The design holds the caption; the build gives the version.
-    ui_->Label2->setText(ui_->Label2->text() + QLatin1Char(' ') +
-                         QString::fromLatin1(kShortVersion));
+    ui_->Label1->setText(QStringOf(kAboutTitle));
+    ui_->Label2->setText(QStringOf(AboutVersionText()));
+    ui_->Label3->setText(QStringOf(kAboutCredit));
     setFixedSize(size());
     setAttribute(Qt::WA_DeleteOnClose, false);
 
@@ -82,14 +85,12 @@ frmAbout::frmAbout(QWidget* mainWindow)
     ui_->lblUrl->setFont(urlFont);
     ui_->lblUrl->setText(HomepageAddress());
     ColourAddress(*ui_->lblUrl);
-    // The address label takes the size of its text. It grows about its centre, so that an
-    // address longer than the design's room stays over the middle of the frame.
     const QRect designed = ui_->lblUrl->geometry();
-    ui_->lblUrl->adjustSize();
-    QRect fitted = ui_->lblUrl->geometry();
-    fitted.moveCenter(QPoint(designed.center().x(), fitted.center().y()));
-    fitted.moveTop(designed.top());
-    ui_->lblUrl->setGeometry(fitted);
+    const QSize text = ui_->lblUrl->sizeHint();
+    const PixelRect place = AddressLabelPlace(
+        {designed.x(), designed.y(), designed.width(), designed.height()}, text.width(),
+        text.height());
+    ui_->lblUrl->setGeometry(place.left, place.top, place.width, place.height);
     ui_->lblUrl->setCursor(LoadCursorFile(QStringLiteral(":/pictures/hand.cur")));
     ui_->lblUrl->installEventFilter(this);
 
@@ -102,6 +103,7 @@ frmAbout::frmAbout(QWidget* mainWindow)
                                        Qt::FastTransformation));
 
     connect(ui_->cmdOk, &QPushButton::clicked, this, &QDialog::accept);
+    ui_->cmdOk->installEventFilter(this);
 
     if (mainWindow != nullptr) {
         Centre(*mainWindow);
@@ -118,6 +120,12 @@ void frmAbout::Centre(const QWidget& mainWindow) {
 }
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui_->cmdOk &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        if (AnswerKey(static_cast<const QKeyEvent&>(*event))) {
+            return true;
+        }
+    }
     if (watched == ui_->lblUrl) {
         // A click is a press and a release of the left button, both on the address.
         if (event->type() == QEvent::MouseButtonPress) {
@@ -144,12 +152,29 @@ void frmAbout::paintEvent(QPaintEvent* event) {
 }
 
 void frmAbout::keyPressEvent(QKeyEvent* event) {
-    // "Ok" is the box's Enter button only: like the old box, Esc does nothing.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        event->accept();
-        return;
+    if (!AnswerKey(*event)) {
+        QDialog::keyPressEvent(event);
     }
-    QDialog::keyPressEvent(event);
+}
+
+bool frmAbout::AnswerKey(const QKeyEvent& event) {
+    const Key key = event.key() == Qt::Key_Return   ? Key::kEnter
+                    : event.key() == Qt::Key_Enter  ? Key::kKeypadEnter
+                    : event.key() == Qt::Key_Space  ? Key::kSpace
+                    : event.key() == Qt::Key_Escape ? Key::kEscape
+                                                    : Key::kOther;
+    if (key == Key::kOther) {
+        return false;
+    }
+    // The core decides which of these keys close the box; the dialog's and the button's own
+    // handling of them (Esc rejects, Space presses with any modifier) never runs.
+    const Qt::KeyboardModifiers held = event.modifiers();
+    if (event.type() == QEvent::KeyPress &&
+        ClosesAboutBox({key, held.testFlag(Qt::ShiftModifier), held.testFlag(Qt::ControlModifier),
+                        held.testFlag(Qt::AltModifier)})) {
+        accept();
+    }
+    return true;
 }
 
 void frmAbout::OpenLink() {

@@ -48,6 +48,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Enter, keypad Enter, Space and Esc, as the window core answers them; false for any
+    // other key.
+    bool AnswerKey(const QKeyEvent& event);
     void OpenLink();
 
     std::unique_ptr<Ui::frmAbout> ui_;

@@ -1,6 +1,7 @@
 #include "main_window/frm_main.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QEvent>
 #include <QGuiApplication>
@@ -109,7 +110,7 @@ frmMain::~frmMain() = default;
 
 namespace {
 
-MouseButton ButtonOf(Qt::MouseButton button) {
+MouseButton MouseButtonOf(Qt::MouseButton button) {
     switch (button) {
         case Qt::LeftButton:
             return MouseButton::kLeft;
@@ -147,22 +148,29 @@ void frmMain::ConnectControls() {
             &frmMain::ReportInputEdit);
     connect(ui_->txtIn, &QPlainTextEdit::textChanged, this, [this] { core_.OnInputChange(); });
     connect(ui_->txtOut, &QPlainTextEdit::textChanged, this, [this] { core_.OnOutputChange(); });
-    connect(ui_->cmdPasteInput, &QToolButton::clicked, this, [this] { core_.PasteInput(); });
-    connect(ui_->cmdClearInput, &QToolButton::clicked, this, [this] { core_.ClearInput(); });
-    connect(ui_->cmdCopyOutput, &QToolButton::clicked, this, [this] { core_.CopyOutput(); });
-    connect(ui_->cmdCutOutput, &QToolButton::clicked, this, [this] { core_.CutOutput(); });
+    for (const Button button :
+         {Button::kPasteInput, Button::kClearInput, Button::kCutOutput, Button::kCopyOutput}) {
+        connect(ButtonWidget(button), &QToolButton::clicked, this,
+                [this, button] { core_.PressButton(button); });
+    }
 
     // A line edit places its caret on the press and again on the release, so a click is told
     // to the core at both, each time after Qt's own handling.
     const auto click = [this](Qt::MouseButton button) {
-        core_.OnCodeNumberClick(ButtonOf(button));
+        core_.OnCodeNumberClick(MouseButtonOf(button));
     };
     connect(ui_->txtCodeNum, &CodeNumberEdit::pressed, this, click);
     connect(ui_->txtCodeNum, &CodeNumberEdit::clicked, this, click);
-    connect(ui_->txtCodeNum, &CodeNumberEdit::focusEntered, this,
-            [this](Qt::FocusReason reason) { core_.OnCodeNumberFocus(ReasonOf(reason)); });
-    connect(ui_->lblEncrypt, &ModeLabel::pressed, this, [this] { core_.ModeSet(kModeEncrypt); });
-    connect(ui_->lblDecrypt, &ModeLabel::pressed, this, [this] { core_.ModeSet(kModeDecrypt); });
+    // A focus that the core gave says why itself; any other is told by Qt's reason.
+    connect(ui_->txtCodeNum, &CodeNumberEdit::focusEntered, this, [this](Qt::FocusReason reason) {
+        core_.OnCodeNumberFocus(focusGiven_.value_or(ReasonOf(reason)));
+    });
+    connect(ui_->lblEncrypt, &ModeLabel::pressed, this, [this](Qt::MouseButton button) {
+        core_.OnModeLabelPress(Control::kLblEncrypt, MouseButtonOf(button));
+    });
+    connect(ui_->lblDecrypt, &ModeLabel::pressed, this, [this](Qt::MouseButton button) {
+        core_.OnModeLabelPress(Control::kLblDecrypt, MouseButtonOf(button));
+    });
 
     connect(ui_->mnuExit, &QAction::triggered, this, &frmMain::exitRequested);
     connect(ui_->mnuRandomCode, &QAction::triggered, this, [this] { core_.PickRandomCode(); });
@@ -280,21 +288,52 @@ void frmMain::ShowMode(const ModeLook& look) {
                                           : QTextOption::WrapAnywhere);
 }
 
-void frmMain::EnableButton(Button button, bool enabled) {
+QToolButton* frmMain::ButtonWidget(Button button) const {
     switch (button) {
         case Button::kPasteInput:
-            ui_->cmdPasteInput->setEnabled(enabled);
-            break;
+            return ui_->cmdPasteInput;
         case Button::kClearInput:
-            ui_->cmdClearInput->setEnabled(enabled);
-            break;
+            return ui_->cmdClearInput;
         case Button::kCutOutput:
-            ui_->cmdCutOutput->setEnabled(enabled);
-            break;
+            return ui_->cmdCutOutput;
         case Button::kCopyOutput:
-            ui_->cmdCopyOutput->setEnabled(enabled);
             break;
     }
+    return ui_->cmdCopyOutput;
+}
+
+std::optional<Button> frmMain::ButtonAt(const QObject* widget) const {
+    for (const Button button :
+         {Button::kPasteInput, Button::kClearInput, Button::kCutOutput, Button::kCopyOutput}) {
+        if (widget == ButtonWidget(button)) {
+            return button;
+        }
+    }
+    return std::nullopt;
+}
+
+QWidget* frmMain::ControlWidget(Control control) const {
+    if (const std::optional<Button> button = ButtonOf(control)) {
+        return ButtonWidget(*button);
+    }
+    switch (control) {
+        case Control::kTxtCodeNum:
+            return ui_->txtCodeNum;
+        case Control::kTxtIn:
+            return ui_->txtIn;
+        case Control::kTxtOut:
+            return ui_->txtOut;
+        case Control::kLblEncrypt:
+            return ui_->lblEncrypt;
+        case Control::kLblDecrypt:
+            return ui_->lblDecrypt;
+        default:
+            return nullptr;
+    }
+}
+
+void frmMain::EnableButton(Button button, bool enabled) {
+    ButtonWidget(button)->setEnabled(enabled);
 }
 
 void frmMain::ShowNotice(NoticeKind /*kind*/, std::u16string_view text) {
@@ -304,6 +343,28 @@ void frmMain::ShowNotice(NoticeKind /*kind*/, std::u16string_view text) {
 
 void frmMain::SelectWholeCodeNumber() {
     ui_->txtCodeNum->selectAll();
+}
+
+Control frmMain::FocusedControl() const {
+    const QWidget* focused = QApplication::focusWidget();
+    for (const Control control : kTabOrder) {
+        if (focused != nullptr && focused == ControlWidget(control)) {
+            return control;
+        }
+    }
+    return Control::kNone;
+}
+
+void frmMain::FocusControl(Control control, FocusReason reason) {
+    QWidget* widget = ControlWidget(control);
+    if (widget == nullptr) {
+        return;
+    }
+    focusGiven_ = reason;
+    widget->setFocus(reason == FocusReason::kTab         ? Qt::TabFocusReason
+                     : reason == FocusReason::kAccessKey ? Qt::ShortcutFocusReason
+                                                         : Qt::OtherFocusReason);
+    focusGiven_.reset();
 }
 
 std::optional<std::u16string> frmMain::ClipboardText() const {
@@ -328,6 +389,25 @@ bool frmMain::IsMenuShortcut(const QEvent& event) const {
     return false;
 }
 
+namespace {
+
+// The keys whose meaning on a picture button the core decides; kOther for the rest.
+vellumark::Key KeyOf(const QKeyEvent& key) {
+    switch (key.key()) {
+        case Qt::Key_Return:
+            return Key::kEnter;
+        case Qt::Key_Enter:
+            return Key::kKeypadEnter;
+        case Qt::Key_Space:
+        case Qt::Key_Select:
+            return Key::kSpace;
+        default:
+            return Key::kOther;
+    }
+}
+
+}  // namespace
+
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::ShortcutOverride:
@@ -338,32 +418,34 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             }
             break;
         case QEvent::KeyPress:
-            // Like a command button, a focused picture button is pressed by Enter as well
-            // as by Space.
-            if (auto* button = qobject_cast<QToolButton*>(watched); button != nullptr) {
+        case QEvent::KeyRelease:
+            if (const std::optional<Button> button = ButtonAt(watched)) {
                 const auto& key = static_cast<const QKeyEvent&>(*event);
-                if ((key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
-                    (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-                    button->click();
-                    return true;
+                const vellumark::Key which = KeyOf(key);
+                if (which == Key::kOther) {
+                    break;
                 }
+                if (event->type() == QEvent::KeyPress) {
+                    const Qt::KeyboardModifiers held = key.modifiers();
+                    const KeyPress press{which, held.testFlag(Qt::ShiftModifier),
+                                         held.testFlag(Qt::ControlModifier),
+                                         held.testFlag(Qt::AltModifier)};
+                    if (core_.OnButtonKey(*button, press)) {
+                        return true;
+                    }
+                }
+                // A button would press itself on Space, with any modifier, on its own.
+                return which == Key::kSpace;
             }
             break;
         case QEvent::Shortcut:
-            // A frame's access key leads to the control after it in the tab order, not to
-            // whichever of its controls last had the focus.
-            if (watched == ui_->Frame1) {
-                // Already in the box, the access key takes no focus, but it still enters it.
-                const bool inside = ui_->txtCodeNum->hasFocus();
-                ui_->txtCodeNum->setFocus(Qt::ShortcutFocusReason);
-                if (inside) {
-                    core_.OnCodeNumberFocus(FocusReason::kAccessKey);
+            // A frame's access key: the core moves the focus.
+            if (watched == ui_->Frame1 || watched == ui_->Frame2) {
+                const QKeySequence keys = static_cast<const QShortcutEvent&>(*event).key();
+                if (!keys.isEmpty() &&
+                    core_.OnAccessKey(static_cast<char16_t>(keys[0].key() & 0xFFFF))) {
+                    return true;
                 }
-                return true;
-            }
-            if (watched == ui_->Frame2) {
-                ui_->txtIn->setFocus(Qt::ShortcutFocusReason);
-                return true;
             }
             break;
         default:

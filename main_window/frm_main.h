@@ -5,11 +5,13 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
 #include "engine/crypt_text.h"
 #include "window_core/main_window_core.h"
 
 class QLabel;
+class QToolButton;
 
 namespace Ui {
 class frmMain;
@@ -62,6 +64,13 @@ private:
     [[nodiscard]] std::optional<std::u16string> ClipboardText() const override;
     void PutOnClipboard(std::u16string_view text, bool secret) override;
     void Recomputed() override { emit outputRecomputed(); }
+    [[nodiscard]] Control FocusedControl() const override;
+    void FocusControl(Control control, FocusReason reason) override;
+
+    [[nodiscard]] QToolButton* ButtonWidget(Button button) const;
+    [[nodiscard]] std::optional<Button> ButtonAt(const QObject* widget) const;
+    // The widget of a control; nullptr for kNone.
+    [[nodiscard]] QWidget* ControlWidget(Control control) const;
 
     void ConnectControls();
     // Tells the core what an edit of the input document changed, in the document's terms.
@@ -73,6 +82,8 @@ private:
     QLabel* lblNotice_ = nullptr;
     MainWindowCore core_{*this};
     bool loaded_ = false;
+    // Why the core is giving the focus, while it does.
+    std::optional<FocusReason> focusGiven_;
 };
 
 }  // namespace vellumark

@@ -28,7 +28,7 @@ void ModeLabel::SetBackground(std::uint32_t colour) {
 
 void ModeLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    emit pressed();
+    emit pressed(event->button());
 }
 
 }  // namespace vellumark

@@ -1,6 +1,5 @@
 #pragma once
-// A mode label: pressing any mouse button on it chooses its mode, on the press rather than
-// the release. Its background is the design's fixed colour; its text is the scheme's under a
+// A mode label: it reports every press of a mouse button, which the window core answers. Its background is the design's fixed colour; its text is the scheme's under a
 // light palette, and black or white, whichever reads, under a dark one.
 
 #include <QLabel>
@@ -19,7 +18,7 @@ public:
     void SetBackground(std::uint32_t colour);
 
 signals:
-    void pressed();
+    void pressed(Qt::MouseButton button);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -5,8 +5,11 @@
 
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "engine/code_number.h"
+#include "runtime/generator.h"
 #include "tests/window_core/recording_view.h"
 #include "tests/row_name.h"
 #include "window_core/crypt_view.h"
@@ -165,6 +168,42 @@ INSTANTIATE_TEST_SUITE_P(
                       EditRow{"TypedAtTheStartOfAHugeText", kModeEncrypt,
                               std::u16string(70000, u'a'), 0, 5000, u"z"}),
     RowName<EditRow>);
+
+TEST(MainWindowCoreTest, LoadValidatesTheDefaultCodeThenSetsEncryptMode) {
+    RecordingView view;
+    view.core.Load();
+    // First the code number's Change, while the mode is still unset; then ModeSet 1.
+    const std::vector<std::pair<CryptMode, float>> expected{{CryptMode{}, 408153.0f},
+                                                            {kModeEncrypt, 408153.0f}};
+    EXPECT_EQ(view.recomputations, expected);
+}
+
+// Toggle sets the other mode through ModeSet, and so recomputes twice; every other value once.
+TEST(MainWindowCoreTest, ModeSetRecomputesOnceAToggleTwice) {
+    for (const int from : {kModeEncrypt, kModeDecrypt}) {
+        for (const int what : {0, 1, 2, 3, 4, 255}) {
+            RecordingView view;
+            view.core.Load();
+            view.core.ModeSet(static_cast<CryptMode>(from));
+            view.recomputations.clear();
+            view.core.ModeSet(static_cast<CryptMode>(what));
+            EXPECT_EQ(view.recomputations.size(), what == kModeToggle ? 2U : 1U)
+                << "ModeSet " << what << " from " << from;
+        }
+    }
+}
+
+TEST(MainWindowCoreTest, RandomCodeTakesTheGeneratorsNextValue) {
+    RecordingView view;
+    view.core.Load();
+    for (int draw = 0; draw < 20; ++draw) {
+        RandomGenerator ahead = ProcessGenerator();
+        const std::string expected = RandomCodeText(ahead.NextValue());
+        view.core.PickRandomCode();
+        EXPECT_EQ(view.codeNumber, std::u16string(expected.begin(), expected.end()));
+        EXPECT_EQ(ProcessGenerator().state(), ahead.state());
+    }
+}
 
 TEST(MainWindowCoreTest, TheCipherTextBoxFollowsTheMode) {
     EXPECT_EQ(MainWindowCore::LookOf(kModeEncrypt).cipherBox, TextBox::kOutput);

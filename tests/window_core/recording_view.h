@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "window_core/main_window_core.h"
 
@@ -32,6 +34,8 @@ public:
         }
         core.OnInputChange();
     }
+    // The mode and code number at every recomputation.
+    std::vector<std::pair<CryptMode, float>> recomputations;
 
     std::u16string CodeNumberText() const override { return codeNumber; }
     std::u16string InputText() const override {
@@ -60,6 +64,7 @@ public:
             core.OnOutputChange();
         }
     }
+    void Recomputed() override { recomputations.emplace_back(core.mode(), core.code_number()); }
     void ShowMode(const ModeLook& /*look*/) override {}
     void EnableButton(Button button, bool enabled) override {
         if (button == Button::kCopyOutput) {
