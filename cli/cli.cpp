@@ -7,6 +7,7 @@
 #include "cli/read_input.h"
 #include "cli/recover_command.h"
 #include "engine/code_number.h"
+#include "engine/crypt_answer.h"
 #include "engine/crypt_text.h"
 #include "runtime/windows1252.h"
 #include "vellumark/version.h"
@@ -137,24 +138,28 @@ int Run(const std::vector<std::string>& arguments, const char* environmentCode, 
         return kExitUsage;
     }
 
-    const std::optional<std::string> input = ReadInput(
-        in, *options.mode == kModeEncrypt ? InputKind::kPlainText : InputKind::kCipherText,
-        !options.bytes, err);
+    const InputKind kind =
+        *options.mode == kModeEncrypt ? InputKind::kPlainText : InputKind::kCipherText;
+    // ReadInput has refused what it cannot hold or convert; the engine decides the rest.
+    const std::optional<std::string> input = ReadInput(in, kind, !options.bytes, err);
     if (!input) {
         return kExitFailure;
     }
-    // Within the limits, so CryptText throws no OverflowError.
-    const std::string result = CryptText(*input, *options.mode, codeNum);
-    if (options.mode == kModeEncrypt && !DecryptsBack(*input, codeNum)) {
+    const CryptAnswer answer = AnswerCrypt(*input, *options.mode, codeNum);
+    if (answer.refusal != CryptRefusal::kNone) {
+        SayOverLimit(kind, err);  // the only refusal left: the bytes carry no unmappable one
+        return kExitFailure;
+    }
+    if (!answer.decryptsBack) {
         err << "vellumark-cli: warning: this cipher text will not decrypt back exactly; its "
                "last characters shift to a byte that the cipher-text format drops. Another "
                "code number avoids it.\n";
     }
 
     if (options.bytes) {
-        out << result;
+        out << answer.result;
     } else {
-        out << Windows1252ToUtf8(result) << '\n';
+        out << Windows1252ToUtf8(answer.result) << '\n';
     }
     return kExitOk;
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "engine/crypt_text.h"
 #include "engine/overflow_error.h"
 #include "runtime/windows1252.h"
 
@@ -13,11 +14,6 @@ namespace vellumark {
 namespace {
 
 constexpr std::size_t kPieceSize = 65536;
-
-// The white space that decryption skips.
-bool IsWhiteSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 // The length of the longest prefix of `bytes` that a later piece cannot change the decoding
 // of: it ends before the start of a UTF-8 sequence that may still be completed.
@@ -41,6 +37,8 @@ void DropOneLineEnding(std::string& text) {
     }
 }
 
+}  // namespace
+
 void SayOverLimit(InputKind kind, std::ostream& err) {
     if (kind == InputKind::kPlainText) {
         err << "vellumark-cli: the text is longer than " << kMaxTextLength
@@ -50,8 +48,6 @@ void SayOverLimit(InputKind kind, std::ostream& err) {
             << " symbols, the most that can be decrypted\n";
     }
 }
-
-}  // namespace
 
 std::optional<std::string> ReadInput(std::istream& in, InputKind kind, bool text,
                                      std::ostream& err) {
@@ -96,7 +92,7 @@ std::optional<std::string> ReadInput(std::istream& in, InputKind kind, bool text
         }
         if (cipher) {
             for (const char c : piece) {
-                if (!IsWhiteSpace(c)) {
+                if (!IsCipherWhiteSpace(static_cast<unsigned char>(c))) {
                     kept.push_back(c);
                 }
             }
@@ -112,10 +108,6 @@ std::optional<std::string> ReadInput(std::istream& in, InputKind kind, bool text
     }
     if (text && !cipher) {
         DropOneLineEnding(kept);
-        if (kept.size() > kMaxTextLength) {
-            SayOverLimit(kind, err);
-            return std::nullopt;
-        }
     }
     return kept;
 }

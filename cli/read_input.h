@@ -18,7 +18,12 @@ enum class InputKind {
 // Windows-1252. A cipher text loses the white space that decryption skips, as it comes, so an
 // input of blanks alone is read to its end in the same memory. Stops at the first problem and
 // returns nullopt after saying it on `err`: over the limit, a character refused, or a read that
-// failed (the streambuf threw std::system_error with the system's reason).
+// failed (the streambuf threw std::system_error with the system's reason). A plain text in text
+// mode may come back two bytes over the limit, where they were not the line ending it lost:
+// AnswerCrypt refuses it then.
+// Says on `err` that the input is over the limit for `kind`.
+void SayOverLimit(InputKind kind, std::ostream& err);
+
 std::optional<std::string> ReadInput(std::istream& in, InputKind kind, bool text,
                                      std::ostream& err);
 

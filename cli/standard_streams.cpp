@@ -18,6 +18,8 @@
 #include <string>
 #include <system_error>
 
+#include "runtime/utf16.h"
+
 namespace vellumark {
 namespace {
 
@@ -165,7 +167,7 @@ protected:
             if (const std::size_t end = wide.find(L'\x1A'); end != std::wstring::npos) {
                 wide.resize(end);
                 ended_ = true;
-            } else if (!wide.empty() && wide.back() >= 0xD800 && wide.back() <= 0xDBFF) {
+            } else if (!wide.empty() && IsHighSurrogate(wide.back())) {
                 // Half of a character beyond the basic plane; its other half comes next.
                 highSurrogate_ = wide.back();
                 wide.pop_back();

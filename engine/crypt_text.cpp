@@ -9,11 +9,9 @@ namespace vellumark {
 namespace {
 
 bool IsWhiteSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+    return IsCipherWhiteSpace(static_cast<unsigned char>(c));
 }
 
-// Mail programs wrap long lines and copies pick up trailing line breaks; no cipher text
-// holds white space, so dropping it changes nothing else.
 std::string WithoutWhiteSpace(std::string_view text) {
     std::string symbols;
     symbols.reserve(text.size());
@@ -25,14 +23,12 @@ std::string WithoutWhiteSpace(std::string_view text) {
     return symbols;
 }
 
-std::string Shift(std::string_view text, int factor, float seed) {
+std::string Shift(std::string_view text, int factor, float codeNum) {
     std::string shifted(text.size(), '\0');
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const KeyStep key = NextKey(seed);
-        const int moved = static_cast<unsigned char>(text[i]) + factor * key.shift;
+    ForEachShift(text.size(), codeNum, [&](std::size_t i, int shift) {
+        const int moved = static_cast<unsigned char>(text[i]) + factor * shift;
         shifted[i] = static_cast<char>(moved & 0xFF);  // the same as adding or taking 256
-        seed = key.nextSeed;
-    }
+    });
     return shifted;
 }
 
@@ -47,21 +43,24 @@ std::string CryptText(std::string_view text, CryptMode mode, float codeNum) {
     if (codeNum == kInvalidCodeNumber) {
         return std::string(kInvalidCodeNumberText);
     }
-    const float seed = FirstSeed(codeNum);
     switch (mode) {
         case kModeEncrypt:
             if (text.size() > kMaxTextLength) {
                 throw OverflowError();
             }
-            return CodeText(Shift(text, +1, seed), kEncode);
+            return CodeText(Shift(text, +1, codeNum), kEncode);
         case kModeDecrypt:
-            return Shift(DecodeCipherText(text), -1, seed);
+            return ShiftBack(DecodeCipherText(text), codeNum);
         default:
             if (text.size() > kMaxTextLength) {
                 throw OverflowError();
             }
             return std::string(text);
     }
+}
+
+std::string ShiftBack(std::string_view shifted, float codeNum) {
+    return Shift(shifted, -1, codeNum);
 }
 
 bool DecryptsBack(std::string_view text, float codeNum) {
@@ -71,15 +70,13 @@ bool DecryptsBack(std::string_view text, float codeNum) {
     // Decoding drops the zeros of the last group of three, so a byte that shifts to 0 there
     // is lost; everywhere else a 0 survives.
     const std::size_t lastGroup = (text.size() - 1) / 3 * 3;
-    float seed = FirstSeed(codeNum);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const KeyStep key = NextKey(seed);
-        if (i >= lastGroup && ((static_cast<unsigned char>(text[i]) + key.shift) & 0xFF) == 0) {
-            return false;
+    bool back = true;
+    ForEachShift(text.size(), codeNum, [&](std::size_t i, int shift) {
+        if (i >= lastGroup && ((static_cast<unsigned char>(text[i]) + shift) & 0xFF) == 0) {
+            back = false;
         }
-        seed = key.nextSeed;
-    }
-    return true;
+    });
+    return back;
 }
 
 }  // namespace vellumark

@@ -4,6 +4,7 @@
 // it, so that both see the same keystream bit for bit.
 
 #include <cmath>
+#include <cstddef>
 
 #include "runtime/generator.h"
 
@@ -25,6 +26,18 @@ inline KeyStep NextKey(float seed) {
     // product with 32,000 is rounded once to a float, as the seed variable held it.
     const float scaled = r * 32000.0f;
     return {static_cast<int>(r * 128.0f), -scaled};
+}
+
+// Calls `use(i, shift)` with the shift of each character i of a text of `length` characters
+// under `codeNum`, in order.
+template <typename Use>
+void ForEachShift(std::size_t length, float codeNum, Use use) {
+    float seed = FirstSeed(codeNum);
+    for (std::size_t i = 0; i < length; ++i) {
+        const KeyStep key = NextKey(seed);
+        use(i, key.shift);
+        seed = key.nextSeed;
+    }
 }
 
 }  // namespace vellumark

@@ -12,7 +12,7 @@ inline constexpr std::size_t kMaxTextLength = 32766;
 // The longest cipher text that decryption accepts: the cipher text of the longest text.
 inline constexpr std::size_t kMaxCipherSymbols = 43688;
 
-// The old runtime's overflow error, number 6.
+// A text beyond the cipher's limits, refused before any output: error number 6, "Overflow".
 class OverflowError : public std::overflow_error {
 public:
     static constexpr int kNumber = 6;

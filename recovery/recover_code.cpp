@@ -41,14 +41,7 @@ struct Candidate {
 };
 
 std::string Decrypt(std::string_view bytes, int code) {
-    std::string plain(bytes.size(), '\0');
-    float seed = FirstSeed(static_cast<float>(code));
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const KeyStep key = NextKey(seed);
-        plain[i] = static_cast<char>((static_cast<unsigned char>(bytes[i]) - key.shift) & 0xFF);
-        seed = key.nextSeed;
-    }
-    return plain;
+    return ShiftBack(bytes, static_cast<float>(code));
 }
 
 // The candidates of one thread: every one whose cost is among the `top` lowest distinct costs

@@ -1,7 +1,7 @@
 #pragma once
-// The classic runtime's random-number generator: a 24-bit linear congruential generator.
-// Cipher texts decrypt only with the generator that made them, so this one is reproduced
-// exactly, bit for bit.
+// The classic random-number generator: a 24-bit linear congruential generator. Cipher texts
+// decrypt only with the generator that made them, so every cipher text ever made depends on
+// this one, bit for bit.
 
 #include <cstdint>
 #include <cstring>
@@ -23,8 +23,8 @@ constexpr std::uint32_t Step(std::uint32_t state) {
 // always gives the same value in [0, 1). Neither reads nor moves the process generator.
 // Inline, because the cipher calls it for every character.
 inline float ReseedAndDraw(float seed) {
-    // A zero seed arises only from a draw of exactly 0; the old runtime answered it with that
-    // previous draw, so 0 it is.
+    // A zero seed arises only from a draw of exactly 0; the classic generator answers it with
+    // that previous draw, so 0 it is, or such a text would not decrypt.
     if (seed == 0.0f) {
         return 0.0f;
     }
@@ -54,7 +54,8 @@ private:
 // The one generator of the process.
 RandomGenerator& ProcessGenerator();
 
-// The local time of day in seconds since midnight, as the old runtime's timer read it.
+// The local time of day in seconds since midnight, with its milliseconds: what start-up seeds
+// the process generator with.
 float SecondsSinceMidnight();
 
 }  // namespace vellumark

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "runtime/utf16.h"
+
 namespace vellumark {
 namespace {
 
@@ -67,7 +69,7 @@ void AppendUtf8(std::string& out, char32_t c) {
     } else if (c < 0x800) {
         out.push_back(static_cast<char>(0xC0 | (c >> 6)));
         out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
+    } else if (c < kFirstSupplementary) {
         out.push_back(static_cast<char>(0xE0 | (c >> 12)));
         out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
         out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
@@ -89,13 +91,6 @@ std::string HexDigits(char32_t character) {
     return digits;
 }
 
-bool IsHighSurrogate(char16_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-bool IsLowSurrogate(char16_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
 }  // namespace
 
 Windows1252Text Utf16ToWindows1252(std::u16string_view text) {
@@ -103,12 +98,10 @@ Windows1252Text Utf16ToWindows1252(std::u16string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i];
         if (IsHighSurrogate(unit) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-            const char32_t low = text[i + 1];
-            collector.Add(0x10000 + ((char32_t{unit} - 0xD800) << 10) + (low - 0xDC00), true, i);
+            collector.Add(CharacterOfPair(unit, text[i + 1]), true, i);
             ++i;
         } else {
-            const bool lone = IsHighSurrogate(unit) || IsLowSurrogate(unit);
-            collector.Add(unit, !lone, i);
+            collector.Add(unit, !IsSurrogate(unit), i);
         }
     }
     return collector.Take();
@@ -137,8 +130,8 @@ Windows1252Text Utf8ToWindows1252(std::string_view text) {
             c = (c << 6) | (next & 0x3F);
         }
         // Overlong forms, surrogates and code points beyond U+10FFFF are malformed too.
-        static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (wellFormed && (c < kSmallest[length] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)) {
+        static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, kFirstSupplementary};
+        if (wellFormed && (c < kSmallest[length] || IsSurrogate(c) || c > 0x10FFFF)) {
             wellFormed = false;
         }
         collector.Add(c, wellFormed, i);

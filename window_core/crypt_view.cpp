@@ -5,15 +5,17 @@
 #include <string_view>
 
 #include "engine/code_number.h"
+#include "engine/crypt_answer.h"
 #include "engine/overflow_error.h"
+#include "runtime/utf16.h"
 #include "runtime/windows1252.h"
 
 namespace vellumark {
 
 namespace {
 
-// Digits grouped by commas, whatever the desktop's locale: the limits are quoted as the
-// documentation quotes them.
+// Digits grouped by commas, whatever the desktop's locale, so that a notice reads the same on
+// every desktop.
 std::u16string Grouped(std::size_t count) {
     const std::string digits = std::to_string(count);
     std::u16string grouped;
@@ -36,13 +38,7 @@ std::u16string Describe(char32_t character) {
                             : description.begin() + static_cast<std::ptrdiff_t>(quote));
     if (quote != std::string::npos) {
         text += u'"';
-        if (character < 0x10000) {
-            text += static_cast<char16_t>(character);
-        } else {
-            const char32_t offset = character - 0x10000;
-            text += static_cast<char16_t>(0xD800 + (offset >> 10));
-            text += static_cast<char16_t>(0xDC00 + (offset & 0x3FF));
-        }
+        AppendUtf16(text, character);
         text += u'"';
     }
     return text;
@@ -97,20 +93,9 @@ bool TooLongToEncrypt(std::size_t length, CryptMode mode, float codeNum) {
 std::size_t CipherSymbolsIn(std::u16string_view text) {
     std::size_t symbols = 0;
     for (const char16_t unit : text) {
-        switch (unit) {
-            case u' ':
-            case u'\t':
-            case u'\n':
-            case u'\v':
-            case u'\f':
-            case u'\r':
-                break;
-            default:
-                // The second half of a surrogate pair belongs to the character before it.
-                if (unit < 0xDC00 || unit > 0xDFFF) {
-                    ++symbols;
-                }
-                break;
+        // The second half of a surrogate pair belongs to the character before it.
+        if (!IsCipherWhiteSpace(unit) && !IsLowSurrogate(unit)) {
+            ++symbols;
         }
     }
     return symbols;
@@ -130,34 +115,28 @@ CryptView TooLongView(CryptMode mode) {
 }
 
 CryptView ViewOfCrypt(std::u16string_view input, CryptMode mode, float codeNum) {
-    CryptView view;
     Windows1252Text text = Utf16ToWindows1252(input);
-    const bool encrypting = mode == kModeEncrypt && codeNum != kInvalidCodeNumber;
-    if (encrypting) {
+    if (Encrypts(mode, codeNum)) {
         text.bytes = WithCrLf(text.bytes);
     }
-    // Over the limit, the length is the notice: no character can be mended to make it fit.
-    if (encrypting && text.bytes.size() > kMaxTextLength) {
-        return TooLongView(mode);
+    const CryptAnswer answer = AnswerCrypt(text.bytes, mode, codeNum, text.unmappable);
+    CryptView view;
+    switch (answer.refusal) {
+        case CryptRefusal::kNone:
+            break;
+        case CryptRefusal::kTooLong:
+            return TooLongView(mode);
+        case CryptRefusal::kUnmappable:
+            view.notice = NoticeKind::kUnmappable;
+            view.noticeText =
+                UnmappableNotice(answer.unmappable->character, answer.unmappable->position);
+            return view;
     }
-    // When decrypting, the substitute byte stands for a character outside the alphabet, as
-    // any other stray character; only a text to encrypt would lose information.
-    if (encrypting && text.unmappable) {
-        view.notice = NoticeKind::kUnmappable;
-        view.noticeText = UnmappableNotice(text.unmappable->character, text.unmappable->position);
-        return view;
-    }
-    std::string result;
-    try {
-        result = CryptText(text.bytes, mode, codeNum);
-    } catch (const OverflowError&) {
-        return TooLongView(mode);
-    }
-    if (encrypting && !DecryptsBack(text.bytes, codeNum)) {
+    if (!answer.decryptsBack) {
         view.notice = NoticeKind::kNotDecryptable;
         view.noticeText = NotDecryptableNotice();
     }
-    view.output = Windows1252ToUtf16(result);
+    view.output = Windows1252ToUtf16(answer.result);
     return view;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "engine/crypt_text.h"
 #include "window_core/crypt_view.h"
 
 namespace vellumark {
@@ -11,11 +12,6 @@ namespace {
 
 // Small enough that a key costs little, large enough that ten million units make few pieces.
 constexpr std::size_t kPieceUnits = 2048;
-
-bool IsWhiteSpace(char16_t unit) {
-    return unit == u' ' || unit == u'\t' || unit == u'\n' || unit == u'\v' || unit == u'\f' ||
-           unit == u'\r';
-}
 
 }  // namespace
 
@@ -30,7 +26,7 @@ InputMirror::Piece InputMirror::PieceOf(std::u16string_view text) {
     std::size_t units = 0;
     bool blank = false;
     for (const char16_t unit : text) {
-        const bool white = IsWhiteSpace(unit);
+        const bool white = IsCipherWhiteSpace(unit);
         if (!white || !blank) {
             cipherPart[units++] = white ? u' ' : unit;
         }

@@ -74,12 +74,12 @@ void MainWindowCore::ModeSet(CryptMode bytWhat) {
     switch (bytWhat) {
         case kModeEncrypt:
         case kModeDecrypt:
-            SetMode(bytWhat);
+            ShowAndRecordMode(bytWhat);
             break;
         case kModeToggle:
             // ModeSet of the other mode, with its own recomputation, so a toggle recomputes
             // twice.
-            SetMode(bytMode == kModeEncrypt ? kModeDecrypt : kModeEncrypt);
+            ShowAndRecordMode(bytMode == kModeEncrypt ? kModeDecrypt : kModeEncrypt);
             DoCrypt();
             break;
         default:
@@ -88,7 +88,7 @@ void MainWindowCore::ModeSet(CryptMode bytWhat) {
     DoCrypt();
 }
 
-void MainWindowCore::SetMode(CryptMode mode) {
+void MainWindowCore::ShowAndRecordMode(CryptMode mode) {
     view_.ShowMode(LookOf(mode));
     bytMode = mode;
 }
