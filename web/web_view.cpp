@@ -281,8 +281,10 @@ bool WebView::OnPress(Control control, int domButton) {
         }
         return false;
     }
-    // The other buttons bring the focus and leave the caret where it was.
-    FocusControl(control, FocusReason::kMouse);
+    // The other buttons bring the focus and leave the caret where it was; the right one
+    // comes as the box's menu, which works on the whole code number.
+    FocusControl(control,
+                 mouse == MouseButton::kRight ? FocusReason::kRightButton : FocusReason::kMouse);
     return true;
 }
 
