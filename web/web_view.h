@@ -62,11 +62,13 @@ private:
     // Presses `button` once the clipboard has answered, when the press would paste: the
     // browser's clipboard answers later, the core asks at once.
     void Press(Button button, bool pastes, const std::function<void()>& press);
-    const std::u16string& Input() const;
+    // Follows the input box's last change as an edit, which the core is told of too: a key
+    // hands over what it typed, not the box's whole text.
+    void TakeInputEdit();
 
     MainWindowCore core_{*this};
-    // The input's text as last read: a key reads the box once, however often the core asks.
-    mutable std::optional<std::u16string> input_;
+    // The input box's text, kept by its edits.
+    std::u16string input_;
     std::u16string output_;
     // The clipboard's answer for the press under way.
     std::optional<std::u16string> clipboard_;
