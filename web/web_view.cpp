@@ -203,8 +203,9 @@ void WebView::Start() {
     vm_about_text("lblUrl", address.data(), Length(address));
     vm_about_address(address.data(), Length(address));
 
-    // Whatever the browser put back into the input (a form restored on going back).
-    TakeInputEdit();
+    // Whatever the browser put back into the input (a form restored on going back), which
+    // the core reads as it loads.
+    TakeInputEdit(nullptr);
     ProcessGenerator().Seed(SecondsSinceMidnight());
     core_.Load();
     FocusControl(Control::kTxtCodeNum, FocusReason::kFirstShow);
@@ -215,12 +216,15 @@ void WebView::OnInput(Control control) {
     if (control == Control::kTxtCodeNum) {
         core_.OnCodeNumberChange();
     } else if (control == Control::kTxtIn) {
-        TakeInputEdit();
+        TakeInputEdit([this](std::size_t position, std::size_t removed,
+                             std::u16string_view added) {
+            core_.OnInputEdit(position, removed, added);
+        });
         core_.OnInputChange();
     }
 }
 
-void WebView::TakeInputEdit() {
+void WebView::TakeInputEdit(const EditReport& report) {
     std::array<std::int32_t, 2> edit{};
     std::u16string added(static_cast<std::size_t>(vm_edit(Number(Control::kTxtIn), edit.data())),
                          u'\0');
@@ -228,7 +232,9 @@ void WebView::TakeInputEdit() {
     const auto position = static_cast<std::size_t>(edit[0]);
     const auto removed = static_cast<std::size_t>(edit[1]);
     input_.replace(position, removed, added);
-    core_.OnInputEdit(position, removed, added);
+    if (report) {
+        report(position, removed, added);
+    }
 }
 
 bool WebView::OnKey(std::string_view code, bool shift, bool control, bool alt) {

@@ -62,9 +62,11 @@ private:
     // Presses `button` once the clipboard has answered, when the press would paste: the
     // browser's clipboard answers later, the core asks at once.
     void Press(Button button, bool pastes, const std::function<void()>& press);
-    // Follows the input box's last change as an edit, which the core is told of too: a key
-    // hands over what it typed, not the box's whole text.
-    void TakeInputEdit();
+    // Follows the input box's last change as an edit, which `report` is told of (the core,
+    // on a key: it gets what was typed, not the box's whole text).
+    using EditReport = std::function<void(std::size_t position, std::size_t removed,
+                                          std::u16string_view added)>;
+    void TakeInputEdit(const EditReport& report);
 
     MainWindowCore core_{*this};
     // The input box's text, kept by its edits.
