@@ -9,10 +9,9 @@ out=build-web
 export NODE_PATH=/usr/share/nodejs
 export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}
 
-emcmake cmake -S . -B "$out/cmake" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
-    -DCMAKE_CXX_FLAGS_MINSIZEREL="-O2 -DNDEBUG" -DCMAKE_CXX_FLAGS="-sDISABLE_EXCEPTION_CATCHING=0" \
-    -DVELLUMARK_GUI=OFF -DVELLUMARK_TESTS=OFF -DVELLUMARK_WERROR=ON >/dev/null
-cmake --build "$out/cmake" --target vellumark_web
+# The web preset configures build-web/cmake with emscripten's toolchain, as emcmake would.
+cmake --preset web >/dev/null
+cmake --build --preset web
 
 cp "$out/cmake/web/vellumark.js" web/page/index.html web/page/style.css web/page/app.js \
     web/page/manifest.webmanifest "$out/"

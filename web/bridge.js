@@ -3,6 +3,8 @@
 'use strict';
 
 var vmControls = [];
+// Each text box's value as the core last had it, to tell the core what an input event changed.
+var vmValues = [];
 var vmHeld = '';
 var vmDecoder = new TextDecoder('utf-16le');
 // The clipboard requests under way, which answer later.
@@ -35,6 +37,28 @@ function vmClipboard(request, answer, refused) {
 function vmHold(text) {
   vmHeld = text;
   return text.length;
+}
+
+// The edit that turned the box's last value into its value: one replaced range, found from
+// the ends inwards. Writes its position and the units it removed at `at` (two int32s) and
+// holds the units it added.
+function vmEdit(control, at) {
+  var before = vmValues[control] || '';
+  var after = vmControls[control].value;
+  vmValues[control] = after;
+  var start = 0;
+  var common = Math.min(before.length, after.length);
+  while (start < common && before.charCodeAt(start) === after.charCodeAt(start)) {
+    ++start;
+  }
+  var same = 0;
+  while (same < common - start && before.charCodeAt(before.length - 1 - same) ===
+         after.charCodeAt(after.length - 1 - same)) {
+    ++same;
+  }
+  HEAP32[at >> 2] = start;
+  HEAP32[(at >> 2) + 1] = before.length - same - start;
+  return vmHold(after.substring(start, after.length - same));
 }
 
 function vmCopyHeld(pointer) {

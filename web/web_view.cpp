@@ -3,6 +3,7 @@
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -24,8 +25,11 @@ EM_JS(void, vm_bind_menu, (const char* name, int entry), {
 });
 EM_JS(int, vm_hold_value, (int control), { return vmHold(vmControls[control].value); });
 EM_JS(void, vm_copy_held, (char16_t* to), { vmCopyHeld(to); });
+EM_JS(int, vm_edit, (int control, std::int32_t* edit), { return vmEdit(control, edit); });
 EM_JS(void, vm_set_value, (int control, const char16_t* text, int length), {
-  vmControls[control].value = vmText(text, length);
+  var box = vmControls[control];
+  box.value = vmText(text, length);
+  vmValues[control] = box.value;
 });
 EM_JS(void, vm_replace, (int control, int start, int end, const char16_t* text, int length), {
   vmControls[control].setRangeText(vmText(text, length), start, end);
@@ -199,6 +203,9 @@ void WebView::Start() {
     vm_about_text("lblUrl", address.data(), Length(address));
     vm_about_address(address.data(), Length(address));
 
+    // Whatever the browser put back into the input (a form restored on going back), which
+    // the core reads as it loads.
+    TakeInputEdit(nullptr);
     ProcessGenerator().Seed(SecondsSinceMidnight());
     core_.Load();
     FocusControl(Control::kTxtCodeNum, FocusReason::kFirstShow);
@@ -209,8 +216,24 @@ void WebView::OnInput(Control control) {
     if (control == Control::kTxtCodeNum) {
         core_.OnCodeNumberChange();
     } else if (control == Control::kTxtIn) {
-        input_.reset();
+        TakeInputEdit([this](std::size_t position, std::size_t removed,
+                             std::u16string_view added) {
+            core_.OnInputEdit(position, removed, added);
+        });
         core_.OnInputChange();
+    }
+}
+
+void WebView::TakeInputEdit(const EditReport& report) {
+    std::array<std::int32_t, 2> edit{};
+    std::u16string added(static_cast<std::size_t>(vm_edit(Number(Control::kTxtIn), edit.data())),
+                         u'\0');
+    vm_copy_held(added.data());
+    const auto position = static_cast<std::size_t>(edit[0]);
+    const auto removed = static_cast<std::size_t>(edit[1]);
+    input_.replace(position, removed, added);
+    if (report) {
+        report(position, removed, added);
     }
 }
 
@@ -281,8 +304,10 @@ bool WebView::OnPress(Control control, int domButton) {
         }
         return false;
     }
-    // The other buttons bring the focus and leave the caret where it was.
-    FocusControl(control, FocusReason::kMouse);
+    // The other buttons bring the focus and leave the caret where it was; the right one
+    // comes as the box's menu, which works on the whole code number.
+    FocusControl(control,
+                 mouse == MouseButton::kRight ? FocusReason::kRightButton : FocusReason::kMouse);
     return true;
 }
 
@@ -370,18 +395,11 @@ void WebView::Press(Button button, bool pastes, const std::function<void()>& pre
         return;
     }
     if (button == Button::kCutOutput) {
-        cutInput_ = Input();
+        cutInput_ = input_;
     } else if (button == Button::kCopyOutput) {
         cutInput_.reset();
     }
     press();
-}
-
-const std::u16string& WebView::Input() const {
-    if (!input_) {
-        input_ = ValueOf(Control::kTxtIn);
-    }
-    return *input_;
 }
 
 std::u16string WebView::CodeNumberText() const {
@@ -389,15 +407,15 @@ std::u16string WebView::CodeNumberText() const {
 }
 
 std::u16string WebView::InputText() const {
-    return Input();
+    return input_;
 }
 
 void WebView::ReadInput(const std::function<bool(std::u16string_view piece)>& read) const {
-    read(Input());
+    read(input_);
 }
 
 std::size_t WebView::InputLength() const {
-    return Input().size();
+    return input_.size();
 }
 
 bool WebView::OutputEmpty() const {
@@ -415,7 +433,7 @@ void WebView::SetCodeNumberText(std::u16string_view text) {
 
 void WebView::SetInputText(std::u16string_view text) {
     input_ = AsBoxHolds(text);
-    SetValue(Control::kTxtIn, *input_);
+    SetValue(Control::kTxtIn, input_);
     core_.OnInputChange();
 }
 

@@ -62,11 +62,15 @@ private:
     // Presses `button` once the clipboard has answered, when the press would paste: the
     // browser's clipboard answers later, the core asks at once.
     void Press(Button button, bool pastes, const std::function<void()>& press);
-    const std::u16string& Input() const;
+    // Follows the input box's last change as an edit, which `report` is told of (the core,
+    // on a key: it gets what was typed, not the box's whole text).
+    using EditReport = std::function<void(std::size_t position, std::size_t removed,
+                                          std::u16string_view added)>;
+    void TakeInputEdit(const EditReport& report);
 
     MainWindowCore core_{*this};
-    // The input's text as last read: a key reads the box once, however often the core asks.
-    mutable std::optional<std::u16string> input_;
+    // The input box's text, kept by its edits.
+    std::u16string input_;
     std::u16string output_;
     // The clipboard's answer for the press under way.
     std::optional<std::u16string> clipboard_;
