@@ -6,6 +6,13 @@
 #   track_pid PID         PID is killed when the script exits
 #   wait_until SECS CMD   runs CMD every tenth of a second until it succeeds
 
+# A command that fails where nothing tests it ends the script (set -e): say which, where and
+# with what status, rather than stop without a word. Only the script's own shell speaks: a
+# command substitution's failure reaches it as the failure of the command that holds it.
+set -E
+trap 'status=$?; [ "$BASHPID" != "$$" ] ||
+    echo "FAIL: \"$BASH_COMMAND\" exited with status $status (${BASH_SOURCE[0]##*/} line $LINENO)" >&2' ERR
+
 tracked_pids=()
 work_dir=$(mktemp -d)
 
