@@ -69,6 +69,12 @@ bounded 60 "choosing the null display driver" "$wine" reg add "$drivers" /v Grap
 # wineboot returns while the prefix's set-up still runs; a program started then may fail.
 bounded 120 "the prefix's set-up" "$server" -w
 "$server" -p
+# Wine starts its system processes (services.exe, winedevice.exe, rpcss.exe, ...) from the
+# first program of a server's session, and they keep that program's standard error open for as
+# long as the server runs. Started from a program of their own that holds nothing, they cannot
+# keep open a pipe that a test reads to its end (compare_cli.py's, cli_tests' and the console
+# step's), which would leave that test waiting with no message.
+bounded 120 "starting Wine's system processes" "$wine" cmd.exe /c exit </dev/null >/dev/null 2>&1
 echo "Wine prefix ready ($((SECONDS - start)) s)"
 
 for tests in engine_tests window_core_tests win32_tests; do

@@ -39,8 +39,9 @@ fail() {
 
 windows() { [ -n "$probe_exe" ]; }
 
-# Bounded: xclip waits for the clipboard's owner, which may never answer.
-clipboard() { timeout 10 xclip -o -selection clipboard 2>/dev/null; }
+# Bounded: xclip -o waits for the clipboard's owner to answer, without end. An owner that
+# gives the clipboard up meanwhile (xclip -i, once the window copies) never answers.
+clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
 
 clipboard_is() { [ "$(clipboard)" == "$1" ]; }
 
@@ -148,7 +149,7 @@ echo "toggle: Ctrl+M switched to decrypt"
 #    random bytes that a cipher text decrypts to under another code number can crash Wine's
 #    text layout, Uniscribe, in the edit box.)
 keys ctrl+e ctrl+r alt+c ctrl+c
-wait_until 10 bash -c "timeout 10 xclip -o -selection clipboard | grep -Eqx '[0-9]{6}'" ||
+wait_until 10 bash -c "timeout 5 xclip -o -selection clipboard | grep -Eqx '[0-9]{6}'" ||
     fail "Ctrl+R did not give a six-digit code number (clipboard: $(clipboard))"
 code=$(clipboard) || fail "the clipboard lost the code number"
 [ "$code" != 000000 ] || fail "Ctrl+R picked 000000"
