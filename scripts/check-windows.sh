@@ -26,6 +26,8 @@ bounded() {
     timeout "$seconds" "$@" || status=$?
     if [ "$status" -eq 124 ]; then
         echo "check-windows: $what did not end within $seconds s" >&2
+    elif [ "$status" -ne 0 ]; then
+        echo "check-windows: $what failed with status $status" >&2
     fi
     return "$status"
 }

@@ -26,7 +26,11 @@ start_wine() {
     "$server" -w 2>/dev/null || true
     openbox >"$work_dir/openbox.log" 2>&1 &
     track_pid $!
-    timeout 120 "$wine" wineboot -i >/dev/null 2>&1 || fail "wineboot did not set up the prefix"
+    # Wine's own errors, which WINEDEBUG=-all hides, say why a set-up failed.
+    local status=0
+    WINEDEBUG=err+all timeout 120 "$wine" wineboot -i >"$work_dir/wineboot.log" 2>&1 || status=$?
+    [ "$status" -eq 0 ] || fail "wineboot did not set up the prefix (status $status):
+$(grep -v '^[0-9a-f]*:fixme:' "$work_dir/wineboot.log" | tail -n 20)"
     # A crash ends the program with a backtrace in its log instead of waiting in a dialog.
     timeout 60 "$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD \
         /d 0 /f >/dev/null 2>&1 || fail "could not turn Wine's crash dialog off"
