@@ -522,9 +522,18 @@ std::u16string MainWindow::OutputText() const {
 }
 
 void MainWindow::SetBoxText(HWND box, const std::wstring& text) {
-    settingText_ = true;
+    // Cleared however the setting ends: an edit box that faults on a text (Wine's does on some)
+    // must not leave the window deaf to every later change.
+    struct OwnChange {
+        bool& flag;
+        explicit OwnChange(bool& hiding) : flag(hiding) { flag = true; }
+        ~OwnChange() { flag = false; }
+        OwnChange(const OwnChange&) = delete;
+        OwnChange& operator=(const OwnChange&) = delete;
+        OwnChange(OwnChange&&) = delete;
+        OwnChange& operator=(OwnChange&&) = delete;
+    } const hidden(settingText_);
     SetWindowTextW(box, text.c_str());
-    settingText_ = false;
 }
 
 void MainWindow::SetCodeNumberText(std::u16string_view text) {
@@ -563,12 +572,12 @@ void MainWindow::ShowMode(const ModeLook& look) {
 
 void MainWindow::EnableButton(Button button, bool enabled) {
     const HWND control = buttons_[static_cast<std::size_t>(button)];
-    EnableWindow(control, enabled ? TRUE : FALSE);
-    // A button that disables itself (Cut, emptying the output) hands the focus on, so that
-    // the keyboard still reaches the window.
+    // A button that disables itself (Clear, Cut) hands the focus on in the tab order first:
+    // disabling the focused control leaves no control with the focus, and the keys go nowhere.
     if (!enabled && GetFocus() == control) {
         SendMessageW(window_, WM_NEXTDLGCTL, 0, FALSE);
     }
+    EnableWindow(control, enabled ? TRUE : FALSE);
 }
 
 void MainWindow::ShowNotice(NoticeKind /*kind*/, std::u16string_view text) {

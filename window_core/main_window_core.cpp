@@ -89,8 +89,10 @@ void MainWindowCore::ModeSet(CryptMode bytWhat) {
 }
 
 void MainWindowCore::SetMode(CryptMode mode) {
-    view_.ShowMode(LookOf(mode));
+    // Recorded before it is drawn: when the front end fails to draw it, the window still works
+    // in the mode that was asked for, which the next draw shows.
     bytMode = mode;
+    view_.ShowMode(LookOf(mode));
 }
 
 void MainWindowCore::DoCrypt() {
