@@ -467,13 +467,13 @@ LRESULT MainWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPA
         switch (message) {
             case WM_LBUTTONDOWN:
             case WM_RBUTTONDOWN:
-            case WM_MBUTTONDOWN: {
-                focusReason_ =
-                    message == WM_RBUTTONDOWN ? FocusReason::kRightButton : FocusReason::kMouse;
-                const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
-                focusReason_.reset();
-                return result;
-            }
+            case WM_MBUTTONDOWN:
+                // Every button brings the focus, also those that the edit box itself leaves
+                // alone; the click then decides what to select.
+                FocusControl(Control::kTxtCodeNum, message == WM_RBUTTONDOWN
+                                                       ? FocusReason::kRightButton
+                                                       : FocusReason::kMouse);
+                break;
             case WM_LBUTTONUP:
             case WM_RBUTTONUP:
             case WM_MBUTTONUP: {
