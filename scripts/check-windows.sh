@@ -14,10 +14,23 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 start=$SECONDS
+# Any command that fails ends the run with its line, the command and its status.
 failed() {
-    echo "check-windows: FAILED ($((SECONDS - start)) s)" >&2
+    echo "check-windows: FAILED at line $1: '$2' exited with status $3 ($((SECONDS - start)) s)" >&2
 }
-trap failed ERR
+trap 'failed $LINENO "$BASH_COMMAND" $?' ERR
+# Runs a step with a bound on its time: a hung Wine start fails the run with a reason.
+bounded() {
+    local seconds=$1 what=$2 status=0
+    shift 2
+    timeout "$seconds" "$@" || status=$?
+    if [ "$status" -eq 124 ]; then
+        echo "check-windows: $what did not end within $seconds s" >&2
+    elif [ "$status" -ne 0 ]; then
+        echo "check-windows: $what failed with status $status" >&2
+    fi
+    return "$status"
+}
 wine=/usr/lib/wine/wine64
 server=/usr/lib/wine/wineserver64
 cases=${COMPARE_CASES:-300}
@@ -28,7 +41,8 @@ if [ ! -x "$wine" ]; then
 fi
 
 scripts/build-windows.sh -DVELLUMARK_WERROR=ON
-cmake --build build-windows -j2 --target engine_tests window_core_tests win32_tests win32_probe
+cmake --build build-windows -j2 --target engine_tests window_core_tests win32_tests win32_probe \
+    behaviour_win32_tests
 if [ ! -f build/CMakeCache.txt ]; then
     cmake --preset release >/dev/null
 fi
@@ -49,22 +63,54 @@ stop_wine() {
     rm -rf "$WINEPREFIX"
 }
 trap stop_wine EXIT
-"$wine" wineboot -i >/dev/null 2>&1
+bounded 120 "setting up the Wine prefix" "$wine" wineboot -i >/dev/null 2>&1
+# The main window's tests run on Wine's null display driver, with no X server; the end-to-end
+# test below takes X11 again.
+drivers='HKCU\Software\Wine\Drivers'
+bounded 60 "choosing the null display driver" "$wine" reg add "$drivers" /v Graphics /d null /f \
+    >/dev/null 2>&1
 # wineboot returns while the prefix's set-up still runs; a program started then may fail.
-"$server" -w
+bounded 120 "the prefix's set-up" "$server" -w
 "$server" -p
+# Wine starts its system processes (services.exe, winedevice.exe, rpcss.exe, ...) from the
+# first program of a server's session, and they keep that program's standard error open for as
+# long as the server runs. Started from a program of their own that holds nothing, they cannot
+# keep open a pipe that a test reads to its end (compare_cli.py's, cli_tests' and the console
+# step's), which would leave that test waiting with no message.
+bounded 120 "starting Wine's system processes" "$wine" cmd.exe /c exit </dev/null >/dev/null 2>&1
 echo "Wine prefix ready ($((SECONDS - start)) s)"
 
 for tests in engine_tests window_core_tests win32_tests; do
-    "$wine" build-windows/$tests.exe --gtest_brief=1
+    bounded 120 "$tests.exe" "$wine" build-windows/$tests.exe --gtest_brief=1
 done
+# The behaviour table against the real Win32 window; the rows file by its Windows path.
+table_log=$WINEPREFIX/behaviour.log
+status=0
+VELLUMARK_BEHAVIOUR_ROWS="Z:$PWD/tests/behaviour/rows.txt" \
+    bounded 400 "behaviour_win32_tests.exe" "$wine" build-windows/behaviour_win32_tests.exe \
+    >"$table_log" 2>&1 || status=$?
+count() {
+    local n
+    n=$(sed -n "s/^\[  $1 *\] \([0-9]*\) tests\{0,1\}[,.].*/\1/p" "$table_log" | head -n 1)
+    echo "${n:-0}"
+}
+echo "check-windows: behaviour table on the Win32 window: $(count PASSED) rows passed," \
+    "$(count FAILED) failed, $(count SKIPPED) skipped"
+# Each skipped row with its reason, the line before it.
+tr -d '\r' <"$table_log" | grep -B1 '^\[  SKIPPED \] behaviour.*ms)$' | grep -v '^--$' |
+    paste - - | sed 's/\t\[  SKIPPED \] / -- /; s/ ([0-9]* ms)$//; s/^/  skipped: /' || true
+if [ "$status" -ne 0 ]; then
+    grep -E '^(line [0-9]+:|row |\[  FAILED  \] behaviour)' "$table_log" >&2 || tail -n 20 "$table_log" >&2
+    exit "$status"
+fi
 VELLUMARK_CLI_COMMAND="$wine $PWD/build-windows/vellumark-cli.exe" \
-    build/tests/cli/cli_tests --gtest_brief=1
+    bounded 300 "cli_tests" build/tests/cli/cli_tests --gtest_brief=1
 # On a console the text goes through the wide console calls, so the terminal (Wine's console
 # on the pseudo-terminal that `script` makes) shows "café" whatever the console's code page.
 # Wine writes to the terminal in the locale's encoding: a UTF-8 one.
 printf '1VuV0AAA' >"$WINEPREFIX/cipher.txt"
-shown=$(LC_ALL=C.UTF-8 script -qc "$wine build-windows/vellumark-cli.exe decrypt --code 408153 <'$WINEPREFIX/cipher.txt'" /dev/null |
+shown=$(LC_ALL=C.UTF-8 bounded 60 "vellumark-cli.exe on a console" script -qc \
+    "$wine build-windows/vellumark-cli.exe decrypt --code 408153 <'$WINEPREFIX/cipher.txt'" /dev/null |
     sed 's/\x1b\[[?0-9;]*[a-zA-Z]//g')
 if [[ "$shown" != *café* ]]; then
     echo "check-windows: FAILED, the console shows $(printf %q "$shown") for café" >&2
@@ -73,8 +119,10 @@ fi
 python3 scripts/compare_cli.py "$cases" "$PWD/build/cli/vellumark-cli" \
     "$wine $PWD/build-windows/vellumark-cli.exe"
 
-tests/e2e/clipboard_round_trip.sh --wine build-windows/win32_probe.exe \
-    build-windows/vellumark.exe build/cli/vellumark-cli
+bounded 60 "choosing the X11 display driver" "$wine" reg delete "$drivers" /v Graphics /f \
+    >/dev/null 2>&1
+bounded 300 "the end-to-end test" tests/e2e/clipboard_round_trip.sh --wine \
+    build-windows/win32_probe.exe build-windows/vellumark.exe build/cli/vellumark-cli
 
 echo "check-windows: OK, engine, window-core, Win32 and CLI tests pass under Wine, vellumark-cli.exe agrees with Linux on $cases random cases, and vellumark.exe passes the end-to-end test ($((SECONDS - start)) s)"
 scripts/check-msi.sh

@@ -6,15 +6,16 @@
 #include <algorithm>
 #include <initializer_list>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "vellumark/version.h"
 #include "win32/metrics.h"
 #include "win32/pictures.h"
 #include "win32/resource_ids.h"
-#include "window_core/about_placement.h"
+#include "window_core/about_core.h"
+#include "window_core/keys.h"
 #include "window_core/text_contrast.h"
 
 namespace vellumark::win32 {
@@ -22,11 +23,19 @@ namespace vellumark::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"VellumarkAbout";
-constexpr const wchar_t* kAddress = kWideHomepage.data();
-constexpr wchar_t kCredit[] = L"By the Vellumark authors";
 // No title bar: a raised dialog border alone, out of the taskbar as the main window's own.
 constexpr DWORD kStyle = WS_POPUP | WS_DLGFRAME;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+
+std::wstring Wide(std::u16string_view text) {
+    return {text.begin(), text.end()};
+}
+
+// The address that the box shows and opens.
+const std::wstring& Address() {
+    static const std::wstring address = Wide(AboutAddress());
+    return address;
+}
 
 void OpenWithShell(const wchar_t* address) {
     ShellExecuteW(nullptr, nullptr, address, nullptr, L"C:\\", SW_SHOWNORMAL);
@@ -66,20 +75,18 @@ HWND MakeControl(HWND parent, const wchar_t* windowClass, const wchar_t* text, D
     return control;
 }
 
-// The address label takes the size of its text, grown about the centre of its design
-// place, so that a long address stays over the middle of the frame.
 void PlaceAddress(const AboutBox& box, UINT dpi) {
     const HDC dc = GetDC(box.lblUrl);
     const HGDIOBJ old = SelectObject(dc, box.urlFont);
     SIZE text{};
-    GetTextExtentPoint32W(dc, kAddress, lstrlenW(kAddress), &text);
+    GetTextExtentPoint32W(dc, Address().c_str(), static_cast<int>(Address().size()), &text);
     SelectObject(dc, old);
     ReleaseDC(box.lblUrl, dc);
-    const TwipsRect place =
-        PlaceInWindow(kFrmAboutControls, *FindControl(kFrmAboutControls, "lblUrl"));
-    const int centre = TwipsToPixels(place.left + place.width / 2, static_cast<int>(dpi));
-    const int top = TwipsToPixels(place.top, static_cast<int>(dpi));
-    SetWindowPos(box.lblUrl, nullptr, centre - text.cx / 2, top, text.cx, text.cy,
+    const PixelRect designed = PixelsOf(
+        PlaceInWindow(kFrmAboutControls, *FindControl(kFrmAboutControls, "lblUrl")),
+        static_cast<int>(dpi));
+    const PixelRect place = AddressLabelPlace(designed, text.cx, text.cy);
+    SetWindowPos(box.lblUrl, nullptr, place.left, place.top, place.width, place.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -104,14 +111,43 @@ constexpr ControlMaker kMakers[] = {
 static_assert(std::size(kMakers) == kFrmAboutControls.size());
 
 std::wstring CaptionOf(const ControlDesign& design) {
-    std::wstring caption(design.caption.begin(), design.caption.end());
-    if (design.name == "lblUrl") {
-        caption = kAddress;
-    } else if (design.name == "Label2") {
-        caption += L' ';
-        caption.append(kShortVersion.begin(), kShortVersion.end());
+    if (design.name == "Label1") {
+        return Wide(kAboutTitle);
     }
-    return caption;
+    if (design.name == "Label2") {
+        return Wide(AboutVersionText());
+    }
+    if (design.name == "Label3") {
+        return Wide(kAboutCredit);
+    }
+    if (design.name == "lblUrl") {
+        return Address();
+    }
+    return {design.caption.begin(), design.caption.end()};
+}
+
+// The keys whose meaning the about core decides, from a key-down message; nothing for the
+// others. Keypad Enter is Enter with the extended-key bit.
+std::optional<KeyPress> KeyPressOf(const MSG& message) {
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) {
+        return std::nullopt;
+    }
+    Key key = Key::kOther;
+    switch (message.wParam) {
+        case VK_RETURN:
+            key = (HIWORD(message.lParam) & KF_EXTENDED) != 0 ? Key::kKeypadEnter : Key::kEnter;
+            break;
+        case VK_SPACE:
+            key = Key::kSpace;
+            break;
+        case VK_ESCAPE:
+            key = Key::kEscape;
+            break;
+        default:
+            return std::nullopt;
+    }
+    return KeyPress{key, GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0,
+                    message.message == WM_SYSKEYDOWN || GetKeyState(VK_MENU) < 0};
 }
 
 void CreateControls(AboutBox& box, UINT dpi) {
@@ -157,12 +193,9 @@ LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             if (LOWORD(wParam) == IDOK) {
                 box->closed = true;
             } else if (LOWORD(wParam) == IDC_LBL_URL && HIWORD(wParam) == STN_CLICKED) {
-                CurrentOpener()(kAddress);
+                CurrentOpener()(Address().c_str());
             }
             return 0;
-        case DM_GETDEFID:
-            // "Ok" answers Enter.
-            return MAKELRESULT(IDOK, DC_HASDEFID);
         case WM_CTLCOLORSTATIC:
             if (reinterpret_cast<HWND>(lParam) == box->lblUrl) {
                 const auto dc = reinterpret_cast<HDC>(wParam);
@@ -249,6 +282,14 @@ void OpenAbout(HWND mainWindow) {
         if (got <= 0) {
             quit = got == 0;
             break;
+        }
+        if (message.hwnd == box.window || IsChild(box.window, message.hwnd) != 0) {
+            // Enter, keypad Enter, Space and Esc mean what the about core says, whichever
+            // control has them; the dialog keys and the button do not decide them.
+            if (const std::optional<KeyPress> press = KeyPressOf(message)) {
+                box.closed = ClosesAboutBox(*press);
+                continue;
+            }
         }
         if (!IsDialogMessageW(box.window, &message)) {
             TranslateMessage(&message);

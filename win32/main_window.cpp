@@ -6,7 +6,9 @@
 #include <cstddef>
 #include <initializer_list>
 #include <iterator>
+#include <optional>
 #include <string_view>
+#include <utility>
 
 #include "win32/about_box.h"
 #include "win32/clipboard.h"
@@ -104,16 +106,49 @@ int CALLBACK BreakAnywhere(LPWSTR /*text*/, int position, int /*length*/, int ac
 
 MouseButton MouseButtonOf(UINT message) {
     switch (message) {
+        case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
             return MouseButton::kLeft;
+        case WM_RBUTTONDOWN:
         case WM_RBUTTONUP:
             return MouseButton::kRight;
+        case WM_MBUTTONDOWN:
         case WM_MBUTTONUP:
             return MouseButton::kMiddle;
         default:
             return MouseButton::kOther;
     }
 }
+
+// The keys whose meaning the core decides, from a key-down message; nothing for the others.
+// Keypad Enter is Enter with the extended-key bit.
+std::optional<KeyPress> KeyPressOf(const MSG& message) {
+    Key key = Key::kOther;
+    switch (message.wParam) {
+        case VK_RETURN:
+            key = (HIWORD(message.lParam) & KF_EXTENDED) != 0 ? Key::kKeypadEnter : Key::kEnter;
+            break;
+        case VK_SPACE:
+            key = Key::kSpace;
+            break;
+        case VK_ESCAPE:
+            key = Key::kEscape;
+            break;
+        default:
+            return std::nullopt;
+    }
+    return KeyPress{key, GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0,
+                    message.message == WM_SYSKEYDOWN || GetKeyState(VK_MENU) < 0};
+}
+
+// The controls that the core speaks of, by their identifiers.
+constexpr std::pair<Control, int> kControlIds[] = {
+    {Control::kTxtCodeNum, IDC_TXT_CODE_NUM},       {Control::kTxtIn, IDC_TXT_IN},
+    {Control::kCmdPasteInput, IDC_CMD_PASTE_INPUT}, {Control::kCmdClearInput, IDC_CMD_CLEAR_INPUT},
+    {Control::kCmdCutOutput, IDC_CMD_CUT_OUTPUT},   {Control::kCmdCopyOutput, IDC_CMD_COPY_OUTPUT},
+    {Control::kTxtOut, IDC_TXT_OUT},                {Control::kLblEncrypt, IDC_LBL_ENCRYPT},
+    {Control::kLblDecrypt, IDC_LBL_DECRYPT},
+};
 
 }  // namespace
 
@@ -261,24 +296,33 @@ bool MainWindow::PreTranslate(MSG& message) {
     if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
         // Tab always moves the focus, also out of the multi-line boxes.
         const bool backwards = GetKeyState(VK_SHIFT) < 0;
-        HWND next = GetNextDlgTabItem(window_, GetFocus(), backwards ? TRUE : FALSE);
-        if (next != nullptr) {
-            focusReason_ = FocusReason::kTab;
-            SetFocus(next);
-            focusReason_.reset();
-        }
+        const Control next = NextInTabOrder(FocusedControl(), backwards, [this](Control control) {
+            const std::optional<Button> button = ButtonOf(control);
+            return !button || core_.enabled(*button);
+        });
+        FocusControl(next, FocusReason::kTab);
         return true;
+    }
+    if (message.message == WM_SYSCHAR && GetKeyState(VK_CONTROL) >= 0 &&
+        GetKeyState(VK_SHIFT) >= 0 && core_.OnAccessKey(static_cast<char16_t>(message.wParam))) {
+        return true;
+    }
+    if (const std::optional<Button> button = ButtonOf(CoreControlOf(message.hwnd));
+        button && (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN)) {
+        const std::optional<KeyPress> press = KeyPressOf(message);
+        if (press && core_.OnButtonKey(*button, *press)) {
+            return true;
+        }
+        // Whatever the core leaves alone of these keys, the button does not press itself by.
+        if (press) {
+            return true;
+        }
     }
     if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
         // A multi-line box in a dialog would close the window on Esc.
         return true;
     }
-    if (message.message == WM_SYSCHAR) {
-        focusReason_ = FocusReason::kAccessKey;
-    }
-    const bool handled = IsDialogMessageW(window_, &message) != 0;
-    focusReason_.reset();
-    return handled;
+    return IsDialogMessageW(window_, &message) != 0;
 }
 
 LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -300,28 +344,6 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CTLCOLORSTATIC:
             return ColourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-        case WM_NEXTDLGCTL: {
-            // The dialog keys' way to move the focus; a frame's access key names the frame,
-            // then asks for the control after it.
-            if (LOWORD(lParam) != 0) {
-                nextAnchor_ = reinterpret_cast<HWND>(wParam);
-                if ((GetWindowLongW(nextAnchor_, GWL_STYLE) & WS_TABSTOP) != 0) {
-                    SetFocus(nextAnchor_);
-                }
-                return 0;
-            }
-            HWND next =
-                GetNextDlgTabItem(window_, nextAnchor_ != nullptr ? nextAnchor_ : GetFocus(),
-                                  wParam != 0 ? TRUE : FALSE);
-            nextAnchor_ = nullptr;
-            if (next == txtCodeNum_ && GetFocus() == txtCodeNum_ && focusReason_) {
-                // Already there, so no focus event: the key still enters the box.
-                core_.OnCodeNumberFocus(*focusReason_);
-            } else if (next != nullptr) {
-                SetFocus(next);
-            }
-            return 0;
-        }
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) {
                 const HWND focus = GetFocus();
@@ -331,9 +353,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             } else if (HIWORD(wParam) == 0) {
                 // The first activation is the first show: the code number takes the focus.
                 if (lastFocus_ == nullptr) {
-                    focusReason_ = FocusReason::kFirstShow;
-                    SetFocus(txtCodeNum_);
-                    focusReason_.reset();
+                    FocusControl(Control::kTxtCodeNum, FocusReason::kFirstShow);
                 } else {
                     SetFocus(lastFocus_);
                 }
@@ -380,13 +400,6 @@ void MainWindow::OnCommand(int id, int code) {
             break;
         case IDC_CMD_COPY_OUTPUT:
             core_.CopyOutput();
-            break;
-        case IDOK:
-            // Enter presses the button that has the focus, as in a dialog.
-            if (const HWND focus = GetFocus();
-                std::find(buttons_.begin(), buttons_.end(), focus) != buttons_.end()) {
-                SendMessageW(focus, BM_CLICK, 0, 0);
-            }
             break;
         case IDM_EXIT:
             PostQuitMessage(0);
@@ -441,9 +454,9 @@ LRESULT CALLBACK MainWindow::ControlProc(HWND control, UINT message, WPARAM wPar
 
 LRESULT MainWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     if (control == lblEncrypt_ || control == lblDecrypt_) {
-        // Any mouse button switches the mode, when it goes down.
-        if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN) {
-            core_.ModeSet(control == lblEncrypt_ ? kModeEncrypt : kModeDecrypt);
+        if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
+            message == WM_XBUTTONDOWN) {
+            core_.OnModeLabelPress(CoreControlOf(control), MouseButtonOf(message));
             return 0;
         }
         if (message == WM_NCHITTEST) {
@@ -454,13 +467,13 @@ LRESULT MainWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPA
         switch (message) {
             case WM_LBUTTONDOWN:
             case WM_RBUTTONDOWN:
-            case WM_MBUTTONDOWN: {
-                focusReason_ =
-                    message == WM_RBUTTONDOWN ? FocusReason::kRightButton : FocusReason::kMouse;
-                const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
-                focusReason_.reset();
-                return result;
-            }
+            case WM_MBUTTONDOWN:
+                // Every button brings the focus, also those that the edit box itself leaves
+                // alone; the click then decides what to select.
+                FocusControl(Control::kTxtCodeNum, message == WM_RBUTTONDOWN
+                                                       ? FocusReason::kRightButton
+                                                       : FocusReason::kMouse);
+                break;
             case WM_LBUTTONUP:
             case WM_RBUTTONUP:
             case WM_MBUTTONUP: {
@@ -472,17 +485,50 @@ LRESULT MainWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPA
                 // The box's menu, opened by a right click from another control, focuses the
                 // box first; it is focused here for the right button, so that the number is
                 // selected and the menu's Paste replaces it.
-                if (GetFocus() != control) {
-                    focusReason_ = FocusReason::kRightButton;
-                    SetFocus(control);
-                    focusReason_.reset();
-                }
+                FocusControl(Control::kTxtCodeNum, FocusReason::kRightButton);
                 break;
             default:
                 break;
         }
     }
     return DefSubclassProc(control, message, wParam, lParam);
+}
+
+Control MainWindow::CoreControlOf(HWND control) const {
+    if (control == nullptr || GetParent(control) != window_) {
+        return Control::kNone;
+    }
+    const int id = GetDlgCtrlID(control);
+    for (const auto& [named, controlId] : kControlIds) {
+        if (controlId == id) {
+            return named;
+        }
+    }
+    return Control::kNone;
+}
+
+HWND MainWindow::WindowOf(Control control) const {
+    for (const auto& [named, id] : kControlIds) {
+        if (named == control) {
+            return GetDlgItem(window_, id);
+        }
+    }
+    return nullptr;
+}
+
+Control MainWindow::FocusedControl() const {
+    return CoreControlOf(GetFocus());
+}
+
+void MainWindow::FocusControl(Control control, FocusReason reason) {
+    const HWND target = WindowOf(control);
+    if (target == nullptr || GetFocus() == target) {
+        return;
+    }
+    // The code-number box reports the focus with the reason, while it arrives.
+    focusReason_ = reason;
+    SetFocus(target);
+    focusReason_.reset();
 }
 
 std::u16string MainWindow::CodeNumberText() const {
@@ -522,9 +568,18 @@ std::u16string MainWindow::OutputText() const {
 }
 
 void MainWindow::SetBoxText(HWND box, const std::wstring& text) {
-    settingText_ = true;
+    // Cleared however the setting ends: an edit box that faults on a text (Wine's does on some)
+    // must not leave the window deaf to every later change.
+    struct OwnChange {
+        bool& flag;
+        explicit OwnChange(bool& hiding) : flag(hiding) { flag = true; }
+        ~OwnChange() { flag = false; }
+        OwnChange(const OwnChange&) = delete;
+        OwnChange& operator=(const OwnChange&) = delete;
+        OwnChange(OwnChange&&) = delete;
+        OwnChange& operator=(OwnChange&&) = delete;
+    } const hidden(settingText_);
     SetWindowTextW(box, text.c_str());
-    settingText_ = false;
 }
 
 void MainWindow::SetCodeNumberText(std::u16string_view text) {
@@ -562,13 +617,7 @@ void MainWindow::ShowMode(const ModeLook& look) {
 }
 
 void MainWindow::EnableButton(Button button, bool enabled) {
-    const HWND control = buttons_[static_cast<std::size_t>(button)];
-    EnableWindow(control, enabled ? TRUE : FALSE);
-    // A button that disables itself (Cut, emptying the output) hands the focus on, so that
-    // the keyboard still reaches the window.
-    if (!enabled && GetFocus() == control) {
-        SendMessageW(window_, WM_NEXTDLGCTL, 0, FALSE);
-    }
+    EnableWindow(buttons_[static_cast<std::size_t>(button)], enabled ? TRUE : FALSE);
 }
 
 void MainWindow::ShowNotice(NoticeKind /*kind*/, std::u16string_view text) {

@@ -22,9 +22,12 @@ public:
     MainWindow& operator=(const MainWindow&) = delete;
 
     [[nodiscard]] HWND handle() const { return window_; }
+    // The core behind the window, for a caller that acts as the program's own code does.
+    MainWindowCore& core() { return core_; }
 
     // The message loop's first look at a message: the menu's shortcut keys from anywhere in
-    // the window, then the dialog keys (Tab, access keys). True when it was handled.
+    // the window, then the keys that the core decides (Tab, the frames' access keys, a picture
+    // button's keys), then the dialog keys. True when it was handled.
     bool PreTranslate(MSG& message);
 
     // MainWindowView
@@ -43,8 +46,13 @@ public:
     void SelectWholeCodeNumber() override;
     [[nodiscard]] std::optional<std::u16string> ClipboardText() const override;
     void PutOnClipboard(std::u16string_view text, bool secret) override;
+    [[nodiscard]] Control FocusedControl() const override;
+    void FocusControl(Control control, FocusReason reason) override;
 
 private:
+    // The core's name of a control of this window; kNone for any other window.
+    [[nodiscard]] Control CoreControlOf(HWND control) const;
+    [[nodiscard]] HWND WindowOf(Control control) const;
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR id, DWORD_PTR self);
@@ -76,8 +84,6 @@ private:
     HBRUSH decryptBrush_ = nullptr;
     // The control that had the focus when the window was deactivated.
     HWND lastFocus_ = nullptr;
-    // The frame whose access key was pressed: the focus goes to the control after it.
-    HWND nextAnchor_ = nullptr;
     // How the focus is about to reach the code-number box, while a key or a click moves it.
     std::optional<FocusReason> focusReason_;
     // Set while the program sets a box's text, whose change the setter reports itself.

@@ -74,12 +74,12 @@ void MainWindowCore::ModeSet(CryptMode bytWhat) {
     switch (bytWhat) {
         case kModeEncrypt:
         case kModeDecrypt:
-            ShowAndRecordMode(bytWhat);
+            RecordAndShowMode(bytWhat);
             break;
         case kModeToggle:
             // ModeSet of the other mode, with its own recomputation, so a toggle recomputes
             // twice.
-            ShowAndRecordMode(bytMode == kModeEncrypt ? kModeDecrypt : kModeEncrypt);
+            RecordAndShowMode(bytMode == kModeEncrypt ? kModeDecrypt : kModeEncrypt);
             DoCrypt();
             break;
         default:
@@ -88,9 +88,11 @@ void MainWindowCore::ModeSet(CryptMode bytWhat) {
     DoCrypt();
 }
 
-void MainWindowCore::ShowAndRecordMode(CryptMode mode) {
-    view_.ShowMode(LookOf(mode));
+void MainWindowCore::RecordAndShowMode(CryptMode mode) {
+    // Recorded before it is drawn: when the front end fails to draw it, the window still works
+    // in the mode that was asked for, which the next draw shows.
     bytMode = mode;
+    view_.ShowMode(LookOf(mode));
 }
 
 void MainWindowCore::DoCrypt() {

@@ -86,7 +86,7 @@ public:
 
 private:
     // Shows `mode` as the active one, then makes it bytMode; the recomputation is the caller's.
-    void ShowAndRecordMode(CryptMode mode);
+    void RecordAndShowMode(CryptMode mode);
     void Show(const CryptView& view);
     // A button that disables itself while it has the focus hands the focus on, to the next
     // control in tab order that can take it, so that the keyboard still reaches the window.

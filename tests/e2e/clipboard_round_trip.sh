@@ -39,7 +39,9 @@ fail() {
 
 windows() { [ -n "$probe_exe" ]; }
 
-clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+# Bounded: xclip -o waits for the clipboard's owner to answer, without end. An owner that
+# gives the clipboard up meanwhile (xclip -i, once the window copies) never answers.
+clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
 
 clipboard_is() { [ "$(clipboard)" == "$1" ]; }
 
@@ -54,7 +56,7 @@ offer_clipboard() {
 # No --clearmodifiers: nobody holds a key on this X server, and xdotool presses again after
 # the keys whatever modifier it saw down, which a busy server may show it from the previous
 # call's last key (a stuck Alt turns Tab into window switching and Space into a window menu).
-keys() { xdotool key --delay 40 "$@"; }
+keys() { xdotool key --delay 40 "$@" || fail "xdotool could not press $*"; }
 
 expect_clipboard() {
     local expected=$1 what=$2
@@ -74,7 +76,7 @@ press_copy() { keys alt+i Tab Tab Tab Tab space; }
 marked_secret() {
     if windows; then
         local formats
-        formats=$(probe formats)
+        formats=$(probe formats) || fail "win32_probe formats failed"
         grep -q '^ExcludeClipboardContentFromMonitorProcessing ' <<<"$formats" &&
             grep -qx 'CanIncludeInClipboardHistory 00000000' <<<"$formats" &&
             grep -qx 'CanUploadToCloudClipboard 00000000' <<<"$formats"
@@ -96,7 +98,7 @@ track_pid "$app_pid"
 
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Vellumark$' | head -n 1) ||
     fail "the window did not open"
-xdotool windowactivate --sync "$window"
+timeout 30 xdotool windowactivate --sync "$window" || fail "the window did not become active"
 if windows; then
     expect_probe "the code number at start" 408153 text $id_code
     expect_buttons "at start" 1000
@@ -107,7 +109,7 @@ plain='Meet me at the old mill, 9 pm! Bring 3 maps & a torch.'
 cipher=$(printf '%s' "$plain" | "$cli" encrypt --code 408153)
 [ -n "$cipher" ] || fail "vellumark-cli gave no cipher text"
 keys alt+i
-xdotool type --delay 25 "$plain"
+xdotool type --delay 25 "$plain" || fail "xdotool could not type the text"
 press_copy
 expect_clipboard "$cipher" "the copied output is not the cipher text of vellumark-cli"
 echo "encrypt: copied the cipher text of vellumark-cli"
@@ -147,9 +149,9 @@ echo "toggle: Ctrl+M switched to decrypt"
 #    random bytes that a cipher text decrypts to under another code number can crash Wine's
 #    text layout, Uniscribe, in the edit box.)
 keys ctrl+e ctrl+r alt+c ctrl+c
-wait_until 10 bash -c "xclip -o -selection clipboard | grep -Eqx '[0-9]{6}'" ||
+wait_until 10 bash -c "timeout 5 xclip -o -selection clipboard | grep -Eqx '[0-9]{6}'" ||
     fail "Ctrl+R did not give a six-digit code number (clipboard: $(clipboard))"
-code=$(clipboard)
+code=$(clipboard) || fail "the clipboard lost the code number"
 [ "$code" != 000000 ] || fail "Ctrl+R picked 000000"
 press_copy
 under_code=$(printf '%s' "$secret_cipher" | "$cli" encrypt --code "$code")
@@ -162,10 +164,11 @@ echo "random code: Ctrl+R picked $code and the output follows it"
 offer_clipboard "$(printf 'x%.0s' $(seq 32767))"
 keys alt+i Tab space
 if windows; then
-    wait_until 15 bash -c "[ \"\$('$wine' '$probe_exe' text $id_notice)\" != '' ]" ||
-        fail "no notice for a paste of 32,767 characters"
+    notice_shown() { [ -n "$(probe text $id_notice)" ]; }
+    wait_until 15 notice_shown || fail "no notice for a paste of 32,767 characters"
     expect_probe "the notice" "Input over 32,766 characters: output not updated." text $id_notice
-    [ "$(probe text $id_in | wc -c)" -eq 32767 ] || fail "the input does not hold the whole paste"
+    held=$(probe text $id_in | wc -c) || fail "win32_probe text $id_in failed"
+    [ "$held" -eq 32767 ] || fail "the input holds $held characters, not the whole paste of 32767"
     expect_buttons "with a refused input" 1100
 fi
 keys alt+i ctrl+End BackSpace

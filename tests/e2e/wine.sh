@@ -26,11 +26,15 @@ start_wine() {
     "$server" -w 2>/dev/null || true
     openbox >"$work_dir/openbox.log" 2>&1 &
     track_pid $!
-    "$wine" wineboot -i >/dev/null 2>&1
+    # Wine's own errors, which WINEDEBUG=-all hides, say why a set-up failed.
+    local status=0
+    WINEDEBUG=err+all timeout 120 "$wine" wineboot -i >"$work_dir/wineboot.log" 2>&1 || status=$?
+    [ "$status" -eq 0 ] || fail "wineboot did not set up the prefix (status $status):
+$(grep -v '^[0-9a-f]*:fixme:' "$work_dir/wineboot.log" | tail -n 20)"
     # A crash ends the program with a backtrace in its log instead of waiting in a dialog.
-    "$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
-        >/dev/null 2>&1
-    "$server" -w
+    timeout 60 "$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD \
+        /d 0 /f >/dev/null 2>&1 || fail "could not turn Wine's crash dialog off"
+    timeout 120 "$server" -w || fail "the prefix's set-up did not end within 120 s"
     "$server" -p
     # Wine's browser hands web addresses to xdg-open: this one only writes them down.
     mkdir -p "$work_dir/bin"
@@ -48,7 +52,7 @@ expect_probe() {
     local what=$1 want=$2
     shift 2
     local got
-    got=$(probe "$@") || fail "win32_probe $* failed"
+    got=$(probe "$@") || fail "$what: win32_probe $* failed"
     [ "$got" == "$want" ] || fail "$what: expected '$want', got '$got'"
 }
 
@@ -58,7 +62,7 @@ id_code=301 id_in=303 id_paste=304 id_clear=305 id_cut=306 id_copy=307 id_out=30
 expect_buttons() {
     local what=$1 want=$2 got="" id
     for id in $id_paste $id_clear $id_cut $id_copy; do
-        got+=$(probe enabled "$id")
+        got+=$(probe enabled "$id") || fail "$what: win32_probe enabled $id failed"
     done
     [ "$got" == "$want" ] || fail "$what: Paste, Clear, Cut, Copy enabled $got, expected $want"
 }
@@ -91,7 +95,9 @@ check_about_box() {
     wait_until 15 bash -c "[ \"\$(timeout 60 '$wine' '$probe_exe' about)\" != none ]" ||
         fail "Help > About did not open the about box"
     local left top width height main_left main_top main_width main_height
-    read -r left top width height main_left main_top main_width main_height <<<"$(probe about)"
+    local rectangles
+    rectangles=$(probe about) || fail "win32_probe about failed"
+    read -r left top width height main_left main_top main_width main_height <<<"$rectangles"
     [ "$left" -eq $(((2 * main_left + main_width - width + 1) / 2)) ] &&
         [ "$top" -eq $(((2 * main_top + main_height - height + 1) / 2)) ] ||
         fail "the about box at $left,$top ($width x $height) is not centred on the main window at $main_left,$main_top ($main_width x $main_height)"
@@ -100,11 +106,14 @@ check_about_box() {
     local border=$(((width - 346) / 2))
     # Over the address the pointer is the hand of resources/hand.cur (32 x 32, the hot spot at
     # the finger's tip); over the rest of the box it is not.
-    xdotool mousemove $((left + border + 213)) $((top + border + 128))
+    xdotool mousemove $((left + border + 213)) $((top + border + 128)) ||
+        fail "xdotool could not move the pointer"
     wait_until 10 pointer_is 32x32+5+0 || fail "the pointer over the address is $(pointer), not the hand"
-    xdotool mousemove $((left + border + 100)) $((top + border + 20))
+    xdotool mousemove $((left + border + 100)) $((top + border + 20)) ||
+        fail "xdotool could not move the pointer"
     wait_until 10 not_hand || fail "the pointer stays the hand away from the address"
-    xdotool mousemove $((left + border + 213)) $((top + border + 128)) click 1
+    xdotool mousemove $((left + border + 213)) $((top + border + 128)) click 1 ||
+        fail "xdotool could not click the address"
     wait_until 20 grep -qs '^https\?://' "$opened" ||
         fail "a click on the address did not open it through the shell"
     keys Return

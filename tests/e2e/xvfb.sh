@@ -4,7 +4,15 @@
 #
 #   start_xvfb            exports DISPLAY, or exits 77 (skip) where Xvfb is not installed
 #   track_pid PID         PID is killed when the script exits
-#   wait_until SECS CMD   runs CMD every tenth of a second until it succeeds
+#   wait_until SECS CMD   runs CMD every tenth of a second until it succeeds, for at most
+#                         SECS seconds; a CMD that may hang needs a bound of its own
+
+# A command that fails where nothing tests it ends the script (set -e): say which, where and
+# with what status, rather than stop without a word. Only the script's own shell speaks: a
+# command substitution's failure reaches it as the failure of the command that holds it.
+set -E
+trap 'status=$?; [ "$BASHPID" != "$$" ] ||
+    echo "FAIL: \"$BASH_COMMAND\" exited with status $status (${BASH_SOURCE[0]##*/} line $LINENO)" >&2' ERR
 
 tracked_pids=()
 work_dir=$(mktemp -d)
@@ -22,12 +30,10 @@ stop_tracked() {
 trap stop_tracked EXIT
 
 wait_until() {
-    local seconds=$1
+    local deadline=$((SECONDS + $1))
     shift
-    local tries=$((seconds * 10))
     until "$@"; do
-        tries=$((tries - 1))
-        if [ "$tries" -le 0 ]; then
+        if [ "$SECONDS" -ge "$deadline" ]; then
             return 1
         fi
         sleep 0.1

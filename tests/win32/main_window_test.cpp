@@ -1,0 +1,125 @@
+// The real main window in this process, on Wine's null display driver (check-windows.sh
+// chooses it): what the window core cannot see, the focus, the keys that move it and a box
+// that fails.
+
+#include "win32/main_window.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <stdexcept>
+#include <string>
+
+#include "win32/resource_ids.h"
+
+namespace vellumark::win32 {
+namespace {
+
+std::wstring TextOf(HWND control) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// A box that throws on one kind of message while it lives, as an edit box that faults on a
+// text does.
+class FailingBox {
+public:
+    FailingBox(HWND box, UINT message) : box_(box) {
+        failing_ = message;
+        original_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(box_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
+    }
+    ~FailingBox() { SetWindowLongPtrW(box_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_)); }
+    FailingBox(const FailingBox&) = delete;
+    FailingBox& operator=(const FailingBox&) = delete;
+
+private:
+    static LRESULT CALLBACK Proc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == failing_) {
+            throw std::runtime_error("the box failed");
+        }
+        return CallWindowProcW(original_, box, message, wParam, lParam);
+    }
+
+    HWND box_;
+    static inline UINT failing_ = 0;
+    static inline WNDPROC original_ = nullptr;
+};
+
+class MainWindowTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        const INITCOMMONCONTROLSEX controls{sizeof controls,
+                                            ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+        InitCommonControlsEx(&controls);
+    }
+
+    [[nodiscard]] HWND Control(int id) const { return GetDlgItem(window_.handle(), id); }
+
+    // As typed: the box reports the change.
+    void Type(int id, const wchar_t* text) {
+        SendMessageW(Control(id), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+    }
+
+    // Through the message loop's first look, as the loop hands every key.
+    void PressShiftTab(int from) {
+        std::array<BYTE, 256> keys{};
+        GetKeyboardState(keys.data());
+        keys[VK_SHIFT] = 0x80;
+        SetKeyboardState(keys.data());
+        MSG message{Control(from), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+        window_.PreTranslate(message);
+        keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys.data());
+    }
+
+    MainWindow window_{SW_SHOWNORMAL};
+};
+
+TEST_F(MainWindowTest, ShiftTabSelectsTheCodeNumberForSixNewDigits) {
+    SendMessageW(Control(IDC_TXT_CODE_NUM), EM_SETSEL, 6, 6);
+    SetFocus(Control(IDC_TXT_IN));
+    PressShiftTab(IDC_TXT_IN);
+    ASSERT_EQ(GetFocus(), Control(IDC_TXT_CODE_NUM));
+    for (const wchar_t digit : std::wstring(L"1234567")) {
+        SendMessageW(Control(IDC_TXT_CODE_NUM), WM_CHAR, digit, 0);
+    }
+    EXPECT_EQ(TextOf(Control(IDC_TXT_CODE_NUM)), L"123456");
+}
+
+TEST_F(MainWindowTest, AButtonThatDisablesItselfHandsTheFocusOn) {
+    for (const int button : {IDC_CMD_CLEAR_INPUT, IDC_CMD_CUT_OUTPUT}) {
+        Type(IDC_TXT_IN, L"Hello");
+        SetFocus(Control(button));
+        SendMessageW(Control(button), WM_KEYDOWN, VK_SPACE, 0);
+        SendMessageW(Control(button), WM_KEYUP, VK_SPACE, 0);
+        EXPECT_EQ(TextOf(Control(IDC_TXT_IN)), L"") << button;
+        EXPECT_EQ(GetFocus(), Control(IDC_TXT_OUT)) << button;
+    }
+}
+
+TEST_F(MainWindowTest, ABoxThatFailsTheProgramsTextStillReportsTheUsersChanges) {
+    {
+        const FailingBox failing(Control(IDC_TXT_IN), WM_SETTEXT);
+        EXPECT_THROW(window_.SetInputText(u"lost"), std::runtime_error);
+    }
+    Type(IDC_TXT_IN, L"Hello");
+    EXPECT_NE(TextOf(Control(IDC_TXT_OUT)), L"");
+}
+
+TEST_F(MainWindowTest, AModeThatFailsToShowIsTheModeThatWorks) {
+    {
+        // Showing a mode sets the boxes' line breaking.
+        const FailingBox failing(Control(IDC_TXT_IN), EM_SETWORDBREAKPROC);
+        EXPECT_THROW(SendMessageW(window_.handle(), WM_COMMAND, IDM_SET_DECRYPT, 0),
+                     std::runtime_error);
+    }
+    Type(IDC_TXT_IN, L"1VuV0AAA");
+    EXPECT_EQ(TextOf(Control(IDC_TXT_OUT)), L"caf\u00e9");
+}
+
+}  // namespace
+}  // namespace vellumark::win32
