@@ -28,7 +28,7 @@ cmake --preset windows "$@" >/dev/null
 cmake --build "$build" -j2 --target "${programs[@]}"
 
 # Windows' own DLLs: the C runtime that every Windows ships (msvcrt) and the system's API sets.
-system_dlls='^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|shlwapi|ole32|oleaut32|advapi32|uxtheme|dwmapi|msvcrt|api-ms-win-[a-z0-9-]+)\.dll$'
+system_dlls='^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|shlwapi|ole32|oleaut32|oleacc|advapi32|uxtheme|dwmapi|msvcrt|api-ms-win-[a-z0-9-]+)\.dll$'
 summary=()
 for program in "${programs[@]}"; do
     exe=$build/$program.exe

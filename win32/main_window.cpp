@@ -10,7 +10,9 @@
 #include <string_view>
 #include <utility>
 
+#include "engine/overflow_error.h"
 #include "win32/about_box.h"
+#include "win32/accessible.h"
 #include "win32/clipboard.h"
 #include "win32/edit_text.h"
 #include "win32/metrics.h"
@@ -35,6 +37,16 @@ constexpr DWORD kTextBox =
 // An icon rather than a bitmap: its mask keeps the pictures' silver background off the face.
 constexpr DWORD kPictureButton = kChild | WS_TABSTOP | BS_PUSHBUTTON | BS_ICON;
 constexpr DWORD kModeLabel = kChild | SS_CENTER | WS_BORDER;
+
+// The input box's size: the longest cipher text with a line break after every symbol, so it
+// refuses nothing that either mode takes but a blank-padded cipher text. A longer paste is cut
+// there, and said so; at that size, Wine's box keeps a key's and a paste's time in bounds.
+constexpr std::size_t kInputLimit = 3 * kMaxCipherSymbols;
+static_assert(kInputLimit > 2 * kMaxTextLength, "a cut input is refused to encrypt");
+constexpr wchar_t kInputCutNotice[] = L"Input over 131,064 characters: the rest was not taken.";
+static_assert(kInputLimit == 131064, "kInputCutNotice quotes the limit");
+// Posted by the input box's size limit, read once the cut paste or key has been handled.
+constexpr UINT kInputCut = WM_APP + 1;
 
 // How this window makes each control of the design: its class, styles and identifier. The
 // design gives the rest.
@@ -102,6 +114,20 @@ const wchar_t* WideOf(std::u16string_view text) {
 // after each "!" and "?".
 int CALLBACK BreakAnywhere(LPWSTR /*text*/, int position, int /*length*/, int action) {
     return action == WB_ISDELIMITER ? FALSE : position;
+}
+
+// The caption of the frame that holds the text box `id`, without its access key's "&".
+std::wstring NameOfTextBox(int id) {
+    const auto design = std::find_if(
+        std::begin(kFrmMainControls), std::end(kFrmMainControls),
+        [id](const ControlDesign& control) { return MakerOf(control.name).id == id; });
+    std::wstring name;
+    for (const char letter : FindControl(kFrmMainControls, design->container)->caption) {
+        if (letter != '&') {
+            name += static_cast<wchar_t>(letter);
+        }
+    }
+    return name;
 }
 
 MouseButton MouseButtonOf(UINT message) {
@@ -221,10 +247,10 @@ void MainWindow::CreateControls() {
                                  instance, nullptr);
 
     SendMessageW(txtCodeNum_, EM_SETLIMITTEXT, 6, 0);
-    // No silent cut of a long paste: the core refuses a text that is too long, visibly.
-    SendMessageW(txtIn_, EM_SETLIMITTEXT, 0, 0);
+    SendMessageW(txtIn_, EM_SETLIMITTEXT, kInputLimit, 0);
     SendMessageW(txtOut_, EM_SETLIMITTEXT, 0, 0);
-    for (HWND control : {txtCodeNum_, lblEncrypt_, lblDecrypt_}) {
+    MarkLiveRegion(statusBar_);
+    for (HWND control : {txtCodeNum_, txtIn_, txtOut_, lblEncrypt_, lblDecrypt_}) {
         SetWindowSubclass(control, ControlProc, 0, reinterpret_cast<DWORD_PTR>(this));
     }
 
@@ -366,6 +392,14 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             Layout(HIWORD(wParam));
             return 0;
         }
+        case kInputCut:
+            // The core has seen the cut text; a cut that it took without a word gets one.
+            if (SendMessageW(statusBar_, SB_GETTEXTLENGTHW, 0, 0) == 0) {
+                SendMessageW(statusBar_, SB_SETTEXTW, 0,
+                             reinterpret_cast<LPARAM>(kInputCutNotice));
+                AnnounceChange(statusBar_);
+            }
+            return 0;
         case WM_CLOSE:
             // The close button ends the program at once, as Exit does.
             PostQuitMessage(0);
@@ -387,6 +421,8 @@ void MainWindow::OnCommand(int id, int code) {
         case IDC_TXT_IN:
             if (code == EN_CHANGE && !settingText_) {
                 core_.OnInputChange();
+            } else if (code == EN_MAXTEXT) {
+                PostMessageW(window_, kInputCut, 0, 0);
             }
             break;
         case IDC_CMD_PASTE_INPUT:
@@ -453,6 +489,22 @@ LRESULT CALLBACK MainWindow::ControlProc(HWND control, UINT message, WPARAM wPar
 }
 
 LRESULT MainWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETOBJECT) {
+        // A text box is named after its frame: the output box follows a button, not a label,
+        // in the z-order, and the others say the same as their labels. The lit label says in
+        // words that its mode is the active one.
+        AccessibleTexts texts;
+        if (control == txtCodeNum_ || control == txtIn_ || control == txtOut_) {
+            texts.name = NameOfTextBox(GetDlgCtrlID(control));
+        } else if (control == lblEncrypt_ || control == lblDecrypt_) {
+            const std::u16string_view words =
+                ModeLabelDescription((control == lblDecrypt_) == decryptActive_);
+            texts.description.assign(words.begin(), words.end());
+        }
+        if (const LRESULT object = AnnotatedObject(control, wParam, lParam, texts); object != 0) {
+            return object;
+        }
+    }
     if (control == lblEncrypt_ || control == lblDecrypt_) {
         if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
             message == WM_XBUTTONDOWN) {
@@ -609,11 +661,20 @@ void MainWindow::ShowMode(const ModeLook& look) {
     InvalidateRect(lblDecrypt_, nullptr, TRUE);
     CheckMenuItem(menu_, IDM_SET_ENCRYPT, look.encryptChecked ? MF_CHECKED : MF_UNCHECKED);
     CheckMenuItem(menu_, IDM_SET_DECRYPT, look.decryptChecked ? MF_CHECKED : MF_UNCHECKED);
-    const bool inputIsCipher = look.cipherBox == TextBox::kInput;
-    SendMessageW(txtIn_, EM_SETWORDBREAKPROC, 0,
-                 reinterpret_cast<LPARAM>(inputIsCipher ? BreakAnywhere : nullptr));
-    SendMessageW(txtOut_, EM_SETWORDBREAKPROC, 0,
-                 reinterpret_cast<LPARAM>(inputIsCipher ? nullptr : BreakAnywhere));
+    if (decryptActive_ != look.decryptChecked) {
+        decryptActive_ = look.decryptChecked;
+        for (HWND label : {lblEncrypt_, lblDecrypt_}) {
+            NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, label, OBJID_CLIENT, CHILDID_SELF);
+        }
+    }
+    if (cipherBox_ != look.cipherBox) {
+        cipherBox_ = look.cipherBox;
+        const bool inputIsCipher = look.cipherBox == TextBox::kInput;
+        SendMessageW(txtIn_, EM_SETWORDBREAKPROC, 0,
+                     reinterpret_cast<LPARAM>(inputIsCipher ? BreakAnywhere : nullptr));
+        SendMessageW(txtOut_, EM_SETWORDBREAKPROC, 0,
+                     reinterpret_cast<LPARAM>(inputIsCipher ? nullptr : BreakAnywhere));
+    }
 }
 
 void MainWindow::EnableButton(Button button, bool enabled) {
@@ -623,6 +684,9 @@ void MainWindow::EnableButton(Button button, bool enabled) {
 void MainWindow::ShowNotice(NoticeKind /*kind*/, std::u16string_view text) {
     const std::wstring terminated(WideOf(text), text.size());
     SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(terminated.c_str()));
+    if (!text.empty()) {
+        AnnounceChange(statusBar_);
+    }
 }
 
 void MainWindow::SelectWholeCodeNumber() {

@@ -88,6 +88,12 @@ private:
     std::optional<FocusReason> focusReason_;
     // Set while the program sets a box's text, whose change the setter reports itself.
     bool settingText_ = false;
+    // Which box wraps anywhere, once the load has set the mode: setting a box's break
+    // procedure wraps its whole text again, so it is set only when it changes.
+    std::optional<TextBox> cipherBox_;
+    bool decryptActive_ = false;
+    // Set when the input box refused the rest of a paste or a key at its size limit.
+    bool inputCut_ = false;
     MainWindowCore core_{*this};
 };
 

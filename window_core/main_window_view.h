@@ -23,6 +23,11 @@ enum class TextBox : std::uint8_t { kInput, kOutput };
 inline constexpr std::uint32_t kActiveModeColour = 65280;    // pure green
 inline constexpr std::uint32_t kInactiveModeColour = 32768;  // dark green
 
+// What a screen reader says of a mode label beside its caption: the colour alone tells nothing.
+constexpr std::u16string_view ModeLabelDescription(bool active) {
+    return active ? u"Active mode" : u"Press to switch to this mode";
+}
+
 // Everything that shows which mode is active.
 struct ModeLook {
     std::uint32_t encryptColour = kInactiveModeColour;

@@ -128,6 +128,7 @@ expect_clipboard "$secret" "decrypting the pasted cipher text did not give the p
 echo "decrypt: read the plain text back"
 wait_until 10 marked_secret || fail "the plain text was not marked as a secret"
 echo "decrypt: the plain text is marked as a secret"
+! windows || expect_accessible "in decrypt mode" decrypt ""
 
 # 3. Ctrl+E from inside the code-number box, caret at its start (where a line edit would
 #    take Ctrl+E for "end of line"): back to encrypt, so the output is now the encryption of
@@ -170,6 +171,8 @@ if windows; then
     held=$(probe text $id_in | wc -c) || fail "win32_probe text $id_in failed"
     [ "$held" -eq 32767 ] || fail "the input holds $held characters, not the whole paste of 32767"
     expect_buttons "with a refused input" 1100
+    expect_accessible "with a refused input" encrypt \
+        "Input over 32,766 characters: output not updated."
 fi
 keys alt+i ctrl+End BackSpace
 echo "too long: a paste of 32,767 characters was refused, then taken one character shorter"

@@ -7,9 +7,14 @@
 //                             the data's bytes in hex (Wine's bridge to X loses them)
 //   win32_probe about         the about box's outer rectangle and the main window's, or
 //                             "none" when the box is not open
+//   win32_probe accessible    what a screen reader reads of each control, one a line in the
+//                             z-order: the ID, the name and the description, split by "|"
+//                             ("-" where the accessible object has none)
 // Exits 2 when the main window is not there.
 
 #include <windows.h>
+
+#include <oleacc.h>
 
 #include <fcntl.h>
 #include <io.h>
@@ -53,6 +58,43 @@ void PrintRegisteredFormats() {
     CloseClipboard();
 }
 
+// One text of a control's accessible object, as a screen reader asks for it.
+void PrintAccessibleText(IAccessible* object,
+                         HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR text = nullptr;
+    if (object != nullptr && (object->*get)(self, &text) == S_OK && text != nullptr) {
+        PrintUtf8(std::wstring(text, SysStringLen(text)));
+    } else {
+        std::printf("-");
+    }
+    SysFreeString(text);
+}
+
+void PrintAccessibleControls(HWND main) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    for (HWND control = GetWindow(main, GW_CHILD); control != nullptr;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        IAccessible* object = nullptr;
+        if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                              __uuidof(IAccessible),
+                                              reinterpret_cast<void**>(&object)))) {
+            object = nullptr;
+        }
+        std::printf("%d|", GetDlgCtrlID(control));
+        PrintAccessibleText(object, &IAccessible::get_accName);
+        std::printf("|");
+        PrintAccessibleText(object, &IAccessible::get_accDescription);
+        std::printf("\n");
+        if (object != nullptr) {
+            object->Release();
+        }
+    }
+    CoUninitialize();
+}
+
 void PrintRect(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
@@ -92,6 +134,8 @@ int main(int argc, char* argv[]) {
             std::printf(" ");
             PrintRect(main);
         }
+    } else if (command == "accessible") {
+        PrintAccessibleControls(main);
     } else {
         return 2;
     }

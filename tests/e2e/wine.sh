@@ -121,3 +121,35 @@ check_about_box() {
         fail "Enter did not close the about box"
     echo "about: centred, the hand over the address, opened $(head -n 1 "$opened") through the shell, closed with Enter"
 }
+
+# What a screen reader reads of the main window (win32_probe accessible): every control named,
+# the mode labels saying which mode is active, the status bar reading the notice. Wine's own
+# objects name no edit box from its label, so this checks the window's names, not Windows'.
+expect_accessible() {
+    local what=$1 active=$2 notice=$3 encrypt decrypt
+    if [ "$active" == encrypt ]; then
+        encrypt="Active mode" decrypt="Press to switch to this mode"
+    else
+        encrypt="Press to switch to this mode" decrypt="Active mode"
+    fi
+    local want="300|Code #|-
+301|Code #|-
+302|Input|-
+303|Input|-
+304|Paste|-
+305|Clear|-
+306|Cut|-
+307|Copy|-
+308|Output|-
+309|Encrypt|$encrypt
+310|Decrypt|$decrypt
+311|Mode|-
+312|Output|-
+313|${notice:--}|-"
+    local got
+    got=$(probe accessible) || fail "$what: win32_probe accessible failed"
+    [ "$got" == "$want" ] || fail "$what: a screen reader reads
+$got
+expected
+$want"
+}
