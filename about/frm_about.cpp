@@ -94,8 +94,8 @@ frmAbout::frmAbout(QWidget* mainWindow)
     ui_->lblUrl->setCursor(LoadCursorFile(QStringLiteral(":/pictures/hand.cur")));
     ui_->lblUrl->installEventFilter(this);
 
-    // The icon is stretched to the image's inside, pixel for pixel as the old image control
-    // did it, rather than smoothed into a blur.
+    // The icon is stretched to the image's inside pixel for pixel, so its edges stay crisp
+    // rather than smoothed into a blur.
     const QPixmap icon(QStringLiteral(":/pictures/vellumark.ico"));
     ui_->Image1->setScaledContents(false);
     ui_->Image1->setAlignment(Qt::AlignCenter);
