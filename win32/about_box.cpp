@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "win32/key_press.h"
 #include "win32/metrics.h"
 #include "win32/pictures.h"
 #include "win32/resource_ids.h"
@@ -124,30 +125,6 @@ std::wstring CaptionOf(const ControlDesign& design) {
         return Address();
     }
     return {design.caption.begin(), design.caption.end()};
-}
-
-// The keys whose meaning the about core decides, from a key-down message; nothing for the
-// others. Keypad Enter is Enter with the extended-key bit.
-std::optional<KeyPress> KeyPressOf(const MSG& message) {
-    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) {
-        return std::nullopt;
-    }
-    Key key = Key::kOther;
-    switch (message.wParam) {
-        case VK_RETURN:
-            key = (HIWORD(message.lParam) & KF_EXTENDED) != 0 ? Key::kKeypadEnter : Key::kEnter;
-            break;
-        case VK_SPACE:
-            key = Key::kSpace;
-            break;
-        case VK_ESCAPE:
-            key = Key::kEscape;
-            break;
-        default:
-            return std::nullopt;
-    }
-    return KeyPress{key, GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0,
-                    message.message == WM_SYSKEYDOWN || GetKeyState(VK_MENU) < 0};
 }
 
 void CreateControls(AboutBox& box, UINT dpi) {

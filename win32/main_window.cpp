@@ -15,6 +15,7 @@
 #include "win32/accessible.h"
 #include "win32/clipboard.h"
 #include "win32/edit_text.h"
+#include "win32/key_press.h"
 #include "win32/metrics.h"
 #include "win32/pictures.h"
 #include "win32/resource_ids.h"
@@ -144,27 +145,6 @@ MouseButton MouseButtonOf(UINT message) {
         default:
             return MouseButton::kOther;
     }
-}
-
-// The keys whose meaning the core decides, from a key-down message; nothing for the others.
-// Keypad Enter is Enter with the extended-key bit.
-std::optional<KeyPress> KeyPressOf(const MSG& message) {
-    Key key = Key::kOther;
-    switch (message.wParam) {
-        case VK_RETURN:
-            key = (HIWORD(message.lParam) & KF_EXTENDED) != 0 ? Key::kKeypadEnter : Key::kEnter;
-            break;
-        case VK_SPACE:
-            key = Key::kSpace;
-            break;
-        case VK_ESCAPE:
-            key = Key::kEscape;
-            break;
-        default:
-            return std::nullopt;
-    }
-    return KeyPress{key, GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0,
-                    message.message == WM_SYSKEYDOWN || GetKeyState(VK_MENU) < 0};
 }
 
 // The controls that the core speaks of, by their identifiers.
