@@ -65,7 +65,7 @@ def main():
         bare = key_costs(page, "bare")
         page_keys = key_costs(page, "txtIn")
         notice = driver.execute_script("return document.getElementById('notice').textContent")
-        output = driver.execute_script("return document.getElementById('txtOut').value.length")
+        output = driver.execute_script("return document.getElementById('txtOut').textContent.length")
     finally:
         driver.quit()
     sizes = {}

@@ -61,6 +61,103 @@ function vmEdit(control, at) {
   return vmHold(after.substring(start, after.length - same));
 }
 
+// The output box is a read-only text box of block elements, each with about kPiece units of the
+// text: a change lays out only the blocks that it touches, where one block of 43,688 symbols took
+// the browser longer to lay out than the bare key that changed them. A block ends after a white
+// space when one is near, so that words do not part, and never between a surrogate pair.
+var vmOutput = '';
+// Each block's first unit.
+var vmOutputStarts = [];
+var kPiece = 2048;
+var kPieceSlack = 64;
+
+function vmPieceEnd(text, start) {
+  var end = start + kPiece;
+  if (end >= text.length) {
+    return text.length;
+  }
+  for (var at = end - 1; at >= end - kPieceSlack; --at) {
+    var unit = text.charCodeAt(at);
+    if (unit === 32 || unit === 10 || unit === 9) {
+      return at + 1;
+    }
+  }
+  var last = text.charCodeAt(end);
+  return last >= 0xDC00 && last <= 0xDFFF ? end - 1 : end;
+}
+
+// Replaces the units from `start` to `end` by `added`. The blocks before the change keep their
+// text, so the browser keeps their layout; a key at the end of a long text redoes the last one.
+function vmOutputReplace(box, start, end, added) {
+  var text = vmOutput.substring(0, start) + added + vmOutput.substring(end);
+  vmOutput = text;
+  // A block's end depends on its text and the unit after it.
+  var first = 0;
+  while (first < vmOutputStarts.length && vmOutputStarts[first] + kPiece + 1 <= start) {
+    ++first;
+  }
+  // The last block reaches the end, so only an empty box has none to start from.
+  var at = first < vmOutputStarts.length ? vmOutputStarts[first] : 0;
+  var blocks = box.children;
+  vmOutputStarts.length = first;
+  for (var index = first; at < text.length; ++index) {
+    var next = vmPieceEnd(text, at);
+    var piece = text.substring(at, next);
+    vmOutputStarts.push(at);
+    if (index < blocks.length) {
+      if (blocks[index].firstChild.data !== piece) {
+        blocks[index].firstChild.data = piece;
+      }
+    } else {
+      var block = document.createElement('div');
+      block.textContent = piece;
+      box.appendChild(block);
+    }
+    at = next;
+  }
+  while (blocks.length > vmOutputStarts.length) {
+    box.lastChild.remove();
+  }
+}
+
+// A point of the selection as a position in the output's text.
+function vmOutputOffset(box, node, offset) {
+  if (node === box) {
+    return offset < vmOutputStarts.length ? vmOutputStarts[offset] : vmOutput.length;
+  }
+  var block = node.nodeType === Node.TEXT_NODE ? node.parentNode : node;
+  var index = Array.prototype.indexOf.call(box.children, block);
+  if (node !== block) {
+    return vmOutputStarts[index] + offset;
+  }
+  return offset === 0 ? vmOutputStarts[index] : vmOutputStarts[index] + block.textContent.length;
+}
+
+// What a read-only text box does by itself: Ctrl+A selects its text alone, and a copy takes
+// its text as it is, without the line breaks that the browser puts between blocks.
+function vmReadOnlyBox(box) {
+  box.addEventListener('keydown', function (event) {
+    if (event.code === 'KeyA' && event.ctrlKey && !event.altKey && !event.shiftKey) {
+      event.preventDefault();
+      getSelection().selectAllChildren(box);
+    }
+  });
+  box.addEventListener('copy', function (event) {
+    var selection = getSelection();
+    if (!selection.rangeCount) {
+      return;
+    }
+    var range = selection.getRangeAt(0);
+    if (!box.contains(range.startContainer) || !box.contains(range.endContainer)) {
+      return;
+    }
+    event.clipboardData.setData('text/plain', vmOutput.substring(
+        vmOutputOffset(box, range.startContainer, range.startOffset),
+        vmOutputOffset(box, range.endContainer, range.endOffset)));
+    event.preventDefault();
+  });
+}
+
 function vmCopyHeld(pointer) {
   var at = pointer >> 1;
   var text = vmHeld;
