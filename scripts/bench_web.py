@@ -93,7 +93,7 @@ def main():
             with open(path, "rb") as data:
                 sizes[name] = len(gzip.compress(data.read(), 9))
     print(f"Size, every file of build-web/ gzip -9: {sum(sizes.values()) / 1024:.1f} KB"
-          f" (vellumark.js {sizes['vellumark.js'] / 1024:.1f} KB)")
+          f" (index.html, the core's WebAssembly inside, {sizes['index.html'] / 1024:.1f} KB)")
     print(f"Ready to type after navigation, {LOADS} loads from file://: median"
           f" {statistics.median(ready):.0f} ms, slowest {max(ready):.0f} ms")
     print(f"A key at {length + 1:,} characters ({output:,} symbols out, notice {notice!r}),"

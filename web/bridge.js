@@ -169,8 +169,11 @@ function vmCopyHeld(pointer) {
 
 // The WebAssembly is inside this script: compiled from there at once, without asking fetch()
 // for it, which a Content-Security-Policy with connect-src 'none' refuses.
+// The browser's own base64 decoder, where it has one, is several times quicker than the runtime's.
 Module['instantiateWasm'] = function (imports, receive) {
-  var bytes = getBinary(wasmBinaryFile);
+  var bytes = Uint8Array.fromBase64 ?
+      Uint8Array.fromBase64(wasmBinaryFile.substring(wasmBinaryFile.indexOf(',') + 1)) :
+      getBinary(wasmBinaryFile);
   try {
     receive(new WebAssembly.Instance(new WebAssembly.Module(bytes), imports));
   } catch (error) {
