@@ -60,9 +60,19 @@ EM_JS(void, vm_show_mode, (int encryptColour, int decryptColour, int encryptChec
   document.getElementById('txtIn').classList.toggle('cipher', !!cipherInInput);
   document.getElementById('txtOut').classList.toggle('cipher', !cipherInInput);
 });
-EM_JS(void, vm_enable, (int control, int enabled), { vmControls[control].disabled = !enabled; });
+// Every key sets the buttons and the notice again: only a change goes to the page.
+EM_JS(void, vm_enable, (int control, int enabled), {
+  var button = vmControls[control];
+  if (button.disabled !== !enabled) {
+    button.disabled = !enabled;
+  }
+});
 EM_JS(void, vm_set_notice, (const char16_t* text, int length), {
-  document.getElementById('notice').textContent = vmText(text, length);
+  var notice = document.getElementById('notice');
+  var shown = vmText(text, length);
+  if (notice.textContent !== shown) {
+    notice.textContent = shown;
+  }
 });
 EM_JS(int, vm_focused, (), {
   var control = document.activeElement && document.activeElement.dataset.control;
