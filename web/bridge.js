@@ -61,42 +61,36 @@ function vmEdit(control, at) {
   return vmHold(after.substring(start, after.length - same));
 }
 
-// The output box is a read-only text box of block elements, each with about kPiece units of the
-// text: a change lays out only the blocks that it touches, where one block of 43,688 symbols took
-// the browser longer to lay out than the bare key that changed them. A block ends after a white
-// space when one is near, so that words do not part, and never between a surrogate pair.
+// The output box is a read-only text box whose text stands in pieces of kPiece units, each in
+// an inline element of its own: the lines run on across them as through one text, and a change
+// reshapes only the pieces that it touches, where one text of 43,688 symbols took the browser
+// longer to lay out than the bare key that changed them. A piece never ends inside a surrogate
+// pair.
 var vmOutput = '';
-// Each block's first unit.
+// Each piece's first unit.
 var vmOutputStarts = [];
 var kPiece = 2048;
-var kPieceSlack = 64;
 
 function vmPieceEnd(text, start) {
   var end = start + kPiece;
   if (end >= text.length) {
     return text.length;
   }
-  for (var at = end - 1; at >= end - kPieceSlack; --at) {
-    var unit = text.charCodeAt(at);
-    if (unit === 32 || unit === 10 || unit === 9) {
-      return at + 1;
-    }
-  }
   var last = text.charCodeAt(end);
   return last >= 0xDC00 && last <= 0xDFFF ? end - 1 : end;
 }
 
-// Replaces the units from `start` to `end` by `added`. The blocks before the change keep their
-// text, so the browser keeps their layout; a key at the end of a long text redoes the last one.
+// Replaces the units from `start` to `end` by `added`. The pieces before the change keep their
+// text, so the browser keeps their shaping; a key at the end of a long text redoes the last one.
 function vmOutputReplace(box, start, end, added) {
   var text = vmOutput.substring(0, start) + added + vmOutput.substring(end);
   vmOutput = text;
-  // A block's end depends on its text and the unit after it.
+  // A piece's end depends on its text and the unit after it.
   var first = 0;
   while (first < vmOutputStarts.length && vmOutputStarts[first] + kPiece + 1 <= start) {
     ++first;
   }
-  // The last block reaches the end, so only an empty box has none to start from.
+  // The last piece reaches the end, so only an empty box has none to start from.
   var at = first < vmOutputStarts.length ? vmOutputStarts[first] : 0;
   var blocks = box.children;
   vmOutputStarts.length = first;
@@ -109,7 +103,7 @@ function vmOutputReplace(box, start, end, added) {
         blocks[index].firstChild.data = piece;
       }
     } else {
-      var block = document.createElement('div');
+      var block = document.createElement('span');
       block.textContent = piece;
       box.appendChild(block);
     }
@@ -134,7 +128,7 @@ function vmOutputOffset(box, node, offset) {
 }
 
 // What a read-only text box does by itself: Ctrl+A selects its text alone, and a copy takes
-// its text as it is, without the line breaks that the browser puts between blocks.
+// the text as the program holds it, whatever the pieces it stands in.
 function vmReadOnlyBox(box) {
   box.addEventListener('keydown', function (event) {
     if (event.code === 'KeyA' && event.ctrlKey && !event.altKey && !event.shiftKey) {
