@@ -23,7 +23,8 @@ fi
 python=/usr/bin/python3  # Debian's, which has python3-selenium
 logs=$(mktemp -d)
 trap 'rm -rf "$logs"' EXIT
-$python tests/web/table_driver.py >"$logs/table" 2>&1 &
+# The table as ctest's rows, behaviour.web/<row> (web/CMakeLists.txt).
+ctest --test-dir build-web/cmake -L behaviour --output-on-failure >"$logs/table" 2>&1 &
 table=$!
 status=0
 $python tests/web/cli_cases.py build/cli/vellumark-cli || status=1

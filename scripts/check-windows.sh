@@ -41,8 +41,8 @@ if [ ! -x "$wine" ]; then
 fi
 
 scripts/build-windows.sh -DVELLUMARK_WERROR=ON
-cmake --build build-windows -j2 --target engine_tests window_core_tests win32_tests win32_probe \
-    behaviour_win32_tests
+cmake --build build-windows -j2 --target engine_tests recovery_tests window_core_tests win32_tests \
+    win32_probe behaviour_core_tests behaviour_win32_tests
 if [ ! -f build/CMakeCache.txt ]; then
     cmake --preset release >/dev/null
 fi
@@ -83,12 +83,13 @@ echo "Wine prefix ready ($((SECONDS - start)) s)"
 for tests in engine_tests window_core_tests win32_tests; do
     bounded 120 "$tests.exe" "$wine" build-windows/$tests.exe --gtest_brief=1
 done
-# The behaviour table against the real Win32 window; the rows file by its Windows path.
-table_log=$WINEPREFIX/behaviour.log
+# The behaviour table against the real Win32 window, as ctest's rows behaviour.win32/<row>
+# (tests/behaviour/CMakeLists.txt), run under Wine in this prefix.
+table_log=build-windows/tests/behaviour/behaviour.win32.log
 status=0
-VELLUMARK_BEHAVIOUR_ROWS="Z:$PWD/tests/behaviour/rows.txt" \
-    bounded 400 "behaviour_win32_tests.exe" "$wine" build-windows/behaviour_win32_tests.exe \
-    >"$table_log" 2>&1 || status=$?
+bounded 600 "the behaviour table on the Win32 window" \
+    ctest --test-dir build-windows -R '^behaviour\.win32' --output-on-failure \
+    >"$WINEPREFIX/ctest.log" 2>&1 || status=$?
 count() {
     local n
     n=$(sed -n "s/^\[  $1 *\] \([0-9]*\) tests\{0,1\}[,.].*/\1/p" "$table_log" | head -n 1)
@@ -100,7 +101,8 @@ echo "check-windows: behaviour table on the Win32 window: $(count PASSED) rows p
 tr -d '\r' <"$table_log" | grep -B1 '^\[  SKIPPED \] behaviour.*ms)$' | grep -v '^--$' |
     paste - - | sed 's/\t\[  SKIPPED \] / -- /; s/ ([0-9]* ms)$//; s/^/  skipped: /' || true
 if [ "$status" -ne 0 ]; then
-    grep -E '^(line [0-9]+:|row |\[  FAILED  \] behaviour)' "$table_log" >&2 || tail -n 20 "$table_log" >&2
+    grep -E '^(line [0-9]+:|row |\[  FAILED  \] behaviour)' "$table_log" >&2 ||
+        tail -n 40 "$WINEPREFIX/ctest.log" >&2
     exit "$status"
 fi
 VELLUMARK_CLI_COMMAND="$wine $PWD/build-windows/vellumark-cli.exe" \

@@ -23,7 +23,11 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:exitcode=87
 export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
 export QT_QPA_PLATFORM=offscreen
 log=$build/sanitize.log
-if ! ctest --test-dir "$build" -j2 --output-on-failure >"$log" 2>&1; then
+# Not the runs as a Wayland client: Qt's Wayland plugin keeps the clipboard's last text until
+# exit, in frames that LeakSanitizer cannot name (Qt has no frame pointers), so no suppression
+# by library can hold it; the same tests run on X11 and offscreen here, and on Wayland in the
+# plain build.
+if ! ctest --test-dir "$build" -j2 --output-on-failure -E '_on_wayland' >"$log" 2>&1; then
     grep -E 'ERROR: (Address|Leak)Sanitizer|runtime error:|SUMMARY: |\*\*\*(Failed|Exception)|Not Run' \
         "$log" | head -40 >&2 || true
     echo "sanitize: FAILED (GUI $gui), see $log ($((SECONDS - start)) s)" >&2

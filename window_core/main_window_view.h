@@ -89,11 +89,10 @@ public:
     virtual void Recomputed() {}
 
     // The control that has the keyboard focus; kNone when it is elsewhere.
-    [[nodiscard]] virtual Control FocusedControl() const { return Control::kNone; }
+    [[nodiscard]] virtual Control FocusedControl() const = 0;
     // Gives `control` the focus; the code-number box then reports it to OnCodeNumberFocus
-    // with `reason`, as any focus that it receives. The defaults serve a front end whose
-    // toolkit still moves the focus itself: the core then never asks it to.
-    virtual void FocusControl(Control /*control*/, FocusReason /*reason*/) {}
+    // with `reason`, as any focus that it receives.
+    virtual void FocusControl(Control control, FocusReason reason) = 0;
 };
 
 }  // namespace vellumark

@@ -1,16 +1,14 @@
 # Runs every row of a driver in one process and reports each row as a test of its own, for a
-# driver whose start is too dear to pay once a row (a private X server under a window manager).
+# driver whose start is too dear to pay once a row (cmake/BehaviourRows.cmake).
 #
-#   -DMODE=run    -DLOG=file -DPROGRAM=... [-DWRAPPER=script]  runs them all, keeps the output
+#   -DMODE=run    -DLOG=file -DCOMMAND=program;arg;...      runs them all, keeps the output
 #   -DMODE=report -DLOG=file -DROW=behaviour.qt/<row>          that row's part of the output;
 #                                   fails if the row failed, prints "SKIPPED:" if it was skipped
 if(MODE STREQUAL "run")
     file(REMOVE "${LOG}")
-    set(command "${PROGRAM}")
-    if(WRAPPER)
-        set(command bash "${WRAPPER}" "${PROGRAM}")
-    endif()
-    execute_process(COMMAND ${command} OUTPUT_VARIABLE out ERROR_VARIABLE out RESULT_VARIABLE rc)
+    execute_process(COMMAND ${COMMAND} OUTPUT_VARIABLE out ERROR_VARIABLE out RESULT_VARIABLE rc)
+    # A Windows program's lines end in CR LF.
+    string(REPLACE "\r" "" out "${out}")
     file(WRITE "${LOG}" "${out}")
     if(rc EQUAL 77)
         message("SKIPPED: ${out}")

@@ -122,13 +122,18 @@ inline std::unique_ptr<frmMain> OpenWindow() {
     if (!QTest::qWaitForWindowActive(w.get())) {
         qFatal("the window did not become active");
     }
+    // Qt's wait above, on Wayland, waits only for the window to be shown; the compositor
+    // activates it soon after, where it has a keyboard.
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        static_cast<void>(QTest::qWaitFor([&w] { return w->isActiveWindow(); }, 2000));
+    }
     return w;
 }
 
 // On Wayland only the compositor gives a window the keyboard focus (a client cannot activate
-// itself), and a client may own the clipboard only while it has that focus; a headless
-// compositor has no keyboard at all. Checks of the focus or of the clipboard skip there, with
-// this reason.
+// itself), and a client may own the clipboard only while it has that focus; a compositor
+// without a keyboard gives it to none. Checks of the focus or of the clipboard skip there,
+// with this reason.
 inline bool WaylandWithoutKeyboardFocus(const QWidget& w) {
     return QGuiApplication::platformName() == QLatin1String("wayland") && !w.isActiveWindow();
 }

@@ -2,7 +2,8 @@
 """The behaviour table against the browser page: every row of tests/behaviour/rows.txt on a
 freshly loaded page in headless Chromium. Keys, typing and mouse buttons go in as the browser's
 own input events (the DevTools protocol's Input domain), so the page sees what a user's would
-give; the clipboard is the browser's. Prints PASS, FAIL or SKIP per row; exits 1 on a failure.
+give; the clipboard is the browser's. Prints each row's verdict as GoogleTest does; exits 1 on
+a failure.
 
     tests/web/table_driver.py [ROW...]
 
@@ -12,6 +13,7 @@ text out of clipboard histories."""
 import json
 import re
 import sys
+import time
 
 import browser
 import rows
@@ -246,20 +248,26 @@ def main(names):
         page.cdp("Browser.grantPermissions", origin=origin,
                  permissions=["clipboardReadWrite", "clipboardSanitizedWrite"])
         for row in table:
+            # GoogleTest's lines, which ctest's report of each row reads (run_once.cmake).
+            name = f"behaviour.web/{row.name}"
+            print(f"[ RUN      ] {name}", flush=True)
             if row.pending:
-                print(f"SKIP {row.name}: {row.pending}")
+                print(f"{row.pending}\n[  SKIPPED ] {name} (0 ms)", flush=True)
                 continue
+            start = time.monotonic()
             try:
                 failures = page.run(row)
             except Exception as error:  # a step the page could not take fails its row
                 failures = [f"rows.txt:{row.line}: {type(error).__name__}: {error}"]
-            print(("FAIL " if failures else "PASS ") + row.name, flush=True)
             for failure in failures:
                 print("    " + failure)
+            verdict = "  FAILED  " if failures else "       OK "
+            print(f"[{verdict}] {name} ({(time.monotonic() - start) * 1000:.0f} ms)", flush=True)
             failed += bool(failures)
     finally:
         driver.quit()
         server.shutdown()
+    print(f"[==========] {len(table)} tests from 1 test suite ran.")
     print(f"{len(table) - failed} of {len(table)} rows passed or skipped in the browser")
     return 1 if failed else 0
 

@@ -23,6 +23,7 @@ public:
     mutable std::size_t inputReads = 0;
     mutable std::size_t pieceReads = 0;
     int selections = 0;
+    Control focused = Control::kNone;
     bool copyEnabled = false;
     bool cutEnabled = false;
 
@@ -77,6 +78,8 @@ public:
     void SelectWholeCodeNumber() override { ++selections; }
     std::optional<std::u16string> ClipboardText() const override { return std::u16string(); }
     void PutOnClipboard(std::u16string_view /*text*/, bool /*secret*/) override {}
+    Control FocusedControl() const override { return focused; }
+    void FocusControl(Control control, FocusReason /*reason*/) override { focused = control; }
 };
 
 }  // namespace vellumark
