@@ -92,24 +92,24 @@ function vmOutputReplace(box, start, end, added) {
   }
   // The last piece reaches the end, so only an empty box has none to start from.
   var at = first < vmOutputStarts.length ? vmOutputStarts[first] : 0;
-  var blocks = box.children;
+  var pieces = box.children;
   vmOutputStarts.length = first;
   for (var index = first; at < text.length; ++index) {
     var next = vmPieceEnd(text, at);
     var piece = text.substring(at, next);
     vmOutputStarts.push(at);
-    if (index < blocks.length) {
-      if (blocks[index].firstChild.data !== piece) {
-        blocks[index].firstChild.data = piece;
+    if (index < pieces.length) {
+      if (pieces[index].firstChild.data !== piece) {
+        pieces[index].firstChild.data = piece;
       }
     } else {
-      var block = document.createElement('span');
-      block.textContent = piece;
-      box.appendChild(block);
+      var element = document.createElement('span');
+      element.textContent = piece;
+      box.appendChild(element);
     }
     at = next;
   }
-  while (blocks.length > vmOutputStarts.length) {
+  while (pieces.length > vmOutputStarts.length) {
     box.lastChild.remove();
   }
 }
@@ -119,12 +119,12 @@ function vmOutputOffset(box, node, offset) {
   if (node === box) {
     return offset < vmOutputStarts.length ? vmOutputStarts[offset] : vmOutput.length;
   }
-  var block = node.nodeType === Node.TEXT_NODE ? node.parentNode : node;
-  var index = Array.prototype.indexOf.call(box.children, block);
-  if (node !== block) {
+  var piece = node.nodeType === Node.TEXT_NODE ? node.parentNode : node;
+  var index = Array.prototype.indexOf.call(box.children, piece);
+  if (node !== piece) {
     return vmOutputStarts[index] + offset;
   }
-  return offset === 0 ? vmOutputStarts[index] : vmOutputStarts[index] + block.textContent.length;
+  return offset === 0 ? vmOutputStarts[index] : vmOutputStarts[index] + piece.textContent.length;
 }
 
 // What a read-only text box does by itself: Ctrl+A selects its text alone, and a copy takes

@@ -123,7 +123,7 @@ def check_file(arguments):
         page.key("Ctrl+A")
         page.key("Ctrl+V")
         copied = read("txtIn")
-        # Copied by hand, an output that the box holds in several blocks comes whole.
+        # Copied by hand, an output that the box holds in several pieces comes whole.
         page.key("Ctrl+E")
         driver.execute_script("""
             const box = document.getElementById('txtIn');
@@ -133,12 +133,12 @@ def check_file(arguments):
         page.key("Ctrl+A")
         page.key("Ctrl+C")
         long_output = read("txtOut")
-        blocks = driver.execute_script("return document.getElementById('txtOut').children.length")
+        pieces = driver.execute_script("return document.getElementById('txtOut').children.length")
         page.click("txtIn")
         page.key("Ctrl+A")
         page.key("Ctrl+V")
-        whole = blocks > 1 and read("txtIn") == long_output
-        # A key amid a long input changes the output from a block's middle on: the blocks then
+        whole = pieces > 1 and read("txtIn") == long_output
+        # A key amid a long input changes the output from a piece's middle on: the pieces then
         # hold what a box filled afresh holds.
         driver.execute_script("document.getElementById('txtIn').setSelectionRange(2500, 2500)")
         page.type("x")
