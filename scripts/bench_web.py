@@ -2,7 +2,10 @@
 """The browser page's figures in headless Chromium: how soon after navigation it is ready to
 type (the core loaded, the code number selected), and what a key costs in an input at the
 32,766-character limit against a bare <textarea> of the same size on the same page, from the
-key's press to the layout that shows it (Performance API, performance.now())."""
+key's press to the frame that shows it (Performance API, performance.now()): the main thread's
+time from the keydown to the end of the input's handlers, and from the start of the next frame
+to the task after it, once its layout and paint are done; the idle wait for the frame between
+the two is left out, as it is the same on both sides."""
 
 import os
 import statistics
@@ -16,14 +19,18 @@ LOADS = 15
 KEYS = 40
 LIMIT = 32766
 
-# Times every key from its keydown to the layout after every input handler has run.
+# Times every key from its keydown to its frame's layout and paint (the listener runs after
+# every other input handler).
 TIMER = """
 window.keyCosts = [];
 let pressed = 0;
 document.addEventListener('keydown', () => { pressed = performance.now(); }, true);
 window.addEventListener('input', () => {
-  document.body.offsetHeight;
-  window.keyCosts.push(performance.now() - pressed);
+  const handled = performance.now() - pressed;
+  requestAnimationFrame(() => {
+    const frame = performance.now();
+    setTimeout(() => window.keyCosts.push(handled + performance.now() - frame));
+  });
 });
 const bare = document.createElement('textarea');
 bare.id = 'bare';
@@ -37,18 +44,34 @@ for (const box of [bare, document.getElementById('txtIn')]) {
 }"""
 
 
-def key_costs(page, box):
-    page.driver.execute_script(f"""
-        const box = document.getElementById('{box}');
-        box.focus();
-        box.setSelectionRange(box.value.length, box.value.length);
-        window.keyCosts = [];""")
+def key_costs(page):
+    """The costs of KEYS keys at the limit in each box, taken in turns, so that both boxes
+    share whatever else the machine does meanwhile."""
+    costs = {"bare": [], "txtIn": []}
     for _ in range(KEYS):
-        page.type("x")
-        page.key("Backspace")
-    costs = page.driver.execute_script("return window.keyCosts")
-    # Every other input is the Backspace back to one under the limit.
-    return costs[0::2]
+        for box in costs:
+            page.driver.execute_script("""
+                const box = document.getElementById(arguments[0]);
+                box.focus();
+                box.setSelectionRange(box.value.length, box.value.length);
+                window.keyCosts = [];""", box)
+            # Each key once the last one's frame is out, so that no two keys' work overlaps.
+            for count, key in enumerate(("x", "Backspace"), 1):
+                page.type(key) if key == "x" else page.key(key)
+                page.driver.execute_async_script("""
+                    const [keys, done] = arguments;
+                    const started = performance.now();
+                    (function poll() {
+                      if (window.keyCosts.length >= keys ||
+                          performance.now() - started > 10000) return done();
+                      setTimeout(poll, 1);
+                    })();""", count)
+            taken = page.driver.execute_script("return window.keyCosts")
+            if len(taken) != 2:
+                raise AssertionError(f"{len(taken)} of 2 keys came to a frame within 10 s")
+            # The Backspace only goes back to one under the limit.
+            costs[box].append(taken[0])
+    return costs["bare"], costs["txtIn"]
 
 
 def main():
@@ -62,10 +85,9 @@ def main():
                 "return performance.getEntriesByName('vellumark-ready')[0].startTime"))
         driver.execute_script(TIMER, LIMIT)
         length = driver.execute_script("return document.getElementById('txtIn').value.length")
-        bare = key_costs(page, "bare")
-        page_keys = key_costs(page, "txtIn")
+        bare, page_keys = key_costs(page)
         notice = driver.execute_script("return document.getElementById('notice').textContent")
-        output = driver.execute_script("return document.getElementById('txtOut').value.length")
+        output = driver.execute_script("return document.getElementById('txtOut').textContent.length")
     finally:
         driver.quit()
     sizes = {}
@@ -76,10 +98,11 @@ def main():
             with open(path, "rb") as data:
                 sizes[name] = len(gzip.compress(data.read(), 9))
     print(f"Size, every file of build-web/ gzip -9: {sum(sizes.values()) / 1024:.1f} KB"
-          f" (vellumark.js {sizes['vellumark.js'] / 1024:.1f} KB)")
+          f" (index.html, the core's WebAssembly inside, {sizes['index.html'] / 1024:.1f} KB)")
     print(f"Ready to type after navigation, {LOADS} loads from file://: median"
           f" {statistics.median(ready):.0f} ms, slowest {max(ready):.0f} ms")
     print(f"A key at {length + 1:,} characters ({output:,} symbols out, notice {notice!r}),"
+          " to its frame,"
           f" median of {KEYS}: page {statistics.median(page_keys):.2f} ms,"
           f" bare <textarea> {statistics.median(bare):.2f} ms,"
           f" ratio {statistics.median(page_keys) / statistics.median(bare):.2f}")

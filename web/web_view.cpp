@@ -31,12 +31,18 @@ EM_JS(void, vm_set_value, (int control, const char16_t* text, int length), {
   box.value = vmText(text, length);
   vmValues[control] = box.value;
 });
-EM_JS(void, vm_replace, (int control, int start, int end, const char16_t* text, int length), {
-  vmControls[control].setRangeText(vmText(text, length), start, end);
+EM_JS(void, vm_bind_output, (int control), { vmReadOnlyBox(vmControls[control]); });
+EM_JS(void, vm_replace_output, (int control, int start, int end, const char16_t* text,
+                                int length), {
+  vmOutputReplace(vmControls[control], start, end, vmText(text, length));
 });
 EM_JS(void, vm_select_all, (int control), {
   var box = vmControls[control];
-  box.setSelectionRange(0, box.value.length, 'forward');
+  if (box.setSelectionRange) {
+    box.setSelectionRange(0, box.value.length, 'forward');
+  } else {
+    getSelection().selectAllChildren(box);
+  }
 });
 EM_JS(void, vm_show_mode, (int encryptColour, int decryptColour, int encryptChecked,
                            int decryptChecked, int cipherInInput), {
@@ -54,9 +60,19 @@ EM_JS(void, vm_show_mode, (int encryptColour, int decryptColour, int encryptChec
   document.getElementById('txtIn').classList.toggle('cipher', !!cipherInInput);
   document.getElementById('txtOut').classList.toggle('cipher', !cipherInInput);
 });
-EM_JS(void, vm_enable, (int control, int enabled), { vmControls[control].disabled = !enabled; });
+// Every key sets the buttons and the notice again: only a change goes to the page.
+EM_JS(void, vm_enable, (int control, int enabled), {
+  var button = vmControls[control];
+  if (button.disabled !== !enabled) {
+    button.disabled = !enabled;
+  }
+});
 EM_JS(void, vm_set_notice, (const char16_t* text, int length), {
-  document.getElementById('notice').textContent = vmText(text, length);
+  var notice = document.getElementById('notice');
+  var shown = vmText(text, length);
+  if (notice.textContent !== shown) {
+    notice.textContent = shown;
+  }
 });
 EM_JS(int, vm_focused, (), {
   var control = document.activeElement && document.activeElement.dataset.control;
@@ -192,6 +208,7 @@ void WebView::Start() {
     }
     vm_bind("lblEncrypt", Number(Control::kLblEncrypt));
     vm_bind("lblDecrypt", Number(Control::kLblDecrypt));
+    vm_bind_output(Number(Control::kTxtOut));
     for (const auto& [entry, name] : kMenuNames) {
         vm_bind_menu(name, static_cast<int>(entry));
     }
@@ -453,8 +470,8 @@ void WebView::SetOutputText(std::u16string_view text) {
     }
     const std::u16string_view changed =
         std::u16string_view(output).substr(start, output.size() - same - start);
-    vm_replace(Number(Control::kTxtOut), static_cast<int>(start),
-               static_cast<int>(output_.size() - same), changed.data(), Length(changed));
+    vm_replace_output(Number(Control::kTxtOut), static_cast<int>(start),
+                      static_cast<int>(output_.size() - same), changed.data(), Length(changed));
     output_ = std::move(output);
     core_.OnOutputChange();
 }

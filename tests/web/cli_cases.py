@@ -85,7 +85,7 @@ return arguments[0].map(([mode, code, text]) => {
   put('txtCodeNum', code);
   Module._ModeSet(mode === 'encrypt' ? 1 : 2);
   put('txtIn', text);
-  return [id('txtOut').value, id('notice').textContent];
+  return [id('txtOut').textContent, id('notice').textContent];
 });"""
 
 

@@ -105,7 +105,8 @@ def check_file(arguments):
         page = PageDriver(driver, browser.PAGE_URL)
         browser.open_page(driver)
         read = lambda name: driver.execute_script(
-            "return document.getElementById(arguments[0]).value", name)
+            "const box = document.getElementById(arguments[0]); return box.value ?? box.textContent",
+            name)
         page.click("txtIn")
         page.type("Hello")
         cipher = read("txtOut")
@@ -122,6 +123,34 @@ def check_file(arguments):
         page.key("Ctrl+A")
         page.key("Ctrl+V")
         copied = read("txtIn")
+        # Copied by hand, an output that the box holds in several pieces comes whole.
+        page.key("Ctrl+E")
+        driver.execute_script("""
+            const box = document.getElementById('txtIn');
+            box.value = 'Meet me at noon by the old mill. '.repeat(200);
+            box.dispatchEvent(new Event('input', {bubbles: true}));""")
+        page.click("txtOut")
+        page.key("Ctrl+A")
+        page.key("Ctrl+C")
+        long_output = read("txtOut")
+        pieces = driver.execute_script("return document.getElementById('txtOut').children.length")
+        page.click("txtIn")
+        page.key("Ctrl+A")
+        page.key("Ctrl+V")
+        whole = pieces > 1 and read("txtIn") == long_output
+        # A key amid a long input changes the output from a piece's middle on: the pieces then
+        # hold what a box filled afresh holds.
+        driver.execute_script("document.getElementById('txtIn').setSelectionRange(2500, 2500)")
+        page.type("x")
+        edited = read("txtOut")
+        driver.execute_script("""
+            const box = document.getElementById('txtIn');
+            const text = box.value;
+            for (const value of ['', text]) {
+              box.value = value;
+              box.dispatchEvent(new Event('input', {bubbles: true}));
+            }""")
+        whole = whole and edited == read("txtOut")
         if arguments.screenshots:
             page.key("Ctrl+E")
             page.key("Ctrl+A")
@@ -131,9 +160,10 @@ def check_file(arguments):
             driver.save_screenshot(os.path.join(arguments.screenshots, "web-desktop.png"))
     finally:
         driver.quit()
-    want = ("w76Yo!5A", "Hello", "Hello", "")
-    got = (cipher, plain, copied, notice)
-    return None if got == want else f"encrypted, decrypted, copied, notice: {got}, expected {want}"
+    want = ("w76Yo!5A", "Hello", "Hello", "", True)
+    got = (cipher, plain, copied, notice, whole)
+    return None if got == want else \
+        f"encrypted, decrypted, copied, notice, a long output whole: {got}, expected {want}"
 
 
 CHECKS = {"requests": check_requests, "phone": check_phone, "file": check_file}

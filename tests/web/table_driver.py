@@ -49,7 +49,7 @@ const shows = (mode) => {
       cipher('txtOut') === on && cipher('txtIn') === !on;
 };
 return {
-  txtCodeNum: code.value, txtIn: id('txtIn').value, txtOut: id('txtOut').value,
+  txtCodeNum: code.value, txtIn: id('txtIn').value, txtOut: id('txtOut').textContent,
   selection: code.value.substring(code.selectionStart, code.selectionEnd),
   focus: active && arguments[0].includes(active.id) ? active.id : 'none',
   enabled: arguments[1].filter((name) => !id(name).disabled),

@@ -81,7 +81,7 @@ function wire() {
   });
   // Only the text boxes have a context menu, as in the window.
   main.addEventListener('contextmenu', function (event) {
-    if (!event.target.closest('input, textarea')) {
+    if (!event.target.closest('input, textarea, [role="textbox"]')) {
       event.preventDefault();
     }
   });

@@ -4,7 +4,7 @@
 
 var CACHE = 'vellumark-@VERSION@';
 var FILES = [
-  './', 'index.html', 'style.css', 'app.js', 'vellumark.js', 'manifest.webmanifest',
+  './', 'index.html', 'manifest.webmanifest',
   'icon-16.png', 'icon-32.png', 'icon-192.png', 'icon-512.png',
   'paste.png', 'clear.png', 'cut.png', 'copy.png'
 ];
