@@ -62,7 +62,8 @@ protected:
     [[nodiscard]] std::wstring StatusText() const {
         const HWND bar = Control(IDC_STATUS_BAR);
         std::wstring text(LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, 0, 0)) + 1U, L'\0');
-        text.resize(LOWORD(SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text.data()))));
+        text.resize(
+            LOWORD(SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text.data()))));
         return text;
     }
 
