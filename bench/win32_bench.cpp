@@ -16,9 +16,10 @@
 //          other mode and sets the output where it changed. Bare: both boxes change their break
 //          procedures, the output box is set where vellumark.exe's output changed, to the same
 //          text.
-//   paste  WM_PASTE of 10,000,000 characters into the empty input, in encrypt mode. Both input
-//          boxes are limited to 131,064 characters and take that many. vellumark.exe then
-//          refuses the input as too long to encrypt and says so in the status bar.
+//   paste  WM_PASTE of 10,000,000 characters, in lines of 76 and CR LF, into the empty input,
+//          in encrypt mode. Both input boxes are limited to 131,064 characters and take that
+//          many. vellumark.exe then refuses the input as too long to encrypt and says so in the
+//          status bar.
 //
 // A step that takes longer than its bound stops the run with a message and exit status 3.
 
@@ -147,10 +148,19 @@ Boxes BareBoxes(const Boxes& program, HFONT font) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RECT window{};
     GetWindowRect(program.window, &window);
-    const HWND parent =
-        CreateWindowExW(0, L"STATIC", L"bare", WS_OVERLAPPEDWINDOW | WS_VISIBLE, window.right + 8,
-                        window.top, window.right - window.left, window.bottom - window.top, nullptr,
-                        nullptr, instance, nullptr);
+    // A plain window, as vellumark.exe's is, not a control's.
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = L"BareBoxes";
+    RegisterClassExW(&windowClass);
+    const HWND parent = CreateWindowExW(
+        0, windowClass.lpszClassName, L"bare", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE,
+        window.right + 8, window.top, window.right - window.left, window.bottom - window.top,
+        nullptr, nullptr, instance, nullptr);
     constexpr DWORD kBox = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL |
                            WS_VSCROLL | ES_NOHIDESEL;
     const auto make = [&](HWND like, DWORD style) {
@@ -288,6 +298,21 @@ double Paste(const Boxes& boxes) {
     return seconds;
 }
 
+// 10,000,000 characters in lines of 76 and CR LF, as a mailed cipher text comes. Wine's box
+// analyses the rest of a line for each row that it wraps the line into, so a line of 131,064
+// characters without a break would keep either side busy for many minutes.
+std::wstring PastedText() {
+    std::wstring line(76, L'x');
+    line += L"\r\n";
+    std::wstring text;
+    text.reserve(kPasted);
+    while (text.size() + line.size() <= kPasted) {
+        text += line;
+    }
+    text.resize(kPasted, L'x');
+    return text;
+}
+
 void Row(const char* what, double bare, double vellumark, double target) {
     std::printf("| %s | %.3f | %.3f | %.2f | %.2f |\n", what, bare, vellumark, vellumark / bare,
                 target);
@@ -327,7 +352,7 @@ int main() {
         ModeChange(program, bare, CipherTextAtLimit(GetDlgItem(main, IDC_TXT_CODE_NUM)));
     Row("a mode change at 32,766 characters", mode.bare, mode.program, 2);
 
-    PutOnClipboard(std::wstring(kPasted, L'x'));
+    PutOnClipboard(PastedText());
     const double pasteProgram = Paste(program);
     Row("a paste of 10,000,000 characters", Paste(bare), pasteProgram, 2);
     return 0;

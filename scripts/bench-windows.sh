@@ -6,8 +6,8 @@
 #     same text;
 #   a mode change there (Ctrl+D's command): both sides change the two boxes' break procedures
 #     and set the output to the same text where it changed;
-#   a paste of 10,000,000 characters: both input boxes, limited to 131,064 characters, take the
-#     paste; vellumark.exe then refuses it as too long and says so.
+#   a paste of 10,000,000 characters in lines of 76: both input boxes, limited to 131,064
+#     characters, take that much of it; vellumark.exe then refuses it as too long and says so.
 # The key and the mode change are medians of a few runs, the paste is timed once a side. Wine's
 # edit box is slow by itself, so only the ratios mean anything. Each row prints as soon as it
 # is measured; a step past its bound stops the run with a message. Builds what it needs in
