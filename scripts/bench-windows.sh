@@ -4,8 +4,9 @@
 #   a key at the 32,766-character limit: vellumark.exe's input takes the key, the window encrypts
 #     it and sets the output; the bare input takes the key and the bare output is set to the
 #     same text;
-#   a mode change there (Ctrl+D's command): both sides change the two boxes' break procedures
-#     and set the output to the same text where it changed;
+#   a mode change (Ctrl+D's command) with a cipher text of 32,766 characters, to decrypt and
+#     back: both sides change the two boxes' break procedures and set the output to the same
+#     text where it changed;
 #   a paste of 10,000,000 characters in lines of 76: both input boxes, limited to 131,064
 #     characters, take that much of it; vellumark.exe then refuses it as too long and says so.
 # The key and the mode change are medians of a few runs, the paste is timed once a side. Wine's
