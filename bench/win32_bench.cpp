@@ -49,7 +49,7 @@ constexpr WPARAM kInputLimit = 131064;
 // Bounds in seconds, some ten times what a step takes under Wine on a busy machine.
 constexpr int kKeyBound = 60;
 constexpr int kModeBound = 120;
-constexpr int kPasteBound = 600;
+constexpr int kPasteBound = 60;
 
 using Clock = std::chrono::steady_clock;
 
