@@ -59,6 +59,14 @@ protected:
 
     [[nodiscard]] HWND Control(int id) const { return GetDlgItem(window_.handle(), id); }
 
+    [[nodiscard]] std::wstring StatusText() const {
+        const HWND bar = Control(IDC_STATUS_BAR);
+        std::wstring text(LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, 0, 0)) + 1U, L'\0');
+        text.resize(
+            LOWORD(SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text.data()))));
+        return text;
+    }
+
     // As typed: the box reports the change.
     void Type(int id, const wchar_t* text) {
         SendMessageW(Control(id), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
@@ -119,6 +127,21 @@ TEST_F(MainWindowTest, AModeThatFailsToShowIsTheModeThatWorks) {
     }
     Type(IDC_TXT_IN, L"1VuV0AAA");
     EXPECT_EQ(TextOf(Control(IDC_TXT_OUT)), L"caf\u00e9");
+}
+
+TEST_F(MainWindowTest, AnInputCutAtTheBoxsLimitSaysSo) {
+    const HWND input = Control(IDC_TXT_IN);
+    EXPECT_EQ(SendMessageW(input, EM_GETLIMITTEXT, 0, 0), 131064);
+    // A lower limit cuts the same way, in a fraction of the time Wine's box takes to hold 131,064.
+    SendMessageW(input, EM_SETLIMITTEXT, 5, 0);
+    Type(IDC_TXT_IN, L"Hello, world");
+    // The notice comes once the cut text has been handled, by a message to the window.
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
+        DispatchMessageW(&message);
+    }
+    EXPECT_EQ(TextOf(input), L"Hello");
+    EXPECT_EQ(StatusText(), L"Input over 131,064 characters: the rest was not taken.");
 }
 
 }  // namespace
