@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/utf16.h"
 #include "tests/behaviour/table.h"
 #include "window_core/main_window_core.h"
 
@@ -38,26 +39,6 @@ struct Box {
         }
     }
 };
-
-bool IsLowSurrogate(char16_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
-// A box's text as the table reads it: CR LF, and a lone CR, as one line break "\n".
-std::u16string AsShown(std::u16string_view text) {
-    std::u16string shown;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r') {
-            shown += u'\n';
-            if (i + 1 < text.size() && text[i + 1] == u'\n') {
-                ++i;
-            }
-        } else {
-            shown += text[i];
-        }
-    }
-    return shown;
-}
 
 class FakeView final : public MainWindowView {
 public:

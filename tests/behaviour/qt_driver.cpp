@@ -29,6 +29,7 @@
 #include "main_window/pictures.h"
 #include "main_window/qt_text.h"
 #include "tests/behaviour/table.h"
+#include "tests/main_window/window_fixture.h"
 #include "window_core/clipboard_formats.h"
 #include "window_core/controls.h"
 
@@ -146,7 +147,7 @@ public:
                 break;
             }
             case StepKind::kType:
-                Type(QStringOf(step.text));
+                testing::TypeKeys(Receiver(), QStringOf(step.text));
                 break;
             case StepKind::kClick:
                 Click(*Named(*w_, step.word), MouseButtonNamed(step.button));
@@ -247,25 +248,6 @@ private:
         return focused != nullptr ? focused : w_.get();
     }
 
-    // A key a character, with the key that makes it where a US keyboard has one; the others
-    // come as text alone, as an input method gives them.
-    void Type(const QString& text) {
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-            const QString character = text.mid(i, length);
-            i += length - 1;
-            const char16_t unit = character.at(0).unicode();
-            Qt::Key key = Qt::Key_unknown;
-            if (unit == u'\n') {
-                key = Qt::Key_Return;
-            } else if (unit >= 0x20 && unit < 0x7F) {
-                key = static_cast<Qt::Key>(QChar(unit).toUpper().unicode());
-            }
-            const QString typed = unit == u'\n' ? QStringLiteral("\r") : character;
-            QTest::sendKeyEvent(QTest::Press, Receiver(), key, typed, Qt::NoModifier);
-            QTest::sendKeyEvent(QTest::Release, Receiver(), key, typed, Qt::NoModifier);
-        }
-    }
 
     // Through the window, as the platform delivers a press: the application then knows which
     // button is down when the press moves the focus, and opens a box's menu for it.

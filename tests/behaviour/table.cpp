@@ -375,6 +375,22 @@ std::string Printable(std::u16string_view text) {
     return out;
 }
 
+// A box's text as the table reads it: CR LF, and a lone CR, as one line break "\n".
+std::u16string AsShown(std::u16string_view text) {
+    std::u16string shown;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r') {
+            shown += u'\n';
+            if (i + 1 < text.size() && text[i + 1] == u'\n') {
+                ++i;
+            }
+        } else {
+            shown += text[i];
+        }
+    }
+    return shown;
+}
+
 void PrintTo(const Row& row, std::ostream* out) {
     *out << row.name;
 }

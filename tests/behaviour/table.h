@@ -115,4 +115,7 @@ std::string Run(const Row& row, Driver& driver);
 // For messages: UTF-8, with control characters escaped and long texts cut short.
 std::string Printable(std::u16string_view text);
 
+// A box's text as the table reads it: CR LF, and a lone CR, as one line break "\n".
+std::u16string AsShown(std::u16string_view text);
+
 }  // namespace vellumark::behaviour

@@ -40,22 +40,6 @@ std::u16string TextOf(HWND control) {
     return {text.begin(), text.begin() + copied};
 }
 
-// A box's text as the table reads it: CR LF, and a lone CR, as one line break "\n".
-std::u16string AsShown(std::u16string_view text) {
-    std::u16string shown;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r') {
-            shown += u'\n';
-            if (i + 1 < text.size() && text[i + 1] == u'\n') {
-                ++i;
-            }
-        } else {
-            shown += text[i];
-        }
-    }
-    return shown;
-}
-
 struct Chord {
     UINT key = 0;
     bool extended = false;
