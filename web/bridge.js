@@ -114,41 +114,14 @@ function vmOutputReplace(box, start, end, added) {
   }
 }
 
-// A point of the selection as a position in the output's text.
-function vmOutputOffset(box, node, offset) {
-  if (node === box) {
-    return offset < vmOutputStarts.length ? vmOutputStarts[offset] : vmOutput.length;
-  }
-  var piece = node.nodeType === Node.TEXT_NODE ? node.parentNode : node;
-  var index = Array.prototype.indexOf.call(box.children, piece);
-  if (node !== piece) {
-    return vmOutputStarts[index] + offset;
-  }
-  return offset === 0 ? vmOutputStarts[index] : vmOutputStarts[index] + piece.textContent.length;
-}
-
-// What a read-only text box does by itself: Ctrl+A selects its text alone, and a copy takes
-// the text as the program holds it, whatever the pieces it stands in.
+// What a read-only text box does by itself: Ctrl+A selects its text alone. A copy takes the
+// pieces' text as it is, as they are inline.
 function vmReadOnlyBox(box) {
   box.addEventListener('keydown', function (event) {
     if (event.code === 'KeyA' && event.ctrlKey && !event.altKey && !event.shiftKey) {
       event.preventDefault();
       getSelection().selectAllChildren(box);
     }
-  });
-  box.addEventListener('copy', function (event) {
-    var selection = getSelection();
-    if (!selection.rangeCount) {
-      return;
-    }
-    var range = selection.getRangeAt(0);
-    if (!box.contains(range.startContainer) || !box.contains(range.endContainer)) {
-      return;
-    }
-    event.clipboardData.setData('text/plain', vmOutput.substring(
-        vmOutputOffset(box, range.startContainer, range.startOffset),
-        vmOutputOffset(box, range.endContainer, range.endOffset)));
-    event.preventDefault();
   });
 }
 
