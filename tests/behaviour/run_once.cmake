@@ -4,6 +4,23 @@
 #   -DMODE=run    -DLOG=file -DCOMMAND=program;arg;...      runs them all, keeps the output
 #   -DMODE=report -DLOG=file -DROW=behaviour.qt/<row>          that row's part of the output;
 #                                   fails if the row failed, prints "SKIPPED:" if it was skipped
+
+# The last lines of TEXT: where a run that broke off says why.
+function(last_lines text count result)
+    set(rest "${text}")
+    foreach(i RANGE ${count})
+        string(FIND "${rest}" "\n" at REVERSE)
+        if(at EQUAL -1)
+            set(rest "")
+            break()
+        endif()
+        string(SUBSTRING "${rest}" 0 ${at} rest)
+    endforeach()
+    string(LENGTH "${rest}" kept)
+    string(SUBSTRING "${text}" ${kept} -1 tail)
+    set(${result} "${tail}" PARENT_SCOPE)
+endfunction()
+
 if(MODE STREQUAL "run")
     file(REMOVE "${LOG}")
     execute_process(COMMAND ${COMMAND} OUTPUT_VARIABLE out ERROR_VARIABLE out RESULT_VARIABLE rc)
@@ -13,10 +30,14 @@ if(MODE STREQUAL "run")
     if(rc EQUAL 77)
         message("SKIPPED: ${out}")
     elseif(NOT out MATCHES "\\[==========\\] [0-9]+ tests? from [0-9]+ test suites? ran")
-        message(FATAL_ERROR "the rows did not all run (exit ${rc}):\n${out}")
+        last_lines("${out}" 40 tail)
+        message(FATAL_ERROR "the rows did not all run (exit ${rc}); the end of the output, "
+                            "all of which is in ${LOG}:\n${tail}")
     elseif(NOT rc EQUAL 0 AND NOT out MATCHES "\\[  FAILED  \\]")
         # Every row passed, and yet the run failed: at its end (a leak, a crash on the way out).
-        message(FATAL_ERROR "the rows passed, then the run ended with ${rc}:\n${out}")
+        last_lines("${out}" 40 tail)
+        message(FATAL_ERROR "the rows passed, then the run ended with ${rc}; the end of the "
+                            "output, all of which is in ${LOG}:\n${tail}")
     endif()
     return()
 endif()

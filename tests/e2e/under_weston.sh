@@ -14,7 +14,8 @@ export XDG_RUNTIME_DIR="$work_dir/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 weston --backend=x11-backend.so --use-pixman --width=1024 --height=768 --socket=wayland-test \
     --idle-time=0 >"$work_dir/weston.log" 2>&1 &
-track_pid $!
+weston_pid=$!
+track_pid "$weston_pid"
 if ! wait_until 20 test -S "$XDG_RUNTIME_DIR/wayland-test"; then
     echo "FAIL: weston did not start:" >&2
     cat "$work_dir/weston.log" >&2
@@ -27,4 +28,11 @@ export QT_IM_MODULE=compose
 unset DISPLAY
 status=0
 "$@" || status=$?
+# A client that ends badly may have lost its compositor, or the compositor may have said why it
+# cut the client off: its log tells.
+if [ "$status" -ne 0 ] && [ "$status" -ne 77 ]; then
+    kill -0 "$weston_pid" 2>/dev/null || echo "weston is no longer running" >&2
+    echo "the end of weston's log:" >&2
+    tail -n 20 "$work_dir/weston.log" >&2
+fi
 exit "$status"
