@@ -30,12 +30,12 @@ if(MODE STREQUAL "run")
     if(rc EQUAL 77)
         message("SKIPPED: ${out}")
     elseif(NOT out MATCHES "\\[==========\\] [0-9]+ tests? from [0-9]+ test suites? ran")
-        last_lines("${out}" 40 tail)
+        last_lines("${out}" 60 tail)
         message(FATAL_ERROR "the rows did not all run (exit ${rc}); the end of the output, "
                             "all of which is in ${LOG}:\n${tail}")
     elseif(NOT rc EQUAL 0 AND NOT out MATCHES "\\[  FAILED  \\]")
         # Every row passed, and yet the run failed: at its end (a leak, a crash on the way out).
-        last_lines("${out}" 40 tail)
+        last_lines("${out}" 60 tail)
         message(FATAL_ERROR "the rows passed, then the run ended with ${rc}; the end of the "
                             "output, all of which is in ${LOG}:\n${tail}")
     endif()
