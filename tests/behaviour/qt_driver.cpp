@@ -129,31 +129,6 @@ Qt::MouseButton MouseButtonNamed(const std::string& name) {
     return name == "middle" ? Qt::MiddleButton : Qt::LeftButton;
 }
 
-// Returns once the window's last frame is on the screen. Qt 6.4 on Wayland takes the
-// compositor's word that a frame is done on a thread of its own, and a window hidden or
-// destroyed while that word is on its way has its frame callback destroyed twice: libwayland
-// aborts, about once in 3,000 windows. An update that Qt delivers only after that word marks
-// the moment.
-void LetFramesSettle(QWidget& window) {
-    QWindow* const handle = window.windowHandle();
-    if (QGuiApplication::platformName() != QLatin1String("wayland") || handle == nullptr ||
-        !window.isVisible()) {
-        return;
-    }
-    class UpdateSeen final : public QObject {
-    public:
-        bool seen = false;
-        bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-            seen = seen || event->type() == QEvent::UpdateRequest;
-            return false;
-        }
-    } update;
-    handle->installEventFilter(&update);
-    handle->requestUpdate();
-    static_cast<void>(QTest::qWaitFor([&update] { return update.seen; }));
-    handle->removeEventFilter(&update);
-}
-
 class QtDriver final : public Driver {
 public:
     QtDriver() {
@@ -175,8 +150,8 @@ public:
     QtDriver& operator=(QtDriver&&) = delete;
 
     ~QtDriver() override {
-        LetFramesSettle(*w_);
-        LetFramesSettle(*other_);
+        testing::LetFramesSettle(*w_);
+        testing::LetFramesSettle(*other_);
     }
 
     void Apply(const Step& step) override {

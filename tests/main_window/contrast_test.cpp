@@ -221,7 +221,7 @@ void ContrastTest::everyTextReads() {
     const bool dark = IsDark(palette);
 
     std::vector<Reading> readings;
-    const std::unique_ptr<frmMain> w = OpenWindow();
+    const auto w = OpenWindow();
     ReadMainWindow(*w, palette, readings);
     frmAbout box(w.get());
     box.show();
