@@ -144,14 +144,9 @@ public:
         }
     }
 
-    QtDriver(const QtDriver&) = delete;
-    QtDriver& operator=(const QtDriver&) = delete;
-    QtDriver(QtDriver&&) = delete;
-    QtDriver& operator=(QtDriver&&) = delete;
-
     ~QtDriver() override {
         testing::LetFramesSettle(*w_);
-        testing::LetFramesSettle(*other_);
+        testing::LetFramesSettle(other_);
     }
 
     void Apply(const Step& step) override {
@@ -232,28 +227,19 @@ public:
     }
 
 private:
-    // Waits for the window to be active: on Wayland the compositor activates it when it sees
-    // fit, and Qt's qWaitForWindowActive waits there only for the window to be shown.
-    static bool Active(QWidget& window) {
-        if (QGuiApplication::platformName() == QLatin1String("wayland")) {
-            return QTest::qWaitFor([&window] { return window.isActiveWindow(); });
-        }
-        return QTest::qWaitForWindowActive(&window);
-    }
-
     void Activate() {
         w_->show();
         w_->activateWindow();
-        if (!Active(*w_)) {
+        if (!testing::WaitUntilActive(*w_)) {
             throw std::runtime_error("the window did not become active");
         }
     }
 
     // Another window takes the focus.
     void Leave() {
-        other_->show();
-        other_->activateWindow();
-        if (!Active(*other_)) {
+        other_.show();
+        other_.activateWindow();
+        if (!testing::WaitUntilActive(other_)) {
             throw std::runtime_error("another window did not become active");
         }
     }
@@ -283,7 +269,7 @@ private:
             popup->close();
             // On Wayland the window has the keyboard, and may own the clipboard, again only
             // once the compositor says so.
-            static_cast<void>(Active(*w_));
+            static_cast<void>(testing::WaitUntilActive(*w_));
         }
     }
 
@@ -352,7 +338,7 @@ private:
     }
 
     std::unique_ptr<frmMain> w_ = std::make_unique<frmMain>();
-    std::unique_ptr<QWidget> other_ = std::make_unique<QWidget>();
+    QWidget other_;
 };
 
 // The GoogleTest suite "behaviour", one test per row: ctest names them behaviour.qt/<row>.
