@@ -86,6 +86,10 @@ std::u16string NotDecryptableNotice() {
     return u"This cipher text would not decrypt back to exactly the input.";
 }
 
+std::u16string InputCutNotice(std::size_t limit) {
+    return u"Input over " + Grouped(limit) + u" characters: the rest was not taken.";
+}
+
 bool TooLongToEncrypt(std::size_t length, CryptMode mode, float codeNum) {
     return codeNum != kInvalidCodeNumber && mode != kModeDecrypt && length > 2 * kMaxTextLength;
 }

@@ -17,6 +17,7 @@ enum class NoticeKind : std::uint8_t {
     kTooLong,         // the cipher refused the input for its length
     kUnmappable,      // the input holds a character that has no Windows-1252 byte
     kNotDecryptable,  // the cipher text shown would not decrypt back to exactly the input
+    kInputCut,        // a paste met the input box's limit, and the rest was not taken
 };
 
 struct CryptView {
@@ -54,5 +55,7 @@ CryptView TooLongView(CryptMode mode);
 std::u16string TooLongNotice(CryptMode mode);
 std::u16string UnmappableNotice(char32_t character, std::size_t position);
 std::u16string NotDecryptableNotice();
+// For a front end whose input box holds at most `limit` characters.
+std::u16string InputCutNotice(std::size_t limit);
 
 }  // namespace vellumark

@@ -12,6 +12,8 @@ struct KeyPress {
     bool shift = false;
     bool control = false;
     bool alt = false;
+    // The letter of a letter key, whatever the keyboard layout makes of it; u'\0' for others.
+    char16_t letter = u'\0';
 };
 
 // Whether a key pressed on a focused picture button presses it: Enter and keypad Enter, as

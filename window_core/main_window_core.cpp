@@ -11,6 +11,22 @@ namespace vellumark {
 
 namespace {
 
+// Marks the core's own setting of a box's text for as long as it lasts, however it ends: a
+// box that faults on a text must not leave the window deaf to every later change.
+class OwnChange {
+public:
+    explicit OwnChange(bool& setting) : setting_(setting), was_(setting) { setting_ = true; }
+    ~OwnChange() { setting_ = was_; }
+    OwnChange(const OwnChange&) = delete;
+    OwnChange& operator=(const OwnChange&) = delete;
+    OwnChange(OwnChange&&) = delete;
+    OwnChange& operator=(OwnChange&&) = delete;
+
+private:
+    bool& setting_;
+    bool was_;
+};
+
 // Whether the cipher text in `view` holds more symbols than decryption takes. Reads only until
 // it has seen one symbol too many, so a huge paste is refused after little more than the limit.
 bool TooLongToDecrypt(const MainWindowView& view) {
@@ -59,14 +75,16 @@ ModeLook MainWindowCore::LookOf(CryptMode mode) {
     const bool decrypt = mode == kModeDecrypt;
     look.encryptColour = decrypt ? kInactiveModeColour : kActiveModeColour;
     look.decryptColour = decrypt ? kActiveModeColour : kInactiveModeColour;
-    look.encryptChecked = !decrypt;
+    look.encryptChecked = mode == kModeEncrypt;
     look.decryptChecked = decrypt;
     look.cipherBox = decrypt ? TextBox::kInput : TextBox::kOutput;
     return look;
 }
 
 void MainWindowCore::Load() {
-    view_.SetCodeNumberText(std::u16string(kDefaultCodeNumber.begin(), kDefaultCodeNumber.end()));
+    // The program's start: each run draws another sequence of random code numbers.
+    ProcessGenerator().Seed(SecondsSinceMidnight());
+    SetCodeNumber(std::u16string(kDefaultCodeNumber.begin(), kDefaultCodeNumber.end()));
     ModeSet(kModeEncrypt);
 }
 
@@ -93,6 +111,46 @@ void MainWindowCore::RecordAndShowMode(CryptMode mode) {
     // in the mode that was asked for, which the next draw shows.
     bytMode = mode;
     view_.ShowMode(LookOf(mode));
+    for (std::size_t i = 0; i < std::size(kCommands); ++i) {
+        const CommandState state = StateOf(kCommands[i].command);
+        if (shownCommands_[i] != state) {
+            shownCommands_[i] = state;
+            view_.ShowCommand(kCommands[i].command, state);
+        }
+    }
+}
+
+CommandState MainWindowCore::StateOf(Command command) const {
+    CommandState state;
+    state.checked = (command == Command::kSetEncrypt && bytMode == kModeEncrypt) ||
+                    (command == Command::kSetDecrypt && bytMode == kModeDecrypt);
+    return state;
+}
+
+void MainWindowCore::RunCommand(Command command) {
+    if (!StateOf(command).enabled) {
+        return;
+    }
+    switch (command) {
+        case Command::kExit:
+            view_.Exit();
+            break;
+        case Command::kRandomCode:
+            PickRandomCode();
+            break;
+        case Command::kChangeMode:
+            ModeSet(kModeToggle);
+            break;
+        case Command::kSetEncrypt:
+            ModeSet(kModeEncrypt);
+            break;
+        case Command::kSetDecrypt:
+            ModeSet(kModeDecrypt);
+            break;
+        case Command::kAbout:
+            view_.OpenAbout();
+            break;
+    }
 }
 
 void MainWindowCore::DoCrypt() {
@@ -110,20 +168,61 @@ void MainWindowCore::Show(const CryptView& view) {
     // code number would.
     if (view.output && *view.output != shownOutput_) {
         shownOutput_ = *view.output;
+        const OwnChange own(settingText_);
         view_.SetOutputText(shownOutput_);
     }
     EnableOutputCommands();
-    notice_ = view.notice;
-    view_.ShowNotice(view.notice, view.noticeText);
+    ShowNotice(view.notice, view.noticeText);
+}
+
+void MainWindowCore::ShowNotice(NoticeKind kind, std::u16string_view text) {
+    notice_ = kind;
+    if (text != noticeText_) {
+        noticeText_ = text;
+        view_.ShowNotice(noticeText_);
+    }
+}
+
+void MainWindowCore::OnInputCut(std::size_t limit) {
+    if (notice_ == NoticeKind::kNone) {
+        ShowNotice(NoticeKind::kInputCut, InputCutNotice(limit));
+    }
+}
+
+void MainWindowCore::SetCodeNumber(std::u16string_view text) {
+    {
+        const OwnChange own(settingText_);
+        view_.SetCodeNumberText(text);
+    }
+    CodeNumberChanged();
+}
+
+void MainWindowCore::SetInput(std::u16string_view text) {
+    {
+        const OwnChange own(settingText_);
+        view_.SetInputText(text);
+    }
+    // The box holds a new text, whatever it reported of it: read it afresh.
+    editReported_ = false;
+    InputChanged();
 }
 
 void MainWindowCore::OnCodeNumberChange() {
+    if (!settingText_) {
+        CodeNumberChanged();
+    }
+}
+
+void MainWindowCore::CodeNumberChanged() {
     sngCodeNum = CodeNumberOf(view_.CodeNumberText());
     DoCrypt();
 }
 
 void MainWindowCore::OnInputEdit(std::size_t position, std::size_t removed,
                                  std::u16string_view added) {
+    if (settingText_) {
+        return;
+    }
     inputCurrent_ = inputCurrent_ && input_.Edit(position, removed, added) &&
                     input_.size() == view_.InputLength();
     if (!inputCurrent_) {
@@ -139,6 +238,12 @@ void MainWindowCore::OnInputEdit(std::size_t position, std::size_t removed,
 }
 
 void MainWindowCore::OnInputChange() {
+    if (!settingText_) {
+        InputChanged();
+    }
+}
+
+void MainWindowCore::InputChanged() {
     inputCurrent_ = inputCurrent_ && editReported_;
     editReported_ = false;
     EnableButton(Button::kClearInput, view_.InputLength() != 0);
@@ -146,7 +251,9 @@ void MainWindowCore::OnInputChange() {
 }
 
 void MainWindowCore::OnOutputChange() {
-    EnableOutputCommands();
+    if (!settingText_) {
+        EnableOutputCommands();
+    }
 }
 
 void MainWindowCore::EnableOutputCommands() {
@@ -158,12 +265,12 @@ void MainWindowCore::EnableOutputCommands() {
 void MainWindowCore::PasteInput() {
     // A busy clipboard is no text to paste: the input stays as it is.
     if (const std::optional<std::u16string> text = view_.ClipboardText()) {
-        view_.SetInputText(*text);
+        SetInput(*text);
     }
 }
 
 void MainWindowCore::ClearInput() {
-    view_.SetInputText(std::u16string_view());
+    SetInput(std::u16string_view());
 }
 
 void MainWindowCore::CopyOutput() {
@@ -178,7 +285,7 @@ void MainWindowCore::CutOutput() {
 
 void MainWindowCore::PickRandomCode() {
     const std::string code = RandomCodeText(ProcessGenerator().NextValue());
-    view_.SetCodeNumberText(std::u16string(code.begin(), code.end()));
+    SetCodeNumber(std::u16string(code.begin(), code.end()));
 }
 
 void MainWindowCore::OnCodeNumberFocus(FocusReason reason) {

@@ -7,10 +7,13 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "engine/crypt_text.h"
+#include "window_core/commands.h"
 #include "window_core/controls.h"
 #include "window_core/crypt_view.h"
 #include "window_core/keys.h"
@@ -48,6 +51,10 @@ public:
     void OnInputChange();
     void OnOutputChange();
 
+    // A paste that met the input box's limit of `limit` characters, in a front end whose box
+    // has one: the notice says so, unless the core has said something already.
+    void OnInputCut(std::size_t limit);
+
     void PasteInput();
     void ClearInput();
     void CopyOutput();
@@ -73,6 +80,15 @@ public:
     bool OnButtonKey(Button button, const KeyPress& press);
     // Alt and `letter`; true when it was a frame's access key, which the core has handled.
     bool OnAccessKey(char16_t letter);
+    // Any key that could be a menu's shortcut, from anywhere in the window; true when it was
+    // one, which the core has run, and the toolkit must then leave the key alone.
+    bool OnShortcutKey(const KeyPress& press);
+    // Tab or Shift+Tab: the focus moves to the next control that can take it, round the end
+    // of the tab order; the control it went to, kNone when the focus was outside the window.
+    Control OnTabKey(bool backwards);
+    // A menu entry chosen, or its shortcut; a disabled one does nothing.
+    void RunCommand(Command command);
+    [[nodiscard]] CommandState StateOf(Command command) const;
 
     [[nodiscard]] bool enabled(Button button) const {
         return enabled_[static_cast<std::size_t>(button)];
@@ -92,12 +108,26 @@ private:
     // control in tab order that can take it, so that the keyboard still reaches the window.
     void EnableButton(Button button, bool enabled);
     void EnableOutputCommands();
+    void ShowNotice(NoticeKind kind, std::u16string_view text);
+    // The core's own changes of the boxes: the view sets the text, and the core then takes
+    // the change as the box would report it, once; what the toolkit reports meanwhile is
+    // ignored.
+    void SetCodeNumber(std::u16string_view text);
+    void SetInput(std::u16string_view text);
+    void CodeNumberChanged();
+    void InputChanged();
+    [[nodiscard]] bool ButtonCanTakeFocus(Control control) const;
 
     MainWindowView& view_;
+    // While the core itself sets a box's text.
+    bool settingText_ = false;
     // Zero until the load sets them, as at the start of the process.
     CryptMode bytMode = CryptMode{};
     float sngCodeNum = 0.0f;
     NoticeKind notice_ = NoticeKind::kNone;
+    std::u16string noticeText_;
+    // The command states that the view shows; none until the load has set the mode.
+    std::array<std::optional<CommandState>, std::size(kCommands)> shownCommands_{};
     // As the design creates them: only Paste enabled.
     std::array<bool, 4> enabled_{true, false, false, false};
     // The output is not that of the input, which the cipher refused: it must not be handed out.

@@ -59,15 +59,40 @@ bool MainWindowCore::OnAccessKey(char16_t letter) {
     return true;
 }
 
+bool MainWindowCore::OnShortcutKey(const KeyPress& press) {
+    const std::optional<Command> command = CommandOfShortcut(press);
+    if (!command) {
+        return false;
+    }
+    RunCommand(*command);
+    return true;
+}
+
+bool MainWindowCore::ButtonCanTakeFocus(Control control) const {
+    const std::optional<Button> button = ButtonOf(control);
+    return !button || enabled(*button);
+}
+
+Control MainWindowCore::OnTabKey(bool backwards) {
+    const Control next = NextInTabOrder(view_.FocusedControl(), backwards,
+                                        [this](Control control) { return ButtonCanTakeFocus(control); });
+    if (next != Control::kNone) {
+        view_.FocusControl(next, FocusReason::kTab);
+    }
+    return next;
+}
+
 void MainWindowCore::EnableButton(Button button, bool enabled) {
+    if (this->enabled(button) == enabled) {
+        return;
+    }
     // Asked before the view disables it: a disabled control has lost the focus already.
     const bool handOn = !enabled && view_.FocusedControl() == ControlOf(button);
     enabled_[static_cast<std::size_t>(button)] = enabled;
     view_.EnableButton(button, enabled);
     if (handOn) {
         const Control next = NextInTabOrder(ControlOf(button), false, [this](Control control) {
-            const std::optional<Button> other = ButtonOf(control);
-            return !other || this->enabled(*other);
+            return ButtonCanTakeFocus(control);
         });
         view_.FocusControl(next, FocusReason::kTab);
     }

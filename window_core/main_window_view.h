@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "window_core/commands.h"
 #include "window_core/controls.h"
 #include "window_core/crypt_view.h"
 
@@ -28,7 +29,7 @@ constexpr std::u16string_view ModeLabelDescription(bool active) {
     return active ? u"Active mode" : u"Press to switch to this mode";
 }
 
-// Everything that shows which mode is active.
+// Everything that shows which mode is active; the menu's check marks come as command states.
 struct ModeLook {
     std::uint32_t encryptColour = kInactiveModeColour;
     std::uint32_t decryptColour = kInactiveModeColour;
@@ -43,9 +44,9 @@ struct ModeLook {
     }
 };
 
-// Texts are UTF-16, the native text of Qt and of Windows. Setting a box's text must call the
-// core's matching On...Change once, synchronously, before the setter returns: a toolkit
-// whose control does not report a text set by the program makes that call itself.
+// Texts are UTF-16, the native text of Qt and of Windows. The view only draws: a setter never
+// calls back into the core, and a toolkit that reports the program's own change of a box's
+// text passes it on as any other; the core ignores what comes while it sets a text itself.
 class MainWindowView {
 public:
     MainWindowView() = default;
@@ -72,10 +73,16 @@ public:
 
     virtual void ShowMode(const ModeLook& look) = 0;
     virtual void EnableButton(Button button, bool enabled) = 0;
-    // An empty text takes the notice away.
-    virtual void ShowNotice(NoticeKind kind, std::u16string_view text) = 0;
+    // The notice under the frames; an empty text takes it away. Told when it changes.
+    virtual void ShowNotice(std::u16string_view text) = 0;
     // The whole code number selected, caret at its end, so that the next key replaces it.
     virtual void SelectWholeCodeNumber() = 0;
+    // A menu entry's check mark and whether it can be chosen; told when it changes.
+    virtual void ShowCommand(Command command, const CommandState& state) = 0;
+    // Help > About: the about box, centred on the main window.
+    virtual void OpenAbout() = 0;
+    // File > Exit, and the window's close button: the program ends.
+    virtual void Exit() = 0;
 
     // The clipboard's plain text: empty when it holds no text, nothing when it cannot be read
     // (another program keeps it open), which is not the same: Paste of no text empties the

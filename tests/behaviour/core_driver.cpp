@@ -84,8 +84,7 @@ public:
             return;
         }
         if (chord == "Tab") {
-            MoveFocus(NextInTabOrder(focus_, shift, [this](Control c) { return Enabled(c); }),
-                      FocusReason::kTab);
+            core_.OnTabKey(shift);
             return;
         }
         const KeyPress press{chord == "Enter"         ? vellumark::Key::kEnter
@@ -186,9 +185,9 @@ public:
         }
         if (!look_) {
             state.look = "none";
-        } else if (*look_ == MainWindowCore::LookOf(kModeEncrypt)) {
+        } else if (*look_ == MainWindowCore::LookOf(kModeEncrypt) && Checks(true, false)) {
             state.look = "encrypt";
-        } else if (*look_ == MainWindowCore::LookOf(kModeDecrypt)) {
+        } else if (*look_ == MainWindowCore::LookOf(kModeDecrypt) && Checks(false, true)) {
             state.look = "decrypt";
         } else {
             state.look = "mixed";
@@ -210,26 +209,22 @@ public:
     [[nodiscard]] std::size_t InputLength() const override { return in_.text.size(); }
     [[nodiscard]] bool OutputEmpty() const override { return out_.text.empty(); }
     [[nodiscard]] std::u16string OutputText() const override { return out_.text; }
-    void SetCodeNumberText(std::u16string_view text) override {
-        SetText(code_, text);
-        core_.OnCodeNumberChange();
-    }
-    void SetInputText(std::u16string_view text) override {
-        SetText(in_, text);
-        core_.OnInputChange();
-    }
-    void SetOutputText(std::u16string_view text) override {
-        SetText(out_, text);
-        core_.OnOutputChange();
-    }
+    void SetCodeNumberText(std::u16string_view text) override { SetText(code_, text); }
+    void SetInputText(std::u16string_view text) override { SetText(in_, text); }
+    void SetOutputText(std::u16string_view text) override { SetText(out_, text); }
     void ShowMode(const ModeLook& look) override { look_ = look; }
+    void ShowCommand(Command command, const CommandState& state) override {
+        commands_[static_cast<std::size_t>(command)] = state;
+    }
+    void OpenAbout() override { throw std::runtime_error("the fake window has no about box"); }
+    void Exit() override { throw std::runtime_error("the fake window does not end"); }
     void EnableButton(Button button, bool enabled) override {
         enabled_[static_cast<std::size_t>(button)] = enabled;
         if (!enabled && focus_ == ControlOf(button)) {
             focus_ = Control::kNone;
         }
     }
-    void ShowNotice(NoticeKind /*kind*/, std::u16string_view text) override { notice_ = text; }
+    void ShowNotice(std::u16string_view text) override { notice_ = text; }
     void SelectWholeCodeNumber() override {
         code_.anchor = 0;
         code_.caret = code_.text.size();
@@ -285,20 +280,21 @@ private:
         }
     }
 
+    // The menu's check marks on the two mode entries.
+    [[nodiscard]] bool Checks(bool encrypt, bool decrypt) const {
+        return commands_[static_cast<std::size_t>(Command::kSetEncrypt)].checked == encrypt &&
+               commands_[static_cast<std::size_t>(Command::kSetDecrypt)].checked == decrypt;
+    }
+
     void Shortcut(char letter) {
+        KeyPress press;
+        press.control = true;
+        press.letter = static_cast<char16_t>(letter);
+        if (core_.OnShortcutKey(press)) {
+            return;
+        }
+        // The boxes' own keys.
         switch (letter) {
-            case 'E':
-                core_.ModeSet(kModeEncrypt);
-                break;
-            case 'D':
-                core_.ModeSet(kModeDecrypt);
-                break;
-            case 'M':
-                core_.ModeSet(kModeToggle);
-                break;
-            case 'R':
-                core_.PickRandomCode();
-                break;
             case 'A':
                 if (Box* box = Focused()) {
                     box->anchor = 0;
@@ -387,6 +383,7 @@ private:
     Control focus_ = Control::kNone;
     bool enabled_[4] = {true, false, false, false};
     std::optional<ModeLook> look_;
+    CommandState commands_[std::size(kCommands)] = {};
     std::u16string notice_;
     std::optional<std::u16string> clipboard_;
     bool clipboardSecret_ = false;
@@ -427,13 +424,7 @@ public:
                                    step.word == "busy");
                 break;
             case StepKind::kMenu:
-                if (step.word == "mnuRandomCode") {
-                    view_.core().PickRandomCode();
-                } else {
-                    view_.core().ModeSet(step.word == "mnuChangeMode"   ? kModeToggle
-                                         : step.word == "mnuSetEncrypt" ? kModeEncrypt
-                                                                        : kModeDecrypt);
-                }
+                view_.core().RunCommand(CommandNamed(step.word).value());
                 break;
             case StepKind::kModeSet:
                 view_.core().ModeSet(static_cast<CryptMode>(step.number));

@@ -74,7 +74,10 @@ public:
             cutEnabled = enabled;
         }
     }
-    void ShowNotice(NoticeKind /*kind*/, std::u16string_view /*text*/) override {}
+    void ShowNotice(std::u16string_view /*text*/) override {}
+    void ShowCommand(Command /*command*/, const CommandState& /*state*/) override {}
+    void OpenAbout() override {}
+    void Exit() override {}
     void SelectWholeCodeNumber() override { ++selections; }
     std::optional<std::u16string> ClipboardText() const override { return std::u16string(); }
     void PutOnClipboard(std::u16string_view /*text*/, bool /*secret*/) override {}

@@ -1,0 +1,84 @@
+#pragma once
+// The main window's menus and their commands, once for every front end: each menu's caption,
+// each entry's design name, caption and shortcut, and where separators stand. A front end
+// builds its menus from these tables and hands every key that could be a shortcut to the
+// core, which decides (MainWindowCore::OnShortcutKey).
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "window_core/keys.h"
+
+namespace vellumark {
+
+enum class Menu : std::uint8_t { kFile, kEncryption, kHelp };
+
+enum class Command : std::uint8_t {
+    kExit,
+    kRandomCode,
+    kChangeMode,
+    kSetEncrypt,
+    kSetDecrypt,
+    kAbout,
+};
+
+struct MenuDesign {
+    Menu menu;
+    std::string_view name;       // the design name, "mnuFile"
+    std::u16string_view caption;  // with "&" before the access key's letter
+};
+
+struct CommandDesign {
+    Command command;
+    Menu menu;
+    std::string_view name;        // the design name, "mnuRandomCode"
+    std::u16string_view caption;  // with "&" before the access key's letter
+    // Ctrl and this letter run the command from anywhere in the window; u'\0' for none.
+    char16_t shortcut;
+    // A separator line stands above the entry in its menu.
+    bool separatorBefore;
+};
+
+// In the menu bar's order.
+inline constexpr MenuDesign kMenus[] = {
+    {Menu::kFile, "mnuFile", u"&File"},
+    {Menu::kEncryption, "mnuMode", u"E&ncryption"},
+    {Menu::kHelp, "mnuHelp", u"&Help"},
+};
+
+// In menu order, each menu's entries from the top.
+inline constexpr CommandDesign kCommands[] = {
+    {Command::kExit, Menu::kFile, "mnuExit", u"E&xit", u'\0', false},
+    {Command::kRandomCode, Menu::kEncryption, "mnuRandomCode", u"Pick &Random Code", u'R', false},
+    {Command::kChangeMode, Menu::kEncryption, "mnuChangeMode", u"Toggle &Mode", u'M', true},
+    {Command::kSetEncrypt, Menu::kEncryption, "mnuSetEncrypt", u"Set Mode To &Encrypt", u'E', true},
+    {Command::kSetDecrypt, Menu::kEncryption, "mnuSetDecrypt", u"Set Mode To &Decrypt", u'D', false},
+    {Command::kAbout, Menu::kHelp, "mnuAbout", u"&About", u'\0', false},
+};
+
+const CommandDesign& DesignOf(Command command);
+// The command of a design name; nothing for a name that is not one.
+std::optional<Command> CommandNamed(std::string_view name);
+// The command that `press` is the shortcut of; nothing for any other key.
+std::optional<Command> CommandOfShortcut(const KeyPress& press);
+// "Ctrl+R"; empty for a command without a shortcut.
+std::u16string ShortcutText(const CommandDesign& design);
+// The caption without its "&" marks, for a page that underlines the letter itself.
+std::u16string PlainCaption(std::u16string_view caption);
+// The access key's letter of a caption, upper case; u'\0' when it has none.
+char16_t AccessLetter(std::u16string_view caption);
+
+// What a menu entry shows: its check mark and whether it can be chosen.
+struct CommandState {
+    bool checked = false;
+    bool enabled = true;
+
+    friend bool operator==(const CommandState& a, const CommandState& b) {
+        return a.checked == b.checked && a.enabled == b.enabled;
+    }
+    friend bool operator!=(const CommandState& a, const CommandState& b) { return !(a == b); }
+};
+
+}  // namespace vellumark
