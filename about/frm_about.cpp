@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include "about/cursor_file.h"
+#include "about/qt_key_press.h"
 #include "ui_frmAbout.h"
 #include "window_core/about_core.h"
 #include "window_core/text_contrast.h"
@@ -158,20 +159,13 @@ void frmAbout::keyPressEvent(QKeyEvent* event) {
 }
 
 bool frmAbout::AnswerKey(const QKeyEvent& event) {
-    const Key key = event.key() == Qt::Key_Return   ? Key::kEnter
-                    : event.key() == Qt::Key_Enter  ? Key::kKeypadEnter
-                    : event.key() == Qt::Key_Space  ? Key::kSpace
-                    : event.key() == Qt::Key_Escape ? Key::kEscape
-                                                    : Key::kOther;
-    if (key == Key::kOther) {
+    const KeyPress press = KeyPressOf(event);
+    if (press.key == Key::kOther) {
         return false;
     }
     // The core decides which of these keys close the box; the dialog's and the button's own
     // handling of them (Esc rejects, Space presses with any modifier) never runs.
-    const Qt::KeyboardModifiers held = event.modifiers();
-    if (event.type() == QEvent::KeyPress &&
-        ClosesAboutBox({key, held.testFlag(Qt::ShiftModifier), held.testFlag(Qt::ControlModifier),
-                        held.testFlag(Qt::AltModifier)})) {
+    if (event.type() == QEvent::KeyPress && ClosesAboutBox(press)) {
         accept();
     }
     return true;

@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "about/qt_key_press.h"
 #include "main_window/classic_look.h"
 #include "main_window/clipboard.h"
 #include "main_window/mode_label.h"
@@ -33,8 +34,7 @@ constexpr int kDialogFontPixels = 11;
 void PaintModeLabel(ModeLabel& label, std::uint32_t colour, bool active) {
     label.SetBackground(colour);
     // The colour alone tells a screen-reader user nothing.
-    label.setAccessibleDescription(active ? QStringLiteral("Active mode")
-                                          : QStringLiteral("Press to switch to this mode"));
+    label.setAccessibleDescription(QStringOf(ModeLabelDescription(active)));
 }
 
 // Menus draw a box beside every checkable entry, an empty one while it is off; the mode
@@ -87,6 +87,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui
     // The client area keeps its size; the status bar adds its height below it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    BuildMenus();
     ConnectControls();
 
     // Text boxes claim some Ctrl keys for editing (Ctrl+D deletes, Ctrl+E goes to the end of
@@ -172,15 +173,35 @@ void frmMain::ConnectControls() {
         core_.OnModeLabelPress(Control::kLblDecrypt, MouseButtonOf(button));
     });
 
-    connect(ui_->mnuExit, &QAction::triggered, this, &frmMain::exitRequested);
-    connect(ui_->mnuRandomCode, &QAction::triggered, this, [this] { core_.PickRandomCode(); });
-    connect(ui_->mnuChangeMode, &QAction::triggered, this, [this] { core_.ModeSet(kModeToggle); });
-    connect(ui_->mnuSetEncrypt, &QAction::triggered, this, [this] { core_.ModeSet(kModeEncrypt); });
-    connect(ui_->mnuSetDecrypt, &QAction::triggered, this, [this] { core_.ModeSet(kModeDecrypt); });
-    connect(ui_->mnuAbout, &QAction::triggered, this, &frmMain::aboutRequested);
-    for (QMenu* menu : {ui_->mnuFile, ui_->mnuMode, ui_->mnuHelp}) {
+}
+
+void frmMain::BuildMenus() {
+    for (const MenuDesign& design : kMenus) {
+        QMenu* menu = menuBar()->addMenu(QStringOf(design.caption));
+        menu->setObjectName(QString::fromLatin1(design.name.data(),
+                                                static_cast<qsizetype>(design.name.size())));
         connect(menu, &QMenu::aboutToHide, this, &frmMain::LeaveMenuBarAfterMenu,
                 Qt::QueuedConnection);
+        for (std::size_t i = 0; i < std::size(kCommands); ++i) {
+            const CommandDesign& entry = kCommands[i];
+            if (entry.menu != design.menu) {
+                continue;
+            }
+            if (entry.separatorBefore) {
+                menu->addSeparator();
+            }
+            QAction* action = menu->addAction(QStringOf(entry.caption));
+            action->setObjectName(QString::fromLatin1(entry.name.data(),
+                                                      static_cast<qsizetype>(entry.name.size())));
+            action->setShortcut(QKeySequence(QStringOf(ShortcutText(entry))));
+            // A checkable entry turns its own check mark over as it is chosen: draw the
+            // core's again.
+            connect(action, &QAction::triggered, this, [this, command = entry.command] {
+                core_.RunCommand(command);
+                ShowCommand(command, core_.StateOf(command));
+            });
+            entries_[i] = action;
+        }
     }
 }
 
@@ -277,8 +298,6 @@ void frmMain::SetOutputText(std::u16string_view text) {
 void frmMain::ShowMode(const ModeLook& look) {
     PaintModeLabel(*ui_->lblEncrypt, look.encryptColour, look.encryptChecked);
     PaintModeLabel(*ui_->lblDecrypt, look.decryptColour, look.decryptChecked);
-    ShowCheck(*ui_->mnuSetEncrypt, look.encryptChecked);
-    ShowCheck(*ui_->mnuSetDecrypt, look.decryptChecked);
     // A cipher text has no words: fill every line to the edge rather than breaking after
     // each "!" and "?".
     const bool cipherIn = look.cipherBox == TextBox::kInput;
@@ -336,7 +355,13 @@ void frmMain::EnableButton(Button button, bool enabled) {
     ButtonWidget(button)->setEnabled(enabled);
 }
 
-void frmMain::ShowNotice(NoticeKind /*kind*/, std::u16string_view text) {
+void frmMain::ShowCommand(Command command, const CommandState& state) {
+    QAction& entry = *entries_[static_cast<std::size_t>(command)];
+    ShowCheck(entry, state.checked);
+    entry.setEnabled(state.enabled);
+}
+
+void frmMain::ShowNotice(std::u16string_view text) {
     lblNotice_->setText(QStringOf(text));
     lblNotice_->setToolTip(QStringOf(text));
 }
@@ -377,36 +402,10 @@ void frmMain::PutOnClipboard(std::u16string_view text, bool secret) {
 }
 
 bool frmMain::IsMenuShortcut(const QEvent& event) const {
-    const auto& key = static_cast<const QKeyEvent&>(event);
-    const QKeySequence pressed(
-        QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, Qt::Key(key.key())));
-    for (const QAction* action :
-         {ui_->mnuRandomCode, ui_->mnuChangeMode, ui_->mnuSetEncrypt, ui_->mnuSetDecrypt}) {
-        if (action->isEnabled() && action->shortcut() == pressed) {
-            return true;
-        }
-    }
-    return false;
+    const std::optional<Command> command =
+        CommandOfShortcut(KeyPressOf(static_cast<const QKeyEvent&>(event)));
+    return command && core_.StateOf(*command).enabled;
 }
-
-namespace {
-
-// The keys whose meaning on a picture button the core decides; kOther for the rest.
-vellumark::Key KeyOf(const QKeyEvent& key) {
-    switch (key.key()) {
-        case Qt::Key_Return:
-            return Key::kEnter;
-        case Qt::Key_Enter:
-            return Key::kKeypadEnter;
-        case Qt::Key_Space:
-        case Qt::Key_Select:
-            return Key::kSpace;
-        default:
-            return Key::kOther;
-    }
-}
-
-}  // namespace
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
@@ -420,22 +419,15 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
             if (const std::optional<Button> button = ButtonAt(watched)) {
-                const auto& key = static_cast<const QKeyEvent&>(*event);
-                const vellumark::Key which = KeyOf(key);
-                if (which == Key::kOther) {
+                const KeyPress press = KeyPressOf(static_cast<const QKeyEvent&>(*event));
+                if (press.key == Key::kOther || press.key == Key::kEscape) {
                     break;
                 }
-                if (event->type() == QEvent::KeyPress) {
-                    const Qt::KeyboardModifiers held = key.modifiers();
-                    const KeyPress press{which, held.testFlag(Qt::ShiftModifier),
-                                         held.testFlag(Qt::ControlModifier),
-                                         held.testFlag(Qt::AltModifier)};
-                    if (core_.OnButtonKey(*button, press)) {
-                        return true;
-                    }
+                if (event->type() == QEvent::KeyPress && core_.OnButtonKey(*button, press)) {
+                    return true;
                 }
                 // A button would press itself on Space, with any modifier, on its own.
-                return which == Key::kSpace;
+                return press.key == Key::kSpace;
             }
             break;
         case QEvent::Shortcut:

@@ -4,12 +4,15 @@
 // the controls' events to the core and draws what the core says.
 
 #include <QMainWindow>
+#include <array>
+#include <iterator>
 #include <memory>
 #include <optional>
 
 #include "engine/crypt_text.h"
 #include "window_core/main_window_core.h"
 
+class QAction;
 class QLabel;
 class QToolButton;
 
@@ -59,8 +62,11 @@ private:
     void SetOutputText(std::u16string_view text) override;
     void ShowMode(const ModeLook& look) override;
     void EnableButton(Button button, bool enabled) override;
-    void ShowNotice(NoticeKind kind, std::u16string_view text) override;
+    void ShowNotice(std::u16string_view text) override;
     void SelectWholeCodeNumber() override;
+    void ShowCommand(Command command, const CommandState& state) override;
+    void OpenAbout() override { emit aboutRequested(); }
+    void Exit() override { emit exitRequested(); }
     [[nodiscard]] std::optional<std::u16string> ClipboardText() const override;
     void PutOnClipboard(std::u16string_view text, bool secret) override;
     void Recomputed() override { emit outputRecomputed(); }
@@ -73,6 +79,8 @@ private:
     [[nodiscard]] QWidget* ControlWidget(Control control) const;
 
     void ConnectControls();
+    // The menu bar, from the core's command table.
+    void BuildMenus();
     // Tells the core what an edit of the input document changed, in the document's terms.
     void ReportInputEdit(int position, int removed, int added);
     void LeaveMenuBarAfterMenu();
@@ -80,6 +88,8 @@ private:
 
     std::unique_ptr<Ui::frmMain> ui_;
     QLabel* lblNotice_ = nullptr;
+    // The menu entries, in the command table's order.
+    std::array<QAction*, std::size(kCommands)> entries_{};
     MainWindowCore core_{*this};
     bool loaded_ = false;
     // Why the core is giving the focus, while it does.

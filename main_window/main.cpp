@@ -1,5 +1,5 @@
-// The program's entry: answer --help and --version, or seed the generator from the clock, show
-// the main window, and let its events drive everything from there.
+// The program's entry: answer --help and --version, or show the main window and let its events
+// drive everything from there.
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -10,15 +10,12 @@
 #include "main_window/classic_look.h"
 #include "main_window/frm_main.h"
 #include "main_window/pictures.h"
-#include "runtime/generator.h"
 #include "vellumark/version.h"
 
 namespace {
 
-// Seeds the generator from the clock and shows the main window; from there on its events
-// drive everything.
+// Shows the main window; from there on its events drive everything.
 void Main(vellumark::frmMain& mainWindow) {
-    vellumark::ProcessGenerator().Seed(vellumark::SecondsSinceMidnight());
     // Exit ends the program at once: no window is asked whether it may close.
     QObject::connect(&mainWindow, &vellumark::frmMain::exitRequested, qApp,
                      &QCoreApplication::quit);

@@ -11,6 +11,8 @@
 
 #include "about/frm_about.h"
 #include "main_window/classic_look.h"
+#include "main_window/qt_text.h"
+#include "window_core/commands.h"
 #include "window_core/design.h"
 #include "window_fixture.h"
 
@@ -41,9 +43,7 @@ private slots:
     void textBoxesAreSetUpAsDesigned();
     void windowIsFixedWithoutMaximizeButtonAndKeepsItsClientArea();
     void longNoticeNeverResizesTheWindow();
-    void menusHoldTheirEntriesInOrder();
-    void menuEntriesHaveTheirShortcuts_data();
-    void menuEntriesHaveTheirShortcuts();
+    void menusDrawTheCommandTable();
     void focusChainFollowsTheTabIndexes();
     void captionsFitTheirControlsInTheFontsAsResolved();
     void noControlOverlapsTheBorderOfItsFrame_data();
@@ -209,52 +209,37 @@ void LayoutTest::longNoticeNeverResizesTheWindow() {
     QCOMPARE(Widget<QWidget>(*w, "centralwidget")->size(), kClientSize);
 }
 
-void LayoutTest::menusHoldTheirEntriesInOrder() {
+// The menu bar draws the command table: its menus, entries, separators and shortcuts.
+void LayoutTest::menusDrawTheCommandTable() {
     frmMain w;
-    const Controls c(w);
-    const QList<QAction*> bar = w.menuBar()->actions();
-    QCOMPARE(bar.size(), 3);
-    QCOMPARE(bar[0]->menu(), c.mnuFile);
-    QCOMPARE(bar[1]->menu(), c.mnuMode);
-    QCOMPARE(bar[2]->menu(), c.mnuHelp);
-    QCOMPARE(c.mnuFile->title(), QStringLiteral("&File"));
-    QCOMPARE(c.mnuMode->title(), QStringLiteral("E&ncryption"));
-    QCOMPARE(c.mnuHelp->title(), QStringLiteral("&Help"));
-
-    QStringList names;
-    for (const QMenu* menu : {c.mnuFile, c.mnuMode, c.mnuHelp}) {
-        for (const QAction* entry : menu->actions()) {
-            names << entry->objectName();
+    QStringList drawn;
+    for (const QAction* title : w.menuBar()->actions()) {
+        drawn << title->menu()->objectName() + " " + title->text();
+        for (const QAction* entry : title->menu()->actions()) {
+            drawn << (entry->isSeparator() ? QStringLiteral("-")
+                                           : entry->objectName() + " " + entry->text() + " " +
+                                                 entry->shortcut().toString());
+            QCOMPARE(entry->shortcutContext(), Qt::WindowShortcut);
         }
     }
-    QCOMPARE(names, QStringList({"mnuExit", "mnuRandomCode", "Hyphen3", "mnuChangeMode", "Hyphen1",
-                                 "mnuSetEncrypt", "mnuSetDecrypt", "mnuAbout"}));
-    QVERIFY(Widget<QAction>(w, "Hyphen3")->isSeparator());
-    QVERIFY(Widget<QAction>(w, "Hyphen1")->isSeparator());
+    QStringList table;
+    for (const MenuDesign& menu : kMenus) {
+        table << QString::fromLatin1(menu.name.data()) + " " + QStringOf(menu.caption);
+        for (const CommandDesign& entry : kCommands) {
+            if (entry.menu == menu.menu) {
+                if (entry.separatorBefore) {
+                    table << QStringLiteral("-");
+                }
+                table << QString::fromLatin1(entry.name.data()) + " " + QStringOf(entry.caption) +
+                             " " + QStringOf(ShortcutText(entry));
+            }
+        }
+    }
+    QCOMPARE(drawn, table);
     // Unchecked, and without an empty check box beside them until the load sets the mode.
+    const Controls c(w);
     QVERIFY(!c.mnuSetEncrypt->isCheckable());
     QVERIFY(!c.mnuSetDecrypt->isCheckable());
-}
-
-void LayoutTest::menuEntriesHaveTheirShortcuts_data() {
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QKeySequence>("shortcut");
-    QTest::newRow("mnuExit") << "E&xit" << QKeySequence();
-    QTest::newRow("mnuRandomCode") << "Pick &Random Code" << QKeySequence(Qt::CTRL | Qt::Key_R);
-    QTest::newRow("mnuChangeMode") << "Toggle &Mode" << QKeySequence(Qt::CTRL | Qt::Key_M);
-    QTest::newRow("mnuSetEncrypt") << "Set Mode To &Encrypt" << QKeySequence(Qt::CTRL | Qt::Key_E);
-    QTest::newRow("mnuSetDecrypt") << "Set Mode To &Decrypt" << QKeySequence(Qt::CTRL | Qt::Key_D);
-    QTest::newRow("mnuAbout") << "&About" << QKeySequence();
-}
-
-void LayoutTest::menuEntriesHaveTheirShortcuts() {
-    QFETCH(QString, caption);
-    QFETCH(QKeySequence, shortcut);
-    frmMain w;
-    const auto* entry = Widget<QAction>(w, QTest::currentDataTag());
-    QCOMPARE(entry->text(), caption);
-    QCOMPARE(entry->shortcut(), shortcut);
-    QCOMPARE(entry->shortcutContext(), Qt::WindowShortcut);
 }
 
 void LayoutTest::focusChainFollowsTheTabIndexes() {
