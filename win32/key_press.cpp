@@ -24,4 +24,17 @@ std::optional<KeyPress> KeyPressOf(const MSG& message) {
                     message.message == WM_SYSKEYDOWN || GetKeyState(VK_MENU) < 0};
 }
 
+std::optional<KeyPress> ShortcutPressOf(const MSG& message) {
+    if (message.message != WM_KEYDOWN || message.wParam < 'A' || message.wParam > 'Z' ||
+        GetKeyState(VK_CONTROL) >= 0) {
+        return std::nullopt;
+    }
+    KeyPress press;
+    press.control = true;
+    press.shift = GetKeyState(VK_SHIFT) < 0;
+    press.alt = GetKeyState(VK_MENU) < 0;
+    press.letter = static_cast<char16_t>(message.wParam);
+    return press;
+}
+
 }  // namespace vellumark::win32

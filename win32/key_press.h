@@ -13,5 +13,7 @@ namespace vellumark::win32 {
 // The key and its modifiers; nothing for another message or key. Keypad Enter is Enter with the
 // extended-key bit.
 std::optional<KeyPress> KeyPressOf(const MSG& message);
+// A letter key pressed with Ctrl, which may be a menu's shortcut; nothing for any other key.
+std::optional<KeyPress> ShortcutPressOf(const MSG& message);
 
 }  // namespace vellumark::win32

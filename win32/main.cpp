@@ -1,18 +1,16 @@
-// The Windows edition's entry: seed the generator from the clock, show the main window, and
-// let its messages drive everything from there.
+// The Windows edition's entry: show the main window, and let its messages drive everything
+// from there.
 
 #include <windows.h>
 
 #include <commctrl.h>
 
-#include "runtime/generator.h"
 #include "win32/main_window.h"
 
 int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int showCommand) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    vellumark::ProcessGenerator().Seed(vellumark::SecondsSinceMidnight());
 
     vellumark::win32::MainWindow mainWindow(showCommand);
     if (mainWindow.handle() == nullptr) {

@@ -10,12 +10,14 @@
 #include <string_view>
 #include <utility>
 
+#include "engine/code_number.h"
 #include "engine/overflow_error.h"
 #include "win32/about_box.h"
 #include "win32/accessible.h"
 #include "win32/clipboard.h"
 #include "win32/edit_text.h"
 #include "win32/key_press.h"
+#include "win32/menus.h"
 #include "win32/metrics.h"
 #include "win32/pictures.h"
 #include "win32/resource_ids.h"
@@ -44,8 +46,6 @@ constexpr DWORD kModeLabel = kChild | SS_CENTER | WS_BORDER;
 // there, and said so; at that size, Wine's box keeps a key's and a paste's time in bounds.
 constexpr std::size_t kInputLimit = 3 * kMaxCipherSymbols;
 static_assert(kInputLimit > 2 * kMaxTextLength, "a cut input is refused to encrypt");
-constexpr wchar_t kInputCutNotice[] = L"Input over 131,064 characters: the rest was not taken.";
-static_assert(kInputLimit == 131064, "kInputCutNotice quotes the limit");
 // Posted by the input box's size limit, read once the cut paste or key has been handled.
 constexpr UINT kInputCut = WM_APP + 1;
 
@@ -105,10 +105,6 @@ std::u16string TextOf(HWND control) {
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     const int copied = GetWindowTextW(control, text.data(), length + 1);
     return std::u16string(text.begin(), text.begin() + copied);
-}
-
-const wchar_t* WideOf(std::u16string_view text) {
-    return reinterpret_cast<const wchar_t*>(text.data());
 }
 
 // A cipher text has no words: its box fills every line to the edge rather than breaking
@@ -171,8 +167,7 @@ MainWindow::MainWindow(int showCommand) {
     windowClass.lpszClassName = kClassName;
     RegisterClassExW(&windowClass);
 
-    menu_ = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAIN_MENU));
-    accelerators_ = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
+    menu_ = BuildMenuBar();
     // The system places the window; the layout gives it its size.
     window_ = CreateWindowExW(0, kClassName, Widened(kFrmMain.caption).c_str(), kStyle,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
@@ -226,7 +221,7 @@ void MainWindow::CreateControls() {
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS_BAR)),
                                  instance, nullptr);
 
-    SendMessageW(txtCodeNum_, EM_SETLIMITTEXT, 6, 0);
+    SendMessageW(txtCodeNum_, EM_SETLIMITTEXT, kCodeNumberMaxLength, 0);
     SendMessageW(txtIn_, EM_SETLIMITTEXT, kInputLimit, 0);
     SendMessageW(txtOut_, EM_SETLIMITTEXT, 0, 0);
     MarkLiveRegion(statusBar_);
@@ -296,17 +291,13 @@ bool MainWindow::PreTranslate(MSG& message) {
     if (window_ == nullptr || (message.hwnd != window_ && !IsChild(window_, message.hwnd))) {
         return false;
     }
-    if (TranslateAcceleratorW(window_, accelerators_, &message) != 0) {
+    if (const std::optional<KeyPress> press = ShortcutPressOf(message);
+        press && core_.OnShortcutKey(*press)) {
         return true;
     }
     if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
         // Tab always moves the focus, also out of the multi-line boxes.
-        const bool backwards = GetKeyState(VK_SHIFT) < 0;
-        const Control next = NextInTabOrder(FocusedControl(), backwards, [this](Control control) {
-            const std::optional<Button> button = ButtonOf(control);
-            return !button || core_.enabled(*button);
-        });
-        FocusControl(next, FocusReason::kTab);
+        core_.OnTabKey(GetKeyState(VK_SHIFT) < 0);
         return true;
     }
     if (message.message == WM_SYSCHAR && GetKeyState(VK_CONTROL) >= 0 &&
@@ -373,12 +364,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case kInputCut:
-            // The core has seen the cut text; a cut that it took without a word gets one.
-            if (SendMessageW(statusBar_, SB_GETTEXTLENGTHW, 0, 0) == 0) {
-                SendMessageW(statusBar_, SB_SETTEXTW, 0,
-                             reinterpret_cast<LPARAM>(kInputCutNotice));
-                AnnounceChange(statusBar_);
-            }
+            // The core has seen the cut text by now.
+            core_.OnInputCut(kInputLimit);
             return 0;
         case WM_CLOSE:
             // The close button ends the program at once, as Exit does.
@@ -390,16 +377,20 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void MainWindow::OnCommand(int id, int code) {
+    if (const std::optional<Command> command = CommandOfId(id)) {
+        core_.RunCommand(*command);
+        return;
+    }
     switch (id) {
         case IDC_TXT_CODE_NUM:
-            if (code == EN_CHANGE && !settingText_) {
+            if (code == EN_CHANGE) {
                 core_.OnCodeNumberChange();
             } else if (code == EN_SETFOCUS) {
                 core_.OnCodeNumberFocus(focusReason_.value_or(FocusReason::kReturned));
             }
             break;
         case IDC_TXT_IN:
-            if (code == EN_CHANGE && !settingText_) {
+            if (code == EN_CHANGE) {
                 core_.OnInputChange();
             } else if (code == EN_MAXTEXT) {
                 PostMessageW(window_, kInputCut, 0, 0);
@@ -416,24 +407,6 @@ void MainWindow::OnCommand(int id, int code) {
             break;
         case IDC_CMD_COPY_OUTPUT:
             core_.CopyOutput();
-            break;
-        case IDM_EXIT:
-            PostQuitMessage(0);
-            break;
-        case IDM_RANDOM_CODE:
-            core_.PickRandomCode();
-            break;
-        case IDM_CHANGE_MODE:
-            core_.ModeSet(kModeToggle);
-            break;
-        case IDM_SET_ENCRYPT:
-            core_.ModeSet(kModeEncrypt);
-            break;
-        case IDM_SET_DECRYPT:
-            core_.ModeSet(kModeDecrypt);
-            break;
-        case IDM_ABOUT:
-            OpenAbout(window_);
             break;
         default:
             break;
@@ -599,34 +572,16 @@ std::u16string MainWindow::OutputText() const {
     return TextOf(txtOut_);
 }
 
-void MainWindow::SetBoxText(HWND box, const std::wstring& text) {
-    // Cleared however the setting ends: an edit box that faults on a text (Wine's does on some)
-    // must not leave the window deaf to every later change.
-    struct OwnChange {
-        bool& flag;
-        explicit OwnChange(bool& hiding) : flag(hiding) { flag = true; }
-        ~OwnChange() { flag = false; }
-        OwnChange(const OwnChange&) = delete;
-        OwnChange& operator=(const OwnChange&) = delete;
-        OwnChange(OwnChange&&) = delete;
-        OwnChange& operator=(OwnChange&&) = delete;
-    } const hidden(settingText_);
-    SetWindowTextW(box, text.c_str());
-}
-
 void MainWindow::SetCodeNumberText(std::u16string_view text) {
-    SetBoxText(txtCodeNum_, std::wstring(WideOf(text), text.size()));
-    core_.OnCodeNumberChange();
+    SetWindowTextW(txtCodeNum_, WideString(text).c_str());
 }
 
 void MainWindow::SetInputText(std::u16string_view text) {
-    SetBoxText(txtIn_, std::wstring(WideOf(text), text.size()));
-    core_.OnInputChange();
+    SetWindowTextW(txtIn_, WideString(text).c_str());
 }
 
 void MainWindow::SetOutputText(std::u16string_view text) {
-    SetBoxText(txtOut_, ForEditBox(text));
-    core_.OnOutputChange();
+    SetWindowTextW(txtOut_, ForEditBox(text).c_str());
 }
 
 void MainWindow::ShowMode(const ModeLook& look) {
@@ -639,8 +594,6 @@ void MainWindow::ShowMode(const ModeLook& look) {
     decryptBrush_ = CreateSolidBrush(decryptColour_);
     InvalidateRect(lblEncrypt_, nullptr, TRUE);
     InvalidateRect(lblDecrypt_, nullptr, TRUE);
-    CheckMenuItem(menu_, IDM_SET_ENCRYPT, look.encryptChecked ? MF_CHECKED : MF_UNCHECKED);
-    CheckMenuItem(menu_, IDM_SET_DECRYPT, look.decryptChecked ? MF_CHECKED : MF_UNCHECKED);
     if (decryptActive_ != look.decryptChecked) {
         decryptActive_ = look.decryptChecked;
         for (HWND label : {lblEncrypt_, lblDecrypt_}) {
@@ -661,9 +614,21 @@ void MainWindow::EnableButton(Button button, bool enabled) {
     EnableWindow(buttons_[static_cast<std::size_t>(button)], enabled ? TRUE : FALSE);
 }
 
-void MainWindow::ShowNotice(NoticeKind /*kind*/, std::u16string_view text) {
-    const std::wstring terminated(WideOf(text), text.size());
-    SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(terminated.c_str()));
+void MainWindow::ShowCommand(Command command, const CommandState& state) {
+    CheckMenuItem(menu_, static_cast<UINT>(IdOf(command)), state.checked ? MF_CHECKED : MF_UNCHECKED);
+    EnableMenuItem(menu_, static_cast<UINT>(IdOf(command)), state.enabled ? MF_ENABLED : MF_GRAYED);
+}
+
+void MainWindow::OpenAbout() {
+    win32::OpenAbout(window_);
+}
+
+void MainWindow::Exit() {
+    PostQuitMessage(0);
+}
+
+void MainWindow::ShowNotice(std::u16string_view text) {
+    SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(WideString(text).c_str()));
     if (!text.empty()) {
         AnnounceChange(statusBar_);
     }

@@ -42,7 +42,10 @@ public:
     void SetOutputText(std::u16string_view text) override;
     void ShowMode(const ModeLook& look) override;
     void EnableButton(Button button, bool enabled) override;
-    void ShowNotice(NoticeKind kind, std::u16string_view text) override;
+    void ShowNotice(std::u16string_view text) override;
+    void ShowCommand(Command command, const CommandState& state) override;
+    void OpenAbout() override;
+    void Exit() override;
     void SelectWholeCodeNumber() override;
     [[nodiscard]] std::optional<std::u16string> ClipboardText() const override;
     void PutOnClipboard(std::u16string_view text, bool secret) override;
@@ -62,8 +65,6 @@ private:
     void Layout(UINT dpi);
     void OnCommand(int id, int code);
     LRESULT ColourStatic(HDC dc, HWND control);
-    // Sets a box's text without its own change report, then reports it to the core once.
-    void SetBoxText(HWND box, const std::wstring& text);
 
     HWND window_ = nullptr;
     HWND txtCodeNum_ = nullptr;
@@ -77,7 +78,6 @@ private:
     std::array<HICON, 4> pictures_{};
     HFONT font_ = nullptr;
     HMENU menu_ = nullptr;
-    HACCEL accelerators_ = nullptr;
     COLORREF encryptColour_ = 0;
     COLORREF decryptColour_ = 0;
     HBRUSH encryptBrush_ = nullptr;
@@ -86,14 +86,10 @@ private:
     HWND lastFocus_ = nullptr;
     // How the focus is about to reach the code-number box, while a key or a click moves it.
     std::optional<FocusReason> focusReason_;
-    // Set while the program sets a box's text, whose change the setter reports itself.
-    bool settingText_ = false;
     // Which box wraps anywhere, once the load has set the mode: setting a box's break
     // procedure wraps its whole text again, so it is set only when it changes.
     std::optional<TextBox> cipherBox_;
     bool decryptActive_ = false;
-    // Set when the input box refused the rest of a paste or a key at its size limit.
-    bool inputCut_ = false;
     MainWindowCore core_{*this};
 };
 

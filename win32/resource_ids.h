@@ -1,24 +1,14 @@
 #pragma once
-// Identifiers shared by the resource script and the code: resources, menu commands and the
-// controls of the two windows. Plain macros, because the resource compiler reads this file.
+// Identifiers shared by the resource script and the code: resources and the controls of the
+// two windows. Plain macros, because the resource compiler reads this file.
 
 // Resources. The program icon is 1, from resources/vellumark.rc.
 #define IDR_PROGRAM_ICON 1
-#define IDR_MAIN_MENU 100
-#define IDR_ACCELERATORS 101
 #define IDB_PASTE 110
 #define IDB_CLEAR 111
 #define IDB_CUT 112
 #define IDB_COPY 113
 #define IDC_HAND_CURSOR 120
-
-// Menu commands.
-#define IDM_EXIT 200
-#define IDM_RANDOM_CODE 201
-#define IDM_CHANGE_MODE 202
-#define IDM_SET_ENCRYPT 203
-#define IDM_SET_DECRYPT 204
-#define IDM_ABOUT 205
 
 // Controls of the main window, in the order that they take in the tab order.
 #define IDC_FRAME1 300

@@ -27,6 +27,7 @@
 
 #include "tests/behaviour/table.h"
 #include "win32/main_window.h"
+#include "win32/menus.h"
 #include "win32/resource_ids.h"
 #include "window_core/clipboard_formats.h"
 
@@ -223,19 +224,11 @@ private:
     }
 
     static WPARAM MenuCommand(const std::string& entry) {
-        if (entry == "mnuRandomCode") {
-            return IDM_RANDOM_CODE;
+        const std::optional<Command> command = CommandNamed(entry);
+        if (!command) {
+            throw std::runtime_error("no menu entry " + entry);
         }
-        if (entry == "mnuChangeMode") {
-            return IDM_CHANGE_MODE;
-        }
-        if (entry == "mnuSetEncrypt") {
-            return IDM_SET_ENCRYPT;
-        }
-        if (entry == "mnuSetDecrypt") {
-            return IDM_SET_DECRYPT;
-        }
-        throw std::runtime_error("no menu entry " + entry);
+        return static_cast<WPARAM>(win32::IdOf(*command));
     }
 
     // Where the keys go: the focused control, or the window when none of its controls has it.
@@ -387,11 +380,12 @@ private:
             item.fMask = MIIM_STATE;
             return GetMenuItemInfoW(menu, id, FALSE, &item) != 0 && (item.fState & MFS_CHECKED) != 0;
         };
+        const auto Id = [](Command command) { return static_cast<UINT>(win32::IdOf(command)); };
         const auto wrapsAnywhere = [this](int id) {
             return SendMessageW(Control(id), EM_GETWORDBREAKPROC, 0, 0) != 0;
         };
         const std::array<bool, 6> shown{lit(IDC_LBL_ENCRYPT),       lit(IDC_LBL_DECRYPT),
-                                        checked(IDM_SET_ENCRYPT),   checked(IDM_SET_DECRYPT),
+                                        checked(Id(Command::kSetEncrypt)), checked(Id(Command::kSetDecrypt)),
                                         wrapsAnywhere(IDC_TXT_OUT), wrapsAnywhere(IDC_TXT_IN)};
         if (shown == std::array<bool, 6>{true, false, true, false, true, false}) {
             return "encrypt";

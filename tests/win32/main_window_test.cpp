@@ -11,6 +11,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "win32/menus.h"
 #include "win32/resource_ids.h"
 
 namespace vellumark::win32 {
@@ -112,7 +113,7 @@ TEST_F(MainWindowTest, AButtonThatDisablesItselfHandsTheFocusOn) {
 TEST_F(MainWindowTest, ABoxThatFailsTheProgramsTextStillReportsTheUsersChanges) {
     {
         const FailingBox failing(Control(IDC_TXT_IN), WM_SETTEXT);
-        EXPECT_THROW(window_.SetInputText(u"lost"), std::runtime_error);
+        EXPECT_THROW(window_.core().ClearInput(), std::runtime_error);
     }
     Type(IDC_TXT_IN, L"Hello");
     EXPECT_NE(TextOf(Control(IDC_TXT_OUT)), L"");
@@ -122,7 +123,7 @@ TEST_F(MainWindowTest, AModeThatFailsToShowIsTheModeThatWorks) {
     {
         // Showing a mode sets the boxes' line breaking.
         const FailingBox failing(Control(IDC_TXT_IN), EM_SETWORDBREAKPROC);
-        EXPECT_THROW(SendMessageW(window_.handle(), WM_COMMAND, IDM_SET_DECRYPT, 0),
+        EXPECT_THROW(SendMessageW(window_.handle(), WM_COMMAND, IdOf(Command::kSetDecrypt), 0),
                      std::runtime_error);
     }
     Type(IDC_TXT_IN, L"1VuV0AAA");
