@@ -113,6 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "ab\ncd\n"},
         TextRow{"DecryptAnEarlierVersionsLfText", {"decrypt", "--code", "408153"}, "1FWHnXGA",
                 "ab\ncd\n"},
+        TextRow{"DecryptALoneCr", {"decrypt", "--code", "408153"}, "1FWinXGA", "ab\ncd\n"},
         TextRow{"EncryptBytesKeepsTheLf", {"encrypt", "--code", "408153", "--bytes"}, "ab\ncd",
                 "1FWHnXGA"},
         TextRow{"DecryptBytesKeepsTheCrLf", {"decrypt", "--code", "408153", "--bytes"},
