@@ -54,7 +54,9 @@ std::u16string TooLongNotice(CryptMode mode) {
     if (mode == kModeDecrypt) {
         return u"Input over " + Grouped(kMaxCipherSymbols) + u" symbols: output not updated.";
     }
-    return u"Input over " + Grouped(kMaxTextLength) + u" characters: output not updated.";
+    // The box shows a line break as one character, but the cipher holds it as CR LF.
+    return u"Input over " + Grouped(kMaxTextLength) +
+           u" characters (a line break counts as two): output not updated.";
 }
 
 // Short enough for the status bar even at the last position and with a long code point.
