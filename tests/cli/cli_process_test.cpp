@@ -25,16 +25,14 @@ std::vector<std::string> CliCommand() {
     return {std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()};
 }
 
-// `text`, written with LF line breaks, as text mode writes it on the build under test: the
-// Windows one (a program ending in .exe) writes CR LF.
-std::string Lines(const std::string& text) {
-    const std::string program = CliCommand().back();
-    const bool windows = program.size() > 4 && program.substr(program.size() - 4) == ".exe";
-    std::string lines;
-    for (const char c : text) {
-        lines += c == '\n' && windows ? "\r\n" : std::string(1, c);
+// `text` as text mode writes it on the build under test: CR LF for LF on Windows (.exe).
+std::string Lines(std::string text) {
+    const bool windows = CliCommand().back().find(".exe") != std::string::npos;
+    for (std::size_t at = text.find('\n'); windows && at != std::string::npos;
+         at = text.find('\n', at + 2)) {
+        text.insert(at, 1, '\r');
     }
-    return lines;
+    return text;
 }
 
 ProcessResult Cli(const std::vector<std::string>& arguments, const std::string& input,

@@ -175,11 +175,10 @@ const luminance = (css) => css.match(/[0-9.]+/g).slice(0, 3).map((c) => c / 255)
   .map((c) => c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4)
   .reduce((sum, c, i) => sum + [0.2126, 0.7152, 0.0722][i] * c, 0);
 const behind = (e) => getComputedStyle(e).backgroundColor === 'rgba(0, 0, 0, 0)' ?
-  behind(e.parentElement) : getComputedStyle(e).backgroundColor;
+  behind(e.parentElement) : luminance(getComputedStyle(e).backgroundColor);
 return [...document.querySelectorAll('body *')].filter((e) => e.getClientRects().length &&
     (e.value || [...e.childNodes].some((n) => n.nodeType === 3 && n.textContent.trim())))
-  .map((e) => [e.id || e.textContent.trim(), luminance(getComputedStyle(e).color),
-               luminance(behind(e))])
+  .map((e) => [e.id || e.textContent.trim(), luminance(getComputedStyle(e).color), behind(e)])
   .map(([text, a, b]) => [text, (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05)]);"""
 
 
