@@ -3,6 +3,7 @@
 #include <iostream>
 #include <new>
 #include <optional>
+#include <string_view>
 
 #include "cli/read_input.h"
 #include "cli/recover_command.h"
@@ -14,6 +15,13 @@
 
 namespace vellumark {
 namespace {
+
+// What text mode writes for a line break.
+#ifdef _WIN32
+constexpr std::string_view kLineEnd = "\r\n";
+#else
+constexpr std::string_view kLineEnd = "\n";
+#endif
 
 constexpr const char* kHelp =
     "Usage: vellumark-cli encrypt|decrypt [--code N] [--bytes]\n"
@@ -29,8 +37,11 @@ constexpr const char* kHelp =
     "  --help      show this help\n"
     "  --version   show the version\n"
     "\n"
-    "Text mode (the default) reads UTF-8, drops one trailing line break and writes UTF-8\n"
-    "followed by a line break. Texts are Windows-1252 inside the cipher.\n"
+    "Text mode (the default) reads UTF-8 and drops one trailing line break; it writes UTF-8\n"
+    "with the system's line breaks (LF, CR LF on Windows) and one after the result. Texts\n"
+    "are Windows-1252 inside the cipher, where a line break (LF, CR LF or a lone CR) is\n"
+    "CR LF, as in the windows: the same text gives the same cipher text everywhere, and a\n"
+    "line break counts as two characters against the limit.\n"
     "\n"
     "recover finds the lost code number of the cipher text on standard input: it tries every\n"
     "code number from 1 to 999999 and prints the most plausible plain texts, best first, one\n"
@@ -147,7 +158,8 @@ int Run(const std::vector<std::string>& arguments, const char* environmentCode, 
     }
     const CryptAnswer answer = AnswerCrypt(*input, *options.mode, codeNum);
     if (answer.refusal != CryptRefusal::kNone) {
-        SayOverLimit(kind, err);  // the only refusal left: the bytes carry no unmappable one
+        // The only refusal left: the bytes carry no unmappable character.
+        SayOverLimit(kind, !options.bytes, err);
         return kExitFailure;
     }
     if (!answer.decryptsBack) {
@@ -159,7 +171,7 @@ int Run(const std::vector<std::string>& arguments, const char* environmentCode, 
     if (options.bytes) {
         out << answer.result;
     } else {
-        out << Windows1252ToUtf8(answer.result) << '\n';
+        out << Windows1252ToUtf8(WithLineEnds(answer.result, kLineEnd)) << kLineEnd;
     }
     return kExitOk;
 }

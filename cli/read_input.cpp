@@ -28,21 +28,26 @@ std::size_t CompleteUtf8Length(std::string_view bytes) {
     return bytes.size();
 }
 
+// Drops one trailing line break: LF, CR LF or a lone CR, the three that text mode holds as
+// line breaks.
 void DropOneLineEnding(std::string& text) {
     if (!text.empty() && text.back() == '\n') {
         text.pop_back();
         if (!text.empty() && text.back() == '\r') {
             text.pop_back();
         }
+    } else if (!text.empty() && text.back() == '\r') {
+        text.pop_back();
     }
 }
 
 }  // namespace
 
-void SayOverLimit(InputKind kind, std::ostream& err) {
+void SayOverLimit(InputKind kind, bool text, std::ostream& err) {
     if (kind == InputKind::kPlainText) {
-        err << "vellumark-cli: the text is longer than " << kMaxTextLength
-            << " characters, the most that can be encrypted\n";
+        err << "vellumark-cli: the text is longer than " << kMaxTextLength << " characters"
+            << (text ? " (a line break counts as two)" : "")
+            << ", the most that can be encrypted\n";
     } else {
         err << "vellumark-cli: the cipher text is longer than " << kMaxCipherSymbols
             << " symbols, the most that can be decrypted\n";
@@ -100,7 +105,7 @@ std::optional<std::string> ReadInput(std::istream& in, InputKind kind, bool text
             kept.append(piece);
         }
         if (kept.size() > limit) {
-            SayOverLimit(kind, err);
+            SayOverLimit(kind, text, err);
             return std::nullopt;
         }
         offset += taken;
@@ -108,6 +113,8 @@ std::optional<std::string> ReadInput(std::istream& in, InputKind kind, bool text
     }
     if (text && !cipher) {
         DropOneLineEnding(kept);
+        // As the windows hold them, so that the same lines give the same cipher text.
+        kept = WithLineEnds(kept, "\r\n");
     }
     return kept;
 }

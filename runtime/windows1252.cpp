@@ -158,6 +158,22 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
     return text;
 }
 
+std::string WithLineEnds(std::string_view bytes, std::string_view lineEnd) {
+    std::string text;
+    text.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' || bytes[i] == '\n') {
+            text += lineEnd;
+            if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+                ++i;
+            }
+        } else {
+            text += bytes[i];
+        }
+    }
+    return text;
+}
+
 std::string DescribeCharacter(char32_t character) {
     std::string description = "U+" + HexDigits(character);
     if (character >= 0x20 && character != 0x7F && !(character >= 0x80 && character < 0xA0) &&

@@ -32,6 +32,10 @@ Windows1252Text Utf8ToWindows1252(std::string_view text);
 std::u16string Windows1252ToUtf16(std::string_view bytes);
 std::string Windows1252ToUtf8(std::string_view bytes);
 
+// `bytes` with every line break in it (LF, CR LF, a lone CR) written as `lineEnd`. The bytes
+// 10 and 13 stand only for LF and CR in Windows-1252, so no other character is touched.
+std::string WithLineEnds(std::string_view bytes, std::string_view lineEnd);
+
 // "U+00E9 'é'" style name of a character, in UTF-8, for messages.
 std::string DescribeCharacter(char32_t character);
 

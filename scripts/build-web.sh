@@ -53,8 +53,6 @@ with open(target, "w", encoding="utf-8") as out:
 EOF
 cp web/page/manifest.webmanifest "$out/"
 rm -f "$out/style.css" "$out/app.js" "$out/vellumark.js"
-version=$(sed -n 's/.*kVersion = "\(.*\)";/\1/p' "$out/cmake/generated/vellumark/version.h")
-sed "s/@VERSION@/$version/" web/page/sw.js >"$out/sw.js"
 
 # The pictures, from the program's own: the silver of the button bitmaps is their mask.
 for picture in paste clear cut copy; do
@@ -66,4 +64,8 @@ for size in 192 512; do
     convert resources/icons/vellumark-32.png -filter point -resize "${size}x$size" \
         "PNG32:$out/icon-$size.png"
 done
+# The service worker's cache is named after what ships, and after the worker itself.
+files_hash=$(cat -- "$out"/*.html "$out"/*.png "$out"/*.webmanifest web/page/sw.js | sha256sum |
+             cut -c1-16)
+sed "s/@FILES_HASH@/$files_hash/" web/page/sw.js >"$out/sw.js"
 echo "build-web/: $(cd "$out" && ls -- *.html *.js *.png *.webmanifest | tr '\n' ' ')"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The browser page's checks: builds build-web/, then in headless Chromium runs the behaviour
 # table against the page, 300 cases against build/cli/vellumark-cli, and the page's own checks
-# (its requests, a phone's screen, opened from a file); also its size and that it needs no eval.
+# (its requests, a phone's screen, opened from a file, its dark look); also its size and that it
+# needs no eval.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build-web.sh

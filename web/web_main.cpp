@@ -77,6 +77,10 @@ EMSCRIPTEN_KEEPALIVE void web_about_ok() {
     View().OnAboutOk();
 }
 
+EMSCRIPTEN_KEEPALIVE void web_scheme_change() {
+    View().OnSchemeChange();
+}
+
 // The window's public methods, for a script that drives the page as a program drives the window.
 EMSCRIPTEN_KEEPALIVE void ModeSet(int bytWhat) {
     View().core().ModeSet(static_cast<vellumark::CryptMode>(bytWhat));

@@ -10,6 +10,7 @@
 
 #include "runtime/generator.h"
 #include "window_core/about_core.h"
+#include "window_core/text_contrast.h"
 
 // The page's side. Controls are addressed by their Control number, which Start() writes onto
 // the elements of the same design name; texts travel as UTF-16 units.
@@ -44,8 +45,16 @@ EM_JS(void, vm_select_all, (int control), {
     getSelection().selectAllChildren(box);
   }
 });
-EM_JS(void, vm_show_mode, (int encryptColour, int decryptColour, int encryptChecked,
-                           int decryptChecked, int cipherInInput), {
+// The page's colour scheme, light or dark (prefers-color-scheme): the window's text colour
+// (`text`) or its face, as 0x00BBGGRR.
+EM_JS(int, vm_scheme_colour, (int text), {
+  var style = getComputedStyle(document.getElementById('frmMain'));
+  var rgb = (text ? style.color : style.backgroundColor).match(/[0-9]+/g).map(Number);
+  return rgb[0] | rgb[1] << 8 | rgb[2] << 16;
+});
+EM_JS(void, vm_show_mode, (int encryptColour, int decryptColour, int encryptText,
+                           int decryptText, int encryptChecked, int decryptChecked,
+                           int cipherInInput), {
   function css(colour) {
     return 'rgb(' + (colour & 255) + ',' + ((colour >> 8) & 255) + ',' + ((colour >> 16) & 255) + ')';
   }
@@ -53,6 +62,8 @@ EM_JS(void, vm_show_mode, (int encryptColour, int decryptColour, int encryptChec
   var decrypt = document.getElementById('lblDecrypt');
   encrypt.style.backgroundColor = css(encryptColour);
   decrypt.style.backgroundColor = css(decryptColour);
+  encrypt.style.color = css(encryptText);
+  decrypt.style.color = css(decryptText);
   encrypt.setAttribute('aria-checked', String(!!encryptChecked));
   decrypt.setAttribute('aria-checked', String(!!decryptChecked));
   document.getElementById('mnuSetEncrypt').setAttribute('aria-checked', String(!!encryptChecked));
@@ -477,9 +488,22 @@ void WebView::SetOutputText(std::u16string_view text) {
 }
 
 void WebView::ShowMode(const ModeLook& look) {
+    modeLook_ = look;
+    // The labels' text by the rule the windows follow: the scheme's own under a light one,
+    // black or white on the green under a dark one.
+    const auto text = static_cast<std::uint32_t>(vm_scheme_colour(1));
+    const auto face = static_cast<std::uint32_t>(vm_scheme_colour(0));
     vm_show_mode(static_cast<int>(look.encryptColour), static_cast<int>(look.decryptColour),
+                 static_cast<int>(ModeTextColour(look.encryptColour, text, face)),
+                 static_cast<int>(ModeTextColour(look.decryptColour, text, face)),
                  look.encryptChecked ? 1 : 0, look.decryptChecked ? 1 : 0,
                  look.cipherBox == TextBox::kInput ? 1 : 0);
+}
+
+void WebView::OnSchemeChange() {
+    if (modeLook_) {
+        ShowMode(*modeLook_);
+    }
 }
 
 void WebView::EnableButton(Button button, bool enabled) {

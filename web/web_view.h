@@ -38,6 +38,8 @@ public:
     void OnAboutOk();
     // A key in the about box, which takes every key.
     void OnAboutKey(std::string_view code, bool shift, bool control, bool alt);
+    // The page's colour scheme changed between light and dark: the mode labels' text follows.
+    void OnSchemeChange();
 
     // MainWindowView
     [[nodiscard]] std::u16string CodeNumberText() const override;
@@ -77,6 +79,8 @@ private:
     std::function<void()> waitingForClipboard_;
     // The input that a Cut took, until the browser has taken the text onto the clipboard.
     std::optional<std::u16string> cutInput_;
+    // What the mode labels show, to draw again in another colour scheme.
+    std::optional<ModeLook> modeLook_;
     // How the focus comes, while the page moves it or a mouse button is down.
     std::optional<FocusReason> focusReason_;
 };

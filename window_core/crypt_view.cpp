@@ -44,25 +44,6 @@ std::u16string Describe(char32_t character) {
     return text;
 }
 
-// Every window encrypts a line break as CR LF, which the Windows edition's box holds, so the
-// same lines give the same cipher text in either window. The bytes 10 and 13 stand only for
-// LF and CR, so the positions of the characters before them stay those of the input.
-std::string WithCrLf(std::string_view bytes) {
-    std::string text;
-    text.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r' || bytes[i] == '\n') {
-            text += "\r\n";
-            if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
-                ++i;
-            }
-        } else {
-            text += bytes[i];
-        }
-    }
-    return text;
-}
-
 }  // namespace
 
 float CodeNumberOf(std::u16string_view text) {
@@ -73,7 +54,9 @@ std::u16string TooLongNotice(CryptMode mode) {
     if (mode == kModeDecrypt) {
         return u"Input over " + Grouped(kMaxCipherSymbols) + u" symbols: output not updated.";
     }
-    return u"Input over " + Grouped(kMaxTextLength) + u" characters: output not updated.";
+    // The box shows a line break as one character, but the cipher holds it as CR LF.
+    return u"Input over " + Grouped(kMaxTextLength) +
+           u" characters (a line break counts as two): output not updated.";
 }
 
 // Short enough for the status bar even at the last position and with a long code point.
@@ -121,7 +104,9 @@ CryptView TooLongView(CryptMode mode) {
 CryptView ViewOfCrypt(std::u16string_view input, CryptMode mode, float codeNum) {
     Windows1252Text text = Utf16ToWindows1252(input);
     if (Encrypts(mode, codeNum)) {
-        text.bytes = WithCrLf(text.bytes);
+        // Every window encrypts a line break as CR LF, which the Windows edition's box holds,
+        // so the same lines give the same cipher text in either window (and in the CLI).
+        text.bytes = WithLineEnds(text.bytes, "\r\n");
     }
     const CryptAnswer answer = AnswerCrypt(text.bytes, mode, codeNum, text.unmappable);
     CryptView view;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <iterator>
 #include <ostream>
@@ -22,6 +23,16 @@ std::vector<std::string> CliCommand() {
     }
     std::istringstream words(command);
     return {std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()};
+}
+
+// `text` as text mode writes it on the build under test: CR LF for LF on Windows (.exe).
+std::string Lines(std::string text) {
+    const bool windows = CliCommand().back().find(".exe") != std::string::npos;
+    for (std::size_t at = text.find('\n'); windows && at != std::string::npos;
+         at = text.find('\n', at + 2)) {
+        text.insert(at, 1, '\r');
+    }
+    return text;
 }
 
 ProcessResult Cli(const std::vector<std::string>& arguments, const std::string& input,
@@ -54,7 +65,9 @@ class CliText : public testing::TestWithParam<TextRow> {};
 TEST_P(CliText, WritesTheKnownResult) {
     const ProcessResult result = Cli(GetParam().arguments, GetParam().input);
     EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.out, GetParam().output);
+    const std::vector<std::string>& arguments = GetParam().arguments;
+    const bool bytes = std::find(arguments.begin(), arguments.end(), "--bytes") != arguments.end();
+    EXPECT_EQ(result.out, bytes ? GetParam().output : Lines(GetParam().output));
     EXPECT_EQ(result.err, "");
 }
 
@@ -66,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
         TextRow{"CodeBeforeCommand", {"--code", "408153", "encrypt"}, "Hello", "w76Yo!5A\n"},
         // Only one trailing line ending goes.
         TextRow{"OneTrailingLineBreakOnly", {"encrypt", "--code", "408153"}, "Hello\n\n",
-                "w76Yo!5l\n"},
+                "w76Yo!5NEIAA\n"},
         TextRow{"EncryptLonger", {"encrypt", "--code", "408153"}, "Hello, World!\n",
                 "w76Yo!56g7VD3e?HPQAA\n"},
         TextRow{"Decrypt", {"decrypt", "--code", "408153"}, "w76Yo!5A\n", "Hello\n"},
@@ -84,13 +97,23 @@ INSTANTIATE_TEST_SUITE_P(
         TextRow{"EncryptBytes", {"encrypt", "--code", "408153", "--bytes"}, "Hello\n", "w76Yo!5l"},
         TextRow{"DecryptBytes", {"decrypt", "--code", "408153", "--bytes"}, "w76Yo!5l", "Hello\n"},
         TextRow{"DecryptBytesOfWindows1252", {"decrypt", "--bytes", "--code", "408153"},
-                "1VuV0AAA", "caf\xE9"}),
+                "1VuV0AAA", "caf\xE9"},
+        // Line breaks: CR LF inside the cipher, as the windows hold them, whichever came in;
+        // the system's line ends out (the LF of this table are CR LF for the Windows build).
+        TextRow{"EncryptLf", {"encrypt", "--code", "408153"}, "ab\ncd\n", "1FWicPey\n"},
+        TextRow{"EncryptCrLf", {"encrypt", "--code", "408153"}, "ab\r\ncd\r\n", "1FWicPey\n"},
+        TextRow{"EncryptLoneCr", {"encrypt", "--code", "408153"}, "ab\rcd\r", "1FWicPey\n"},
+        TextRow{"DecryptCrLf", {"decrypt", "--code", "408153"}, "1FWicPey", "ab\ncd\n"},
+        TextRow{"DecryptEarlierLf", {"decrypt", "--code", "408153"}, "1FWHnXGA", "ab\ncd\n"},
+        TextRow{"DecryptALoneCr", {"decrypt", "--code", "408153"}, "1FWinXGA", "ab\ncd\n"},
+        TextRow{"DecryptBytesKeepsTheCrLf", {"decrypt", "--code", "408153", "--bytes"}, "1FWicPey",
+                "ab\r\ncd"}),
     RowName<TextRow>);
 
 TEST(Cli, TakesTheCodeFromTheEnvironment) {
     const ProcessResult result = Cli({"encrypt"}, "Hello", {"VELLUMARK_CODE=408153"});
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.out, "w76Yo!5A\n");
+    EXPECT_EQ(result.out, Lines("w76Yo!5A\n"));
 }
 
 TEST(Cli, NamesTheVariableOfABadCodeAndTakesAnEmptyOneForUnset) {
@@ -105,7 +128,7 @@ TEST(Cli, NamesTheVariableOfABadCodeAndTakesAnEmptyOneForUnset) {
 TEST(Cli, CommandLineCodeWinsOverTheEnvironment) {
     const ProcessResult result =
         Cli({"encrypt", "--code", "1"}, "Hello", {"VELLUMARK_CODE=408153"});
-    EXPECT_EQ(result.out, "mdLvy5IA\n");
+    EXPECT_EQ(result.out, Lines("mdLvy5IA\n"));
 }
 
 struct InvalidCodeRow {
@@ -253,9 +276,9 @@ TEST(Cli, BeyondTheLimitSaysSoAndWritesNothing) {
 
     const ProcessResult longest = Cli({"encrypt", "--code", "408153"}, std::string(32766, 'x'));
     EXPECT_EQ(longest.exitCode, 0);
-    EXPECT_EQ(longest.out.size(), 43688u + 1);
+    EXPECT_EQ(longest.out, Lines(longest.out.substr(0, 43688) + "\n"));
     const ProcessResult back = Cli({"decrypt", "--code", "408153"}, longest.out);
-    EXPECT_EQ(back.out, std::string(32766, 'x') + "\n");
+    EXPECT_EQ(back.out, Lines(std::string(32766, 'x') + "\n"));
 
     const ProcessResult tooMany = Cli({"decrypt", "--code", "408153"}, std::string(43689, 'A'));
     EXPECT_EQ(tooMany.exitCode, 1);
@@ -308,6 +331,9 @@ TEST_P(CliStandardInput, IsReadWithinA32MegabyteLimit) {
 }
 
 const std::string kTextTooLong =
+    "vellumark-cli: the text is longer than 32766 characters (a line break counts as two), the "
+    "most that can be encrypted\n";
+const std::string kBytesTooLong =
     "vellumark-cli: the text is longer than 32766 characters, the most that can be encrypted\n";
 const std::string kCipherTooLong =
     "vellumark-cli: the cipher text is longer than 43688 symbols, the most that can be "
@@ -317,7 +343,7 @@ INSTANTIATE_TEST_SUITE_P(
     Pipelines, CliStandardInput,
     testing::Values(
         ShellRow{"yes | \"$0\" encrypt --code 5", 1, "", kTextTooLong},
-        ShellRow{"yes | \"$0\" encrypt --code 5 --bytes", 1, "", kTextTooLong},
+        ShellRow{"yes | \"$0\" encrypt --code 5 --bytes", 1, "", kBytesTooLong},
         ShellRow{"yes AAAA | \"$0\" decrypt --code 5", 1, "", kCipherTooLong},
         ShellRow{"yes AAAA | \"$0\" decrypt --code 5 --bytes", 1, "", kCipherTooLong},
         ShellRow{"yes AAAA | \"$0\" recover", 1, "", kCipherTooLong},
@@ -343,8 +369,9 @@ TEST(Cli, WarnsWhenTheCipherTextWillNotDecryptBack) {
 
 TEST(CliRecover, PrintsEachCodeNumberThatGivesTheBestPlainText) {
     // The seed chains of 251404 and 526626 meet after two characters: one keystream.
-    const ProcessResult cipher = Cli({"encrypt", "--code", "251404"},
-                                     "Ch\xC3\xA8re Ann,\n\tthe spare key lies in the \x01 drawer "
+    // In bytes mode, so that the line break stays one LF.
+    const ProcessResult cipher = Cli({"encrypt", "--code", "251404", "--bytes"},
+                                     "Ch\xE8re Ann,\n\tthe spare key lies in the \x01 drawer "
                                      "of the desk, under the maps.");
     const ProcessResult found = Cli({"recover", "--top", "1"}, cipher.out);
     EXPECT_EQ(found.exitCode, 0) << found.err;

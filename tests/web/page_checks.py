@@ -6,6 +6,8 @@
   phone     at 360 x 740: every control inside the screen, every target at least 44 pixels,
             no text clipped
   file      opened from the file system: encrypts, decrypts and copies
+  dark      turned dark (prefers-color-scheme) after loading: every text, the menus' and the
+            about box's among them, reads at 4.5:1 or more on its background
 
     tests/web/page_checks.py [CHECK...] [--screenshots FOLDER]"""
 
@@ -166,7 +168,41 @@ def check_file(arguments):
         f"encrypted, decrypted, copied, notice, a long output whole: {got}, expected {want}"
 
 
-CHECKS = {"requests": check_requests, "phone": check_phone, "file": check_file}
+# Every text shown (an element's own, or a box's value) with its contrast ratio on the first
+# background colour behind it, by WCAG 2 as window_core/text_contrast.cpp computes it.
+CONTRASTS = """
+const luminance = (css) => css.match(/[0-9.]+/g).slice(0, 3).map((c) => c / 255)
+  .map((c) => c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4)
+  .reduce((sum, c, i) => sum + [0.2126, 0.7152, 0.0722][i] * c, 0);
+const behind = (e) => getComputedStyle(e).backgroundColor === 'rgba(0, 0, 0, 0)' ?
+  behind(e.parentElement) : luminance(getComputedStyle(e).backgroundColor);
+return [...document.querySelectorAll('body *')].filter((e) => e.getClientRects().length &&
+    (e.value || [...e.childNodes].some((n) => n.nodeType === 3 && n.textContent.trim())))
+  .map((e) => [e.id || e.textContent.trim(), luminance(getComputedStyle(e).color), behind(e)])
+  .map(([text, a, b]) => [text, (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05)]);"""
+
+
+def check_dark(_):
+    driver = browser.start(width=700, height=500)
+    try:
+        page = PageDriver(driver, browser.PAGE_URL)
+        browser.open_page(driver)
+        page.cdp("Emulation.setEmulatedMedia",
+                 features=[{"name": "prefers-color-scheme", "value": "dark"}])
+        page.click("txtIn")
+        page.type("Hello \u2615")  # an output and a notice
+        page.menu("mnuAbout")
+        driver.execute_script("document.querySelectorAll('.menu').forEach("
+                              "(menu) => menu.classList.add('open'))")
+        texts = driver.execute_script(CONTRASTS)
+    finally:
+        driver.quit()
+    problems = [f"{text!r} at {ratio:.2f}:1" for text, ratio in texts if ratio < 4.5]
+    return "; ".join(problems) if problems or len(texts) < 30 else None
+
+
+CHECKS = {"requests": check_requests, "phone": check_phone, "file": check_file,
+          "dark": check_dark}
 
 
 def main():

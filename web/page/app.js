@@ -112,6 +112,10 @@ function wire() {
   document.getElementById('cmdOk').addEventListener('click', function () {
     Module._web_about_ok();
   });
+
+  matchMedia('(prefers-color-scheme: dark)').addEventListener('change', function () {
+    Module._web_scheme_change();
+  });
 }
 
 // Offline and installable where the page is served; a page opened from a file needs neither.
