@@ -6,6 +6,7 @@
   phone     at 360 x 740: every control inside the screen, every target at least 44 pixels,
             no text clipped
   file      opened from the file system: encrypts, decrypts and copies
+  refusals  the clipboard's read, then its write, refused: Paste and Copy each say their own
 
     tests/web/page_checks.py [CHECK...] [--screenshots FOLDER]"""
 
@@ -166,7 +167,32 @@ def check_file(arguments):
         f"encrypted, decrypted, copied, notice, a long output whole: {got}, expected {want}"
 
 
-CHECKS = {"requests": check_requests, "phone": check_phone, "file": check_file}
+def check_refusals(_):
+    server, url = serve.serve()
+    driver = browser.start()
+    try:
+        page = PageDriver(driver, url)
+        page.open()
+        page.click("txtIn")
+        page.type("Hello")
+        notices = []
+        for refused, button in (("clipboard-read", "cmdPasteInput"),
+                                ("clipboard-write", "cmdCopyOutput")):
+            page.cdp("Browser.setPermission", origin=url.rsplit("/", 1)[0],
+                     permission={"name": refused}, setting="denied")
+            page.click(button)
+            page.settle()
+            notices.append(driver.execute_script(
+                "return document.getElementById('notice').textContent"))
+    finally:
+        driver.quit()
+        server.shutdown()
+    said = ["read the clipboard" in notices[0], "copy the selected output" in notices[1]]
+    return None if all(said) else f"Paste's and Copy's notices: {notices}"
+
+
+CHECKS = {"requests": check_requests, "phone": check_phone, "file": check_file,
+          "refusals": check_refusals}
 
 
 def main():
