@@ -8,6 +8,7 @@
   file      opened from the file system: encrypts, decrypts and copies
   dark      turned dark (prefers-color-scheme) after loading: every text, the menus' and the
             about box's among them, reads at 4.5:1 or more on its background
+  refusals  the clipboard's read, then its write, refused: Paste and Copy each say their own
 
     tests/web/page_checks.py [CHECK...] [--screenshots FOLDER]"""
 
@@ -201,8 +202,32 @@ def check_dark(_):
     return "; ".join(problems) if problems or len(texts) < 30 else None
 
 
+def check_refusals(_):
+    server, url = serve.serve()
+    driver = browser.start()
+    try:
+        page = PageDriver(driver, url)
+        page.open()
+        page.click("txtIn")
+        page.type("Hello")
+        notices = []
+        for refused, button in (("clipboard-read", "cmdPasteInput"),
+                                ("clipboard-write", "cmdCopyOutput")):
+            page.cdp("Browser.setPermission", origin=url.rsplit("/", 1)[0],
+                     permission={"name": refused}, setting="denied")
+            page.click(button)
+            page.settle()
+            notices.append(driver.execute_script(
+                "return document.getElementById('notice').textContent"))
+    finally:
+        driver.quit()
+        server.shutdown()
+    said = ["read the clipboard" in notices[0], "copy the selected output" in notices[1]]
+    return None if all(said) else f"Paste's and Copy's notices: {notices}"
+
+
 CHECKS = {"requests": check_requests, "phone": check_phone, "file": check_file,
-          "dark": check_dark}
+          "dark": check_dark, "refusals": check_refusals}
 
 
 def main():

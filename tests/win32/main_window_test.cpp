@@ -10,6 +10,7 @@
 #include <array>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "win32/menus.h"
 #include "win32/resource_ids.h"
@@ -22,6 +23,15 @@ std::wstring TextOf(HWND control) {
     text.resize(static_cast<std::size_t>(
         GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
     return text;
+}
+
+// The live-region events raised in this process, as a screen reader hears them (0x8019, which the
+// headers declare only for Windows 8).
+constexpr DWORD kLiveRegionChanged = 0x8019;
+int announcements = 0;
+void CALLBACK CountAnnouncement(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND /*window*/,
+                                LONG /*object*/, LONG /*child*/, DWORD /*thread*/, DWORD /*time*/) {
+    ++announcements;
 }
 
 // A box that throws on one kind of message while it lives, as an edit box that faults on a
@@ -85,6 +95,13 @@ protected:
         SetKeyboardState(keys.data());
     }
 
+    static void DispatchPending() {
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
+            DispatchMessageW(&message);
+        }
+    }
+
     MainWindow window_{SW_SHOWNORMAL};
 };
 
@@ -137,12 +154,24 @@ TEST_F(MainWindowTest, AnInputCutAtTheBoxsLimitSaysSo) {
     SendMessageW(input, EM_SETLIMITTEXT, 5, 0);
     Type(IDC_TXT_IN, L"Hello, world");
     // The notice comes once the cut text has been handled, by a message to the window.
-    MSG message{};
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
-        DispatchMessageW(&message);
-    }
+    DispatchPending();
     EXPECT_EQ(TextOf(input), L"Hello");
     EXPECT_EQ(StatusText(), L"Input over 131,064 characters: the rest was not taken.");
+}
+
+TEST_F(MainWindowTest, EachNoticeShownIsAnnouncedAndNoneCleared) {
+    const HWINEVENTHOOK hook =
+        SetWinEventHook(kLiveRegionChanged, kLiveRegionChanged, nullptr, CountAnnouncement,
+                        GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    std::vector<int> heard;
+    for (const char16_t* text : {u"shown", u"", u"shown again", u""}) {
+        const int before = announcements;
+        window_.ShowNotice(text);
+        DispatchPending();
+        heard.push_back(announcements - before);
+    }
+    UnhookWinEvent(hook);
+    EXPECT_EQ(heard, (std::vector<int>{1, 0, 1, 0}));
 }
 
 }  // namespace
