@@ -134,6 +134,106 @@ function vmCopyHeld(pointer) {
   vmHeld = '';
 }
 
+// The menus, from the core's command table. A caption's "&" marks its access letter, which is
+// underlined and kept as the element's data-key.
+function vmCaption(element, caption) {
+  var mark = caption.indexOf('&');
+  if (mark < 0 || mark + 1 >= caption.length) {
+    element.textContent = caption;
+    return;
+  }
+  var letter = document.createElement('u');
+  letter.textContent = caption.charAt(mark + 1);
+  element.append(caption.substring(0, mark), letter, caption.substring(mark + 2));
+  element.dataset.key = letter.textContent.toUpperCase();
+}
+
+function vmAddMenu(name, caption) {
+  var title = document.createElement('button');
+  title.type = 'button';
+  title.id = name;
+  title.className = 'menu-title';
+  title.tabIndex = -1;
+  title.setAttribute('role', 'menuitem');
+  title.setAttribute('aria-haspopup', 'menu');
+  title.setAttribute('aria-expanded', 'false');
+  vmCaption(title, caption);
+  var list = document.createElement('div');
+  list.className = 'menu-list';
+  list.setAttribute('role', 'menu');
+  list.setAttribute('aria-labelledby', name);
+  var menu = document.createElement('div');
+  menu.className = 'menu';
+  menu.append(title, list);
+  document.getElementById('menuBar').append(menu);
+}
+
+function vmAddEntry(command, name, caption, shortcut, separatorBefore) {
+  var lists = document.querySelectorAll('#menuBar .menu-list');
+  var list = lists[lists.length - 1];
+  if (separatorBefore) {
+    list.append(document.createElement('hr'));
+  }
+  var entry = document.createElement('div');
+  entry.id = name;
+  entry.dataset.menu = command;
+  entry.tabIndex = -1;
+  entry.setAttribute('role', 'menuitem');
+  var label = document.createElement('span');
+  vmCaption(label, caption);
+  entry.dataset.key = label.dataset.key || '';
+  entry.append(label);
+  if (shortcut) {
+    var keys = document.createElement('kbd');
+    keys.textContent = shortcut;
+    entry.append(keys);
+    entry.setAttribute('aria-keyshortcuts', shortcut.replace('Ctrl+', 'Control+'));
+  }
+  list.append(entry);
+}
+
+// A checked entry carries its check mark; the others show none, as in the desktop's menus.
+function vmShowCommand(command, checked, enabled) {
+  var entry = document.querySelector('[data-menu="' + command + '"]');
+  entry.setAttribute('role', checked ? 'menuitemcheckbox' : 'menuitem');
+  if (checked) {
+    entry.setAttribute('aria-checked', 'true');
+  } else {
+    entry.removeAttribute('aria-checked');
+  }
+  entry.setAttribute('aria-disabled', String(!enabled));
+}
+
+// The about box over the middle of the drawn main window, as the desktop's over theirs.
+function vmOpenAbout() {
+  var about = document.getElementById('frmAbout');
+  about.showModal();
+  var main = document.getElementById('frmMain').getBoundingClientRect();
+  var box = about.getBoundingClientRect();
+  about.style.margin = '0';
+  about.style.right = about.style.bottom = 'auto';
+  about.style.left = Math.max(0, main.left + (main.width - box.width) / 2) + 'px';
+  about.style.top = Math.max(0, main.top + (main.height - box.height) / 2) + 'px';
+  document.getElementById('cmdOk').focus();
+}
+
+// File > Exit: the texts and the code number go, the window takes no more input, and the tab
+// closes where the browser lets a page close it.
+function vmExit() {
+  var main = document.getElementById('frmMain');
+  main.querySelectorAll('input, textarea').forEach(function (box) {
+    box.value = '';
+  });
+  document.getElementById('txtOut').replaceChildren();
+  vmOutput = '';
+  vmOutputStarts.length = 0;
+  main.querySelector('.client').inert = true;
+  document.getElementById('menuBar').inert = true;
+  document.getElementById('notice').textContent =
+    'Vellumark has ended. The texts are cleared; this tab may be closed now.';
+  window.close();
+}
+
 // The WebAssembly is inside this script: compiled from there at once, without asking fetch()
 // for it, which a Content-Security-Policy with connect-src 'none' refuses.
 // The browser's own base64 decoder, where it has one, is several times quicker than the runtime's.

@@ -8,7 +8,6 @@
 #include <string>
 #include <utility>
 
-#include "runtime/generator.h"
 #include "window_core/about_core.h"
 #include "window_core/text_contrast.h"
 
@@ -21,9 +20,18 @@ EM_JS(void, vm_bind, (const char* name, int control), {
   element.dataset.control = control;
   vmControls[control] = element;
 });
-EM_JS(void, vm_bind_menu, (const char* name, int entry), {
-  document.getElementById(UTF8ToString(name)).dataset.menu = entry;
+EM_JS(void, vm_add_menu, (const char* name, const char16_t* caption, int length), {
+  vmAddMenu(UTF8ToString(name), vmText(caption, length));
 });
+EM_JS(void, vm_add_entry, (int command, const char* name, const char16_t* caption, int length,
+                           const char16_t* shortcut, int shortcutLength, int separatorBefore), {
+  vmAddEntry(command, UTF8ToString(name), vmText(caption, length),
+             vmText(shortcut, shortcutLength), !!separatorBefore);
+});
+EM_JS(void, vm_show_command, (int command, int checked, int enabled), {
+  vmShowCommand(command, !!checked, !!enabled);
+});
+EM_JS(void, vm_exit, (), { vmExit(); });
 EM_JS(int, vm_hold_value, (int control), { return vmHold(vmControls[control].value); });
 EM_JS(void, vm_copy_held, (char16_t* to), { vmCopyHeld(to); });
 EM_JS(int, vm_edit, (int control, std::int32_t* edit), { return vmEdit(control, edit); });
@@ -66,8 +74,6 @@ EM_JS(void, vm_show_mode, (int encryptColour, int decryptColour, int encryptText
   decrypt.style.color = css(decryptText);
   encrypt.setAttribute('aria-checked', String(!!encryptChecked));
   decrypt.setAttribute('aria-checked', String(!!decryptChecked));
-  document.getElementById('mnuSetEncrypt').setAttribute('aria-checked', String(!!encryptChecked));
-  document.getElementById('mnuSetDecrypt').setAttribute('aria-checked', String(!!decryptChecked));
   document.getElementById('txtIn').classList.toggle('cipher', !!cipherInInput);
   document.getElementById('txtOut').classList.toggle('cipher', !cipherInInput);
 });
@@ -107,10 +113,7 @@ EM_JS(void, vm_about_text, (const char* id, const char16_t* text, int length), {
 EM_JS(void, vm_about_address, (const char16_t* text, int length), {
   document.getElementById('lblUrl').href = vmText(text, length);
 });
-EM_JS(void, vm_open_about, (), {
-  document.getElementById('frmAbout').showModal();
-  document.getElementById('cmdOk').focus();
-});
+EM_JS(void, vm_open_about, (), { vmOpenAbout(); });
 EM_JS(void, vm_close_about, (), { document.getElementById('frmAbout').close(); });
 EM_JS(void, vm_ready, (), {
   document.documentElement.classList.add('ready');
@@ -125,21 +128,6 @@ namespace {
 constexpr int kLeftButton = 0;
 constexpr int kMiddleButton = 1;
 constexpr int kRightButton = 2;
-
-// The menu entries that the page shows, by the numbers that their elements carry.
-enum class MenuEntry : int { kRandomCode, kChangeMode, kSetEncrypt, kSetDecrypt, kAbout };
-constexpr std::pair<MenuEntry, const char*> kMenuNames[] = {
-    {MenuEntry::kRandomCode, "mnuRandomCode"}, {MenuEntry::kChangeMode, "mnuChangeMode"},
-    {MenuEntry::kSetEncrypt, "mnuSetEncrypt"}, {MenuEntry::kSetDecrypt, "mnuSetDecrypt"},
-    {MenuEntry::kAbout, "mnuAbout"},
-};
-
-// What the browser does when it keeps the clipboard from the page; the text stays selected
-// so that the user can do by hand what the button could not.
-constexpr std::u16string_view kReadRefused =
-    u"The browser did not let this page read the clipboard: paste over the selected input by hand.";
-constexpr std::u16string_view kWriteRefused =
-    u"The browser did not let this page use the clipboard: copy the selected output by hand.";
 
 int Number(Control control) {
     return static_cast<int>(control);
@@ -220,8 +208,16 @@ void WebView::Start() {
     vm_bind("lblEncrypt", Number(Control::kLblEncrypt));
     vm_bind("lblDecrypt", Number(Control::kLblDecrypt));
     vm_bind_output(Number(Control::kTxtOut));
-    for (const auto& [entry, name] : kMenuNames) {
-        vm_bind_menu(name, static_cast<int>(entry));
+    for (const MenuDesign& menu : kMenus) {
+        vm_add_menu(std::string(menu.name).c_str(), menu.caption.data(), Length(menu.caption));
+        for (const CommandDesign& entry : kCommands) {
+            if (entry.menu == menu.menu) {
+                const std::u16string shortcut = ShortcutText(entry);
+                vm_add_entry(static_cast<int>(entry.command), std::string(entry.name).c_str(),
+                             entry.caption.data(), Length(entry.caption), shortcut.data(),
+                             Length(shortcut), entry.separatorBefore ? 1 : 0);
+            }
+        }
     }
     const std::u16string version = AboutVersionText();
     const std::u16string address = AboutAddress();
@@ -234,7 +230,6 @@ void WebView::Start() {
     // Whatever the browser put back into the input (a form restored on going back), which
     // the core reads as it loads.
     TakeInputEdit(nullptr);
-    ProcessGenerator().Seed(SecondsSinceMidnight());
     core_.Load();
     FocusControl(Control::kTxtCodeNum, FocusReason::kFirstShow);
     vm_ready();
@@ -266,46 +261,25 @@ void WebView::TakeInputEdit(const EditReport& report) {
 }
 
 bool WebView::OnKey(std::string_view code, bool shift, bool control, bool alt) {
-    const char16_t letter = LetterOf(code);
-    if (control && !alt && !shift && letter != u'\0') {
-        // The Encryption menu's shortcut keys, from anywhere in the window.
-        switch (letter) {
-            case u'E':
-                core_.ModeSet(kModeEncrypt);
-                return true;
-            case u'D':
-                core_.ModeSet(kModeDecrypt);
-                return true;
-            case u'M':
-                core_.ModeSet(kModeToggle);
-                return true;
-            case u'R':
-                core_.PickRandomCode();
-                return true;
-            default:
-                return false;
-        }
+    KeyPress press{KeyOf(code), shift, control, alt};
+    press.letter = LetterOf(code);
+    if (core_.OnShortcutKey(press)) {
+        return true;
     }
-    if (alt && !control && !shift && letter != u'\0') {
-        return core_.OnAccessKey(letter);
+    if (alt && !control && !shift && press.letter != u'\0') {
+        return core_.OnAccessKey(press.letter);
     }
-    const Control focused = FocusedControl();
     if (code == "Tab" && !control && !alt) {
         // The window's own tab order, round its end, rather than on into the browser.
-        const Control next = NextInTabOrder(focused, shift, [this](Control other) {
-            const std::optional<Button> button = ButtonOf(other);
-            return !button || core_.enabled(*button);
-        });
-        FocusControl(next, FocusReason::kTab);
-        return next != Control::kNone;
+        return core_.OnTabKey(shift) != Control::kNone;
     }
+    const Control focused = FocusedControl();
     const std::optional<Button> button = ButtonOf(focused);
-    const Key key = KeyOf(code);
+    const Key key = press.key;
     if (!button || (key != Key::kEnter && key != Key::kKeypadEnter && key != Key::kSpace)) {
         return false;
     }
     // Only the core presses a button, so the browser's own press by these keys never comes.
-    const KeyPress press{key, shift, control, alt};
     Press(*button, PressesButton(press), [this, button = *button, press] {
         core_.OnButtonKey(button, press);
     });
@@ -359,22 +333,10 @@ void WebView::OnFocus(Control control) {
 }
 
 void WebView::OnMenu(int entry) {
-    switch (static_cast<MenuEntry>(entry)) {
-        case MenuEntry::kRandomCode:
-            core_.PickRandomCode();
-            break;
-        case MenuEntry::kChangeMode:
-            core_.ModeSet(kModeToggle);
-            break;
-        case MenuEntry::kSetEncrypt:
-            core_.ModeSet(kModeEncrypt);
-            break;
-        case MenuEntry::kSetDecrypt:
-            core_.ModeSet(kModeDecrypt);
-            break;
-        case MenuEntry::kAbout:
-            vm_open_about();
-            break;
+    for (const CommandDesign& design : kCommands) {
+        if (static_cast<int>(design.command) == entry) {
+            core_.RunCommand(design.command);
+        }
     }
 }
 
@@ -390,7 +352,7 @@ void WebView::OnClipboardRead(std::optional<std::u16string> text) {
     if (refused) {
         FocusControl(Control::kTxtIn, FocusReason::kReturned);
         vm_select_all(Number(Control::kTxtIn));
-        vm_set_notice(kReadRefused.data(), Length(kReadRefused));
+        core_.OnClipboardRefused(true);
     }
 }
 
@@ -399,11 +361,12 @@ void WebView::OnClipboardWriteRefused() {
     if (cutInput_ && InputLength() == 0) {
         const std::u16string input = std::move(*cutInput_);
         SetInputText(input);
+        core_.OnInputChange();
     }
     cutInput_.reset();
     FocusControl(Control::kTxtOut, FocusReason::kReturned);
     vm_select_all(Number(Control::kTxtOut));
-    vm_set_notice(kWriteRefused.data(), Length(kWriteRefused));
+    core_.OnClipboardRefused(false);
 }
 
 void WebView::OnAboutOk() {
@@ -456,13 +419,11 @@ std::u16string WebView::OutputText() const {
 
 void WebView::SetCodeNumberText(std::u16string_view text) {
     SetValue(Control::kTxtCodeNum, text);
-    core_.OnCodeNumberChange();
 }
 
 void WebView::SetInputText(std::u16string_view text) {
     input_ = AsBoxHolds(text);
     SetValue(Control::kTxtIn, input_);
-    core_.OnInputChange();
 }
 
 void WebView::SetOutputText(std::u16string_view text) {
@@ -484,7 +445,6 @@ void WebView::SetOutputText(std::u16string_view text) {
     vm_replace_output(Number(Control::kTxtOut), static_cast<int>(start),
                       static_cast<int>(output_.size() - same), changed.data(), Length(changed));
     output_ = std::move(output);
-    core_.OnOutputChange();
 }
 
 void WebView::ShowMode(const ModeLook& look) {
@@ -510,7 +470,23 @@ void WebView::EnableButton(Button button, bool enabled) {
     vm_enable(Number(ControlOf(button)), enabled ? 1 : 0);
 }
 
-void WebView::ShowNotice(NoticeKind /*kind*/, std::u16string_view text) {
+void WebView::ShowCommand(Command command, const CommandState& state) {
+    vm_show_command(static_cast<int>(command), state.checked ? 1 : 0, state.enabled ? 1 : 0);
+}
+
+void WebView::OpenAbout() {
+    vm_open_about();
+}
+
+void WebView::Exit() {
+    // A page cannot end its program: it forgets the texts and the code number, as the end of
+    // the program would, and closes its tab where the browser lets it.
+    input_.clear();
+    output_.clear();
+    vm_exit();
+}
+
+void WebView::ShowNotice(std::u16string_view text) {
     vm_set_notice(text.data(), Length(text));
 }
 

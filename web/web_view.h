@@ -53,7 +53,10 @@ public:
     void SetOutputText(std::u16string_view text) override;
     void ShowMode(const ModeLook& look) override;
     void EnableButton(Button button, bool enabled) override;
-    void ShowNotice(NoticeKind kind, std::u16string_view text) override;
+    void ShowNotice(std::u16string_view text) override;
+    void ShowCommand(Command command, const CommandState& state) override;
+    void OpenAbout() override;
+    void Exit() override;
     void SelectWholeCodeNumber() override;
     [[nodiscard]] std::optional<std::u16string> ClipboardText() const override;
     void PutOnClipboard(std::u16string_view text, bool secret) override;

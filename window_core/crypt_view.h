@@ -18,6 +18,7 @@ enum class NoticeKind : std::uint8_t {
     kUnmappable,      // the input holds a character that has no Windows-1252 byte
     kNotDecryptable,  // the cipher text shown would not decrypt back to exactly the input
     kInputCut,        // a paste met the input box's limit, and the rest was not taken
+    kClipboardRefused,  // the front end's clipboard kept a Paste's text or a Copy's from it
 };
 
 struct CryptView {

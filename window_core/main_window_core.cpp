@@ -189,6 +189,14 @@ void MainWindowCore::OnInputCut(std::size_t limit) {
     }
 }
 
+void MainWindowCore::OnClipboardRefused(bool reading) {
+    ShowNotice(NoticeKind::kClipboardRefused,
+               reading ? u"The browser did not let this page read the clipboard: paste over the "
+                         u"selected input by hand."
+                       : u"The browser did not let this page use the clipboard: copy the "
+                         u"selected output by hand.");
+}
+
 void MainWindowCore::SetCodeNumber(std::u16string_view text) {
     {
         const OwnChange own(settingText_);

@@ -54,6 +54,10 @@ public:
     // A paste that met the input box's limit of `limit` characters, in a front end whose box
     // has one: the notice says so, unless the core has said something already.
     void OnInputCut(std::size_t limit);
+    // A clipboard that refused to hand out its text to Paste (`reading`) or to take Copy's, in
+    // a front end whose clipboard can (a browser's): the notice says to do it by hand, over
+    // the text that the front end has selected.
+    void OnClipboardRefused(bool reading);
 
     void PasteInput();
     void ClearInput();

@@ -9,6 +9,8 @@
   dark      turned dark (prefers-color-scheme) after loading: every text, the menus' and the
             about box's among them, reads at 4.5:1 or more on its background
   refusals  the clipboard's read, then its write, refused: Paste and Copy each say their own
+  keyboard  the menus and the about box by keyboard alone, as a menu bar: F10, Alt and a menu's
+            letter, the arrows, an entry's letter, Enter, Space and Esc; then File > Exit
 
     tests/web/page_checks.py [CHECK...] [--screenshots FOLDER]"""
 
@@ -226,8 +228,59 @@ def check_refusals(_):
     return None if all(said) else f"Paste's and Copy's notices: {notices}"
 
 
+# After each step: the focused element's id, the open menu's title, the lit mode, and how far
+# the about box's middle is from the main window's (-1 while it is closed).
+WHERE = """
+const id = (e) => e ? e.id : '';
+const open = document.querySelector('.menu.open .menu-title');
+const about = document.getElementById('frmAbout');
+const middle = (r) => [r.left + r.width / 2, r.top + r.height / 2];
+const [a, m] = [about, document.getElementById('frmMain')]
+  .map((e) => middle(e.getBoundingClientRect()));
+return [id(document.activeElement), id(open),
+        document.getElementById('lblDecrypt').getAttribute('aria-checked') === 'true' ?
+          'decrypt' : 'encrypt',
+        about.open ? Math.round(Math.hypot(a[0] - m[0], a[1] - m[1])) : -1];"""
+
+KEYBOARD = [  # keys, then where they leave the focus, the open menu, the mode, the about box
+    (["Alt+N"], ["mnuRandomCode", "mnuMode", "encrypt", -1]),
+    (["Down", "Right"], ["mnuAbout", "mnuHelp", "encrypt", -1]),
+    (["Left", "Up"], ["mnuSetDecrypt", "mnuMode", "encrypt", -1]),
+    (["Esc"], ["txtIn", "", "encrypt", -1]),
+    (["F10", "Right"], ["mnuMode", "", "encrypt", -1]),
+    (["Down", "D"], ["txtIn", "", "decrypt", -1]),
+    (["Alt+H", "Enter"], ["cmdOk", "", "decrypt", 0]),
+    (["Space"], ["txtIn", "", "decrypt", -1]),
+]
+
+
+def check_keyboard(_):
+    driver = browser.start(width=900, height=700)
+    try:
+        page = PageDriver(driver, browser.PAGE_URL)
+        page.open()
+        page.click("txtIn")
+        page.type("Hello")
+        for keys, want in KEYBOARD:
+            for key in keys:
+                page.key(key)
+            got = driver.execute_script(WHERE)
+            if got != want:
+                return f"after {' '.join(keys)}: {got}, expected {want}"
+        page.key("Alt+F")
+        page.key("X")
+        ended = driver.execute_script(
+            "return [document.getElementById('txtIn').value, "
+            "document.getElementById('txtCodeNum').value, "
+            "document.getElementById('notice').textContent]")
+    finally:
+        driver.quit()
+    return None if ended[:2] == ["", ""] and "ended" in ended[2] else f"after Exit: {ended}"
+
+
 CHECKS = {"requests": check_requests, "phone": check_phone, "file": check_file,
-          "dark": check_dark, "refusals": check_refusals}
+          "dark": check_dark, "refusals": check_refusals,
+          "keyboard": check_keyboard}
 
 
 def main():

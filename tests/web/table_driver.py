@@ -27,7 +27,8 @@ NAMED_KEYS = {
     "Esc": ("Escape", "Escape", 27, ""), "Backspace": ("Backspace", "Backspace", 8, ""),
     "Delete": ("Delete", "Delete", 46, ""), "Home": ("Home", "Home", 36, ""),
     "End": ("End", "End", 35, ""), "Left": ("ArrowLeft", "ArrowLeft", 37, ""),
-    "Right": ("ArrowRight", "ArrowRight", 39, ""),
+    "Right": ("ArrowRight", "ArrowRight", 39, ""), "Up": ("ArrowUp", "ArrowUp", 38, ""),
+    "Down": ("ArrowDown", "ArrowDown", 40, ""), "F10": ("F10", "F10", 121, ""),
 }
 MOUSE = {"left": 0, "middle": 1, "right": 2}
 BUTTONS = ["cmdPasteInput", "cmdClearInput", "cmdCutOutput", "cmdCopyOutput"]

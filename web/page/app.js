@@ -1,5 +1,7 @@
 // Forwards the page's events to the window core (vellumark.js, web_view.cpp), which decides
-// everything and draws through the page's elements. Here only the menus open and close.
+// everything and draws through the page's elements. Here only the menus open and close, by the
+// mouse and by the keyboard as a menu bar does (F10, Alt and a menu's letter, the arrows,
+// Enter, Space, Esc and an entry's letter).
 'use strict';
 
 var Module = {
@@ -14,11 +16,159 @@ function controlOf(target) {
   return element ? Number(element.dataset.control) : 0;
 }
 
+// Where the focus was before the keyboard entered the menu bar, to go back to.
+var focusBeforeMenus = null;
+
+function titles() {
+  return Array.prototype.slice.call(document.querySelectorAll('#menuBar .menu-title'));
+}
+
+function entriesOf(menu) {
+  return Array.prototype.slice.call(menu.querySelectorAll('[data-menu]'));
+}
+
 function closeMenus() {
   document.querySelectorAll('.menu.open').forEach(function (menu) {
     menu.classList.remove('open');
     menu.querySelector('.menu-title').setAttribute('aria-expanded', 'false');
   });
+}
+
+function openMenu(menu) {
+  closeMenus();
+  menu.classList.add('open');
+  menu.querySelector('.menu-title').setAttribute('aria-expanded', 'true');
+}
+
+// Leaves the menus; the focus goes back where it was when the keyboard entered them.
+function leaveMenus() {
+  closeMenus();
+  var back = focusBeforeMenus;
+  focusBeforeMenus = null;
+  if (back && back.isConnected) {
+    back.focus();
+  } else if (document.activeElement && document.activeElement.closest('#menuBar')) {
+    document.activeElement.blur();
+  }
+}
+
+function enterMenus() {
+  if (!focusBeforeMenus && !(document.activeElement && document.activeElement.closest('#menuBar'))) {
+    focusBeforeMenus = document.activeElement;
+  }
+}
+
+function runEntry(entry) {
+  if (entry.getAttribute('aria-disabled') === 'true') {
+    return;
+  }
+  leaveMenus();
+  Module._web_menu(Number(entry.dataset.menu));
+}
+
+// Opens `menu` from the keyboard with its first (or last) entry focused.
+function openFromKeyboard(menu, last) {
+  enterMenus();
+  openMenu(menu);
+  var entries = entriesOf(menu);
+  entries[last ? entries.length - 1 : 0].focus();
+}
+
+// A key while the menus are open or a title has the focus; true when the menus took it.
+function menuKey(event) {
+  var active = document.activeElement;
+  var open = document.querySelector('.menu.open');
+  var inBar = active && active.closest && active.closest('#menuBar');
+  var plain = !event.ctrlKey && !event.metaKey;
+  var letter = event.code.length === 4 && event.code.substring(0, 3) === 'Key' ?
+      event.code.charAt(3) : '';
+  var list = titles();
+  if (!inBar && !open) {
+    if (event.code === 'F10' && plain && !event.altKey && !event.shiftKey) {
+      enterMenus();
+      list[0].focus();
+      return true;
+    }
+    if (event.altKey && plain && !event.shiftKey && letter) {
+      var title = list.filter(function (t) { return t.dataset.key === letter; })[0];
+      if (title) {
+        openFromKeyboard(title.parentElement, false);
+        return true;
+      }
+    }
+    return false;
+  }
+  var menu = open || (inBar ? active.closest('.menu') : null);
+  if (!inBar) {
+    // Opened by the mouse, with the focus still in the window: the keys still work the menu.
+    enterMenus();
+  }
+  var at = list.indexOf(menu.querySelector('.menu-title'));
+  var entries = entriesOf(menu);
+  var entry = active && active.closest ? active.closest('[data-menu]') : null;
+  var beside = function (step) {
+    var next = list[(at + step + list.length) % list.length];
+    if (open) {
+      openFromKeyboard(next.parentElement, false);
+    } else {
+      next.focus();
+    }
+  };
+  switch (event.code) {
+    case 'Escape':
+    case 'F10':
+    case 'Tab':
+      leaveMenus();
+      return true;
+    case 'ArrowLeft':
+      beside(-1);
+      return true;
+    case 'ArrowRight':
+      beside(1);
+      return true;
+    case 'ArrowDown':
+    case 'ArrowUp':
+      var down = event.code === 'ArrowDown';
+      if (!entry) {
+        openFromKeyboard(menu, !down);
+      } else {
+        var i = entries.indexOf(entry) + (down ? 1 : -1);
+        entries[(i + entries.length) % entries.length].focus();
+      }
+      return true;
+    case 'Home':
+    case 'End':
+      if (entry) {
+        entries[event.code === 'Home' ? 0 : entries.length - 1].focus();
+      }
+      return true;
+    case 'Enter':
+    case 'NumpadEnter':
+    case 'Space':
+      if (entry) {
+        runEntry(entry);
+      } else {
+        openFromKeyboard(menu, false);
+      }
+      return true;
+    default:
+      break;
+  }
+  if (letter && plain) {
+    if (open) {
+      var named = entries.filter(function (e) { return e.dataset.key === letter; })[0];
+      if (named) {
+        runEntry(named);
+      }
+    } else {
+      var titled = list.filter(function (t) { return t.dataset.key === letter; })[0];
+      if (titled) {
+        openFromKeyboard(titled.parentElement, false);
+      }
+    }
+  }
+  // Every other key stays in the menus, as in a window's menu bar.
+  return true;
 }
 
 function wire() {
@@ -41,7 +191,10 @@ function wire() {
       Module.ccall('web_about_key', null, ['string', 'number', 'number', 'number'], chord);
       return;
     }
-    closeMenus();
+    if (menuKey(event)) {
+      event.preventDefault();
+      return;
+    }
     if (Module.ccall('web_key', 'number', ['string', 'number', 'number', 'number'], chord)) {
       event.preventDefault();
     }
@@ -86,26 +239,34 @@ function wire() {
     }
   });
 
-  document.querySelectorAll('.menu-title').forEach(function (title) {
-    title.addEventListener('mousedown', function (event) {
+  // The menus are built by the core once the page has started, so their events are taken here.
+  var bar = document.getElementById('menuBar');
+  bar.addEventListener('mousedown', function (event) {
+    // A press on an entry leaves the focus where it was, as a window's menu does.
+    if (event.target.closest('.menu-list')) {
+      event.preventDefault();
+    }
+    var title = event.target.closest('.menu-title');
+    if (title) {
       var menu = title.parentElement;
-      var open = !menu.classList.contains('open');
-      closeMenus();
-      menu.classList.toggle('open', open);
-      title.setAttribute('aria-expanded', String(open));
+      if (menu.classList.contains('open')) {
+        closeMenus();
+      } else {
+        openMenu(menu);
+      }
       event.stopPropagation();
       event.preventDefault();
-    });
+    }
   });
-  document.querySelectorAll('[role^="menuitem"]').forEach(function (entry) {
-    entry.addEventListener('click', function () {
-      closeMenus();
-      Module._web_menu(Number(entry.dataset.menu));
-    });
+  bar.addEventListener('click', function (event) {
+    var entry = event.target.closest('[data-menu]');
+    if (entry) {
+      runEntry(entry);
+    }
   });
   document.addEventListener('mousedown', function (event) {
     if (!event.target.closest('.menu')) {
-      closeMenus();
+      leaveMenus();
     }
   });
 
