@@ -15,19 +15,6 @@ namespace {
 
 constexpr std::size_t kPieceSize = 65536;
 
-// The length of the longest prefix of `bytes` that a later piece cannot change the decoding
-// of: it ends before the start of a UTF-8 sequence that may still be completed.
-std::size_t CompleteUtf8Length(std::string_view bytes) {
-    for (std::size_t back = 1; back <= 3 && back <= bytes.size(); ++back) {
-        const auto byte = static_cast<unsigned char>(bytes[bytes.size() - back]);
-        if ((byte & 0xC0) != 0x80) {
-            const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
-            return length > back ? bytes.size() - back : bytes.size();
-        }
-    }
-    return bytes.size();
-}
-
 // Drops one trailing line break: LF, CR LF or a lone CR, the three that text mode holds as
 // line breaks.
 void DropOneLineEnding(std::string& text) {

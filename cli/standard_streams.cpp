@@ -19,6 +19,7 @@
 #include <system_error>
 
 #include "runtime/utf16.h"
+#include "runtime/windows1252.h"
 
 namespace vellumark {
 namespace {
@@ -63,19 +64,6 @@ namespace {
 bool IsConsole(HANDLE handle) {
     DWORD mode = 0;
     return GetFileType(handle) == FILE_TYPE_CHAR && GetConsoleMode(handle, &mode) != 0;
-}
-
-// The length of the longest prefix of `text` that ends on a whole UTF-8 sequence; what is
-// left is the start of a character that a later write completes.
-std::size_t CompleteUtf8Length(const std::string& text) {
-    for (std::size_t back = 1; back <= 3 && back <= text.size(); ++back) {
-        const auto byte = static_cast<unsigned char>(text[text.size() - back]);
-        if ((byte & 0xC0) != 0x80) {
-            const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
-            return length > back ? text.size() - back : text.size();
-        }
-    }
-    return text.size();
 }
 
 std::wstring Widen(const std::string& text) {

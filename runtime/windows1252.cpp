@@ -185,4 +185,15 @@ std::string DescribeCharacter(char32_t character) {
     return description;
 }
 
+std::size_t CompleteUtf8Length(std::string_view bytes) {
+    for (std::size_t back = 1; back <= 3 && back <= bytes.size(); ++back) {
+        const auto byte = static_cast<unsigned char>(bytes[bytes.size() - back]);
+        if ((byte & 0xC0) != 0x80) {
+            const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+            return length > back ? bytes.size() - back : bytes.size();
+        }
+    }
+    return bytes.size();
+}
+
 }  // namespace vellumark

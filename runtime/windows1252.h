@@ -27,6 +27,10 @@ struct Windows1252Text {
 // cipher text counts as a character outside the cipher alphabet.
 inline constexpr char kSubstituteByte = '\x1A';
 
+// The length of the longest prefix of `bytes` that more bytes after it cannot change the
+// decoding of: it ends before the start of a UTF-8 sequence that may still be completed.
+std::size_t CompleteUtf8Length(std::string_view bytes);
+
 Windows1252Text Utf16ToWindows1252(std::u16string_view text);
 Windows1252Text Utf8ToWindows1252(std::string_view text);
 std::u16string Windows1252ToUtf16(std::string_view bytes);

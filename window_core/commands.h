@@ -25,20 +25,20 @@ enum class Command : std::uint8_t {
 };
 
 struct MenuDesign {
-    Menu menu;
-    std::string_view name;       // the design name, "mnuFile"
+    Menu menu = Menu::kFile;
+    std::string_view name;        // the design name, "mnuFile"
     std::u16string_view caption;  // with "&" before the access key's letter
 };
 
 struct CommandDesign {
-    Command command;
-    Menu menu;
+    Command command = Command::kExit;
+    Menu menu = Menu::kFile;
     std::string_view name;        // the design name, "mnuRandomCode"
     std::u16string_view caption;  // with "&" before the access key's letter
     // Ctrl and this letter run the command from anywhere in the window; u'\0' for none.
-    char16_t shortcut;
+    char16_t shortcut = u'\0';
     // A separator line stands above the entry in its menu.
-    bool separatorBefore;
+    bool separatorBefore = false;
 };
 
 // In the menu bar's order.
