@@ -41,7 +41,7 @@ bounded() {
 # A bounded step that says nothing when it passes: its output goes to a log, whose end is shown
 # when it fails.
 quietly() {
-    local log="$WINEPREFIX/step.log" status=0
+    local log="$WINEPREFIX/${2//[^A-Za-z0-9]/_}.log" status=0
     bounded "$@" >"$log" 2>&1 || status=$?
     if [ "$status" -ne 0 ]; then
         echo "check-windows: the end of the output of $2:" >&2
