@@ -57,12 +57,15 @@ class ShowRunsOfFailedTests : public testing::EmptyTestEventListener {
     }
 };
 
-// Reports the starts run again at the end of the run, after gtest's last line.
+// Reports the starts run again at the end of a run of tests, after gtest's last line (not after
+// a list of the tests, which ctest reads).
 struct Summary {
     Summary() { testing::UnitTest::GetInstance()->listeners().Append(new ShowRunsOfFailedTests); }
     ~Summary() {
-        std::printf("RunProcess: %d of %d starts exited 1 without a word and were run again\n",
-                    silentStarts, starts);
+        if (starts > 0) {
+            std::printf("RunProcess: %d of %d starts exited 1 without a word and were run again\n",
+                        silentStarts, starts);
+        }
     }
 } summary;
 
