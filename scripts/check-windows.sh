@@ -14,20 +14,38 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 start=$SECONDS
-# Any command that fails ends the run with its line, the command and its status.
+# Any command that fails ends the run with its line, the command and its status; a bounded
+# step by its name, since the command that the trap sees is then bounded's return.
+step=
 failed() {
-    echo "check-windows: FAILED at line $1: '$2' exited with status $3 ($((SECONDS - start)) s)" >&2
+    local command="'$2'"
+    if [ "$2" = 'return "$status"' ]; then
+        command=$step
+    fi
+    echo "check-windows: FAILED at line $1: $command exited with status $3 ($((SECONDS - start)) s)" >&2
 }
 trap 'failed $LINENO "$BASH_COMMAND" $?' ERR
 # Runs a step with a bound on its time: a hung Wine start fails the run with a reason.
 bounded() {
     local seconds=$1 what=$2 status=0
     shift 2
+    step=$what
     timeout "$seconds" "$@" || status=$?
     if [ "$status" -eq 124 ]; then
         echo "check-windows: $what did not end within $seconds s" >&2
     elif [ "$status" -ne 0 ]; then
         echo "check-windows: $what failed with status $status" >&2
+    fi
+    return "$status"
+}
+# A bounded step that says nothing when it passes: its output goes to a log, whose end is shown
+# when it fails.
+quietly() {
+    local log="$WINEPREFIX/${2//[^A-Za-z0-9]/_}.log" status=0
+    bounded "$@" >"$log" 2>&1 || status=$?
+    if [ "$status" -ne 0 ]; then
+        echo "check-windows: the end of the output of $2:" >&2
+        tail -n 40 "$log" >&2
     fi
     return "$status"
 }
@@ -63,12 +81,11 @@ stop_wine() {
     rm -rf "$WINEPREFIX"
 }
 trap stop_wine EXIT
-bounded 120 "setting up the Wine prefix" "$wine" wineboot -i >/dev/null 2>&1
+quietly 120 "setting up the Wine prefix" "$wine" wineboot -i
 # The main window's tests run on Wine's null display driver, with no X server; the end-to-end
 # test below takes X11 again.
 drivers='HKCU\Software\Wine\Drivers'
-bounded 60 "choosing the null display driver" "$wine" reg add "$drivers" /v Graphics /d null /f \
-    >/dev/null 2>&1
+quietly 60 "choosing the null display driver" "$wine" reg add "$drivers" /v Graphics /d null /f
 # wineboot returns while the prefix's set-up still runs; a program started then may fail.
 bounded 120 "the prefix's set-up" "$server" -w
 "$server" -p
@@ -77,7 +94,7 @@ bounded 120 "the prefix's set-up" "$server" -w
 # long as the server runs. Started from a program of their own that holds nothing, they cannot
 # keep open a pipe that a test reads to its end (compare_cli.py's, cli_tests' and the console
 # step's), which would leave that test waiting with no message.
-bounded 120 "starting Wine's system processes" "$wine" cmd.exe /c exit </dev/null >/dev/null 2>&1
+quietly 120 "starting Wine's system processes" "$wine" cmd.exe /c exit </dev/null
 echo "Wine prefix ready ($((SECONDS - start)) s)"
 
 for tests in engine_tests window_core_tests win32_tests; do
@@ -105,8 +122,38 @@ if [ "$status" -ne 0 ]; then
         tail -n 40 "$WINEPREFIX/ctest.log" >&2
     exit "$status"
 fi
-VELLUMARK_CLI_COMMAND="$wine $PWD/build-windows/vellumark-cli.exe" \
-    bounded 300 "cli_tests" build/tests/cli/cli_tests --gtest_brief=1
+# The CLI's process tests, their whole output in a log. RunProcess starts a test's program once
+# more when it exits 1 without a word (Wine's failed start) and says so; a test that fails shows
+# its processes: command, exit status, and the ends of their output.
+cli_log=build-windows/cli_tests.log
+cli_command="$wine $PWD/build-windows/vellumark-cli.exe"
+status=0
+VELLUMARK_CLI_COMMAND=$cli_command bounded 300 "cli_tests" build/tests/cli/cli_tests \
+    >"$cli_log" 2>&1 || status=$?
+grep '^RunProcess: ' "$cli_log" || true
+if [ "$status" -ne 0 ]; then
+    echo "check-windows: cli_tests against vellumark-cli.exe failed (status $status; all of its" \
+        "output in $cli_log). The failed tests, each from its start:" >&2
+    # Each failed test's lines, from its RUN line to the list of its processes; and a test that
+    # never ended (the bound above) up to where the output stops.
+    awk '/^\[ RUN      \]/ { block = ""; running = 1; shown = 0 }
+        /^\[/ && !/^\[ RUN / && !/^\[  FAILED  \] [A-Za-z]/ { running = 0; shown = 0 }
+        running { block = block $0 "\n" }
+        /^\[  FAILED  \] [A-Za-z]/ && running { printf "%s", block; running = 0; shown = 1; next }
+        shown { print }
+        END { if (running) printf "%s(the output stops here)\n", block }' "$cli_log" |
+        head -n 200 >&2
+    first=$(sed -n 's/^\[  FAILED  \] \([A-Za-z][^ ,]*\).*/\1/p' "$cli_log" | head -n 1)
+    if [ -n "$first" ]; then
+        # With -all, Wine says nothing of its own; its error messages may tell why a start failed.
+        # This run only shows them: the check has failed already.
+        echo "check-windows: $first once more, with Wine's error messages (WINEDEBUG=fixme-all):" >&2
+        WINEDEBUG=fixme-all VELLUMARK_CLI_COMMAND=$cli_command timeout 60 \
+            build/tests/cli/cli_tests --gtest_brief=1 --gtest_filter="$first" 2>&1 |
+            tail -n 60 >&2 || true
+    fi
+    exit "$status"
+fi
 # On a console the text goes through the wide console calls, so the terminal (Wine's console
 # on the pseudo-terminal that `script` makes) shows "café" whatever the console's code page.
 # Wine writes to the terminal in the locale's encoding: a UTF-8 one.
@@ -121,8 +168,7 @@ fi
 python3 scripts/compare_cli.py "$cases" "$PWD/build/cli/vellumark-cli" \
     "$wine $PWD/build-windows/vellumark-cli.exe"
 
-bounded 60 "choosing the X11 display driver" "$wine" reg delete "$drivers" /v Graphics /f \
-    >/dev/null 2>&1
+quietly 60 "choosing the X11 display driver" "$wine" reg delete "$drivers" /v Graphics /f
 bounded 300 "the end-to-end test" tests/e2e/clipboard_round_trip.sh --wine \
     build-windows/win32_probe.exe build-windows/vellumark.exe build/cli/vellumark-cli
 

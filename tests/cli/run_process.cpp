@@ -1,12 +1,17 @@
 #include "run_process.h"
 
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
+#include <string_view>
+
+#include "tests/quoted.h"
 
 namespace {
 
@@ -16,10 +21,67 @@ void Check(bool ok, const char* what) {
     }
 }
 
-}  // namespace
+// What a test's processes were and did, shown when the test fails: the expectations name
+// the values, this the command that gave them.
+struct Run {
+    std::string command;
+    std::size_t inputSize = 0;
+    std::string how = "no exit yet";  // stays so when the run ends in an exception
+    std::string out;
+    std::string err;
+};
 
-ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& arguments,
-                         const std::string& input, const std::vector<std::string>& environment) {
+std::vector<Run> testRuns;
+int starts = 0;
+int silentStarts = 0;
+
+std::string End(std::string_view bytes) {
+    constexpr std::size_t kShown = 400;
+    return bytes.size() <= kShown ? Quoted(bytes)
+                                  : "..." + Quoted(bytes.substr(bytes.size() - kShown));
+}
+
+class ShowRunsOfFailedTests : public testing::EmptyTestEventListener {
+    void OnTestStart(const testing::TestInfo&) override { testRuns.clear(); }
+    void OnTestEnd(const testing::TestInfo& test) override {
+        if (!test.result()->Failed()) {
+            return;
+        }
+        std::printf("The processes that %s.%s ran:\n", test.test_suite_name(), test.name());
+        for (const Run& run : testRuns) {
+            std::printf("  %s  <- %zu bytes: %s\n    stdout ends %s\n    stderr ends %s\n",
+                        run.command.c_str(), run.inputSize, run.how.c_str(), End(run.out).c_str(),
+                        End(run.err).c_str());
+        }
+        std::fflush(stdout);
+    }
+};
+
+// Reports the starts run again at the end of a run of tests, after gtest's last line (not after
+// a list of the tests, which ctest reads).
+struct Summary {
+    Summary() { testing::UnitTest::GetInstance()->listeners().Append(new ShowRunsOfFailedTests); }
+    ~Summary() {
+        if (starts > 0) {
+            std::printf("RunProcess: %d of %d starts exited 1 without a word and were run again\n",
+                        silentStarts, starts);
+        }
+    }
+} summary;
+
+ProcessResult RunOnce(const std::string& program, const std::vector<std::string>& arguments,
+                      const std::string& input, const std::vector<std::string>& environment) {
+    ++starts;
+    Run& run = testRuns.emplace_back();
+    for (const std::string& entry : environment) {
+        run.command += entry + ' ';
+    }
+    run.command += program;
+    for (const std::string& argument : arguments) {
+        run.command += ' ' + (argument.size() <= 80 ? argument : argument.substr(0, 80) + "...");
+    }
+    run.inputSize = input.size();
+
     int in[2], out[2], err[2];
     Check(pipe(in) == 0 && pipe(out) == 0 && pipe(err) == 0, "pipe");
     const pid_t child = fork();
@@ -64,7 +126,14 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
     bool outOpen = true, errOpen = true;
     while (outOpen || errOpen) {
         pollfd fds[3] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}, {inFd, POLLOUT, 0}};
-        Check(poll(fds, inFd >= 0 ? 3 : 2, 10000) > 0, "poll timed out");
+        if (poll(fds, inFd >= 0 ? 3 : 2, 10000) <= 0) {
+            kill(child, SIGKILL);
+            waitpid(child, nullptr, 0);
+            run.how = "nothing written and no exit within 10 s; killed";
+            run.out = result.out;
+            run.err = result.err;
+            throw std::runtime_error(run.command + ": " + run.how);
+        }
         char buffer[65536];
         for (int i = 0; i < 2; ++i) {
             if (fds[i].revents != 0) {
@@ -97,5 +166,27 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
     int status = 0;
     waitpid(child, &status, 0);
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.how = WIFEXITED(status) ? "exit status " + std::to_string(result.exitCode)
+                                : "killed by signal " + std::to_string(WTERMSIG(status));
+    run.out = result.out;
+    run.err = result.err;
+    return result;
+}
+
+}  // namespace
+
+ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& arguments,
+                         const std::string& input, const std::vector<std::string>& environment) {
+    ProcessResult result = RunOnce(program, arguments, input, environment);
+    // vellumark-cli says why whenever it exits 1, so a 1 without a word is a start that failed
+    // (Wine's, now and then on a loaded machine; scripts/compare_cli.py meets it too): once
+    // more. A second one stands, and fails the test.
+    if (result.exitCode == 1 && result.out.empty() && result.err.empty()) {
+        ++silentStarts;
+        const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+        std::printf("RunProcess: in %s.%s, %s exited 1 without a word; started once more\n",
+                    test->test_suite_name(), test->name(), testRuns.back().command.c_str());
+        result = RunOnce(program, arguments, input, environment);
+    }
     return result;
 }
