@@ -5,8 +5,10 @@ off, so that whatever the network log holds came from the page."""
 import json
 import os
 import tempfile
+import traceback
 
 from selenium import webdriver
+from selenium.common.exceptions import WebDriverException
 from selenium.webdriver.chrome.service import Service
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
@@ -29,6 +31,11 @@ def start(width=800, height=600, log_network=False):
         options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
     driver.set_script_timeout(30)
+    # A user works the page in the window in front, but headless Chromium need not start its
+    # window active: Debian 12's chromium 150 (bookworm itself, without bookworm-security) does
+    # not, and its documents then have no focus, so the clipboard refuses them ("Document is
+    # not focused") and :focus matches nothing.
+    driver.execute_cdp_cmd("Page.bringToFront", {})
     return driver
 
 
@@ -59,3 +66,15 @@ def requests(driver, origin):
 
 def fail(message):
     raise AssertionError(message)
+
+
+def describe(error):
+    """A failure of a check in a line: what failed and why. A WebDriver error is named by the
+    line of these scripts that called the driver, without the driver's own stack."""
+    if not isinstance(error, WebDriverException):
+        return f"{type(error).__name__}: {error}"
+    ours = [frame for frame in traceback.extract_tb(error.__traceback__)
+            if os.path.dirname(os.path.abspath(frame.filename)) == os.path.dirname(__file__)]
+    call = f"{os.path.basename(ours[-1].filename)}:{ours[-1].lineno}: {ours[-1].line}: " \
+        if ours else ""
+    return f"{call}{type(error).__name__}: {(error.msg or 'no message').splitlines()[0]}"

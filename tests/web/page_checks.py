@@ -293,7 +293,7 @@ def main():
         try:
             problem = CHECKS[name](arguments)
         except Exception as error:  # a check that cannot finish fails
-            problem = f"{type(error).__name__}: {error}"
+            problem = browser.describe(error)
         print(f"FAIL {name}: {problem}" if problem else f"PASS {name}", flush=True)
         failed += bool(problem)
     return 1 if failed else 0

@@ -82,7 +82,7 @@ class PageDriver:
         result = self.cdp("Runtime.evaluate", expression=expression, userGesture=True,
                           awaitPromise=True, returnByValue=True)
         if "exceptionDetails" in result:
-            raise RuntimeError(result["exceptionDetails"]["text"])
+            raise RuntimeError(f"{expression}: {reason(result['exceptionDetails'])}")
         return result["result"].get("value")
 
     def open(self):
@@ -229,6 +229,18 @@ class PageDriver:
         return failures
 
 
+def reason(details):
+    """What an expression threw or its promise was rejected with: for an error such as a
+    DOMException its name and message, since the exception's text says only "Uncaught (in
+    promise)"."""
+    thrown = details.get("exception", {})
+    if "description" in thrown:  # an object: "NotAllowedError: ..." and then its stack
+        return thrown["description"].split("\n    at ")[0]
+    if "value" in thrown:
+        return f"{details['text']}: {thrown['value']!r}"
+    return details["text"]
+
+
 def quote(text):
     return json.dumps(text)
 
@@ -259,7 +271,7 @@ def main(names):
             try:
                 failures = page.run(row)
             except Exception as error:  # a step the page could not take fails its row
-                failures = [f"rows.txt:{row.line}: {type(error).__name__}: {error}"]
+                failures = [f"rows.txt:{row.line}: {browser.describe(error)}"]
             for failure in failures:
                 print("    " + failure)
             verdict = "  FAILED  " if failures else "       OK "
