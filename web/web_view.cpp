@@ -1,7 +1,5 @@
 #include "web/web_view.h"
 
-#include <emscripten/emscripten.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -11,115 +9,36 @@
 #include "window_core/about_core.h"
 #include "window_core/text_contrast.h"
 
-// The page's side. Controls are addressed by their Control number, which Start() writes onto
-// the elements of the same design name; texts travel as UTF-16 units.
-
-// NOLINTBEGIN: JavaScript bodies, as EM_JS spells them.
-EM_JS(void, vm_bind, (const char* name, int control), {
-  var element = document.getElementById(UTF8ToString(name));
-  element.dataset.control = control;
-  vmControls[control] = element;
-});
-EM_JS(void, vm_add_menu, (const char* name, const char16_t* caption, int length), {
-  vmAddMenu(UTF8ToString(name), vmText(caption, length));
-});
-EM_JS(void, vm_add_entry, (int command, const char* name, const char16_t* caption, int length,
-                           const char16_t* shortcut, int shortcutLength, int separatorBefore), {
-  vmAddEntry(command, UTF8ToString(name), vmText(caption, length),
-             vmText(shortcut, shortcutLength), !!separatorBefore);
-});
-EM_JS(void, vm_show_command, (int command, int checked, int enabled), {
-  vmShowCommand(command, !!checked, !!enabled);
-});
-EM_JS(void, vm_exit, (), { vmExit(); });
-EM_JS(int, vm_hold_value, (int control), { return vmHold(vmControls[control].value); });
-EM_JS(void, vm_copy_held, (char16_t* to), { vmCopyHeld(to); });
-EM_JS(int, vm_edit, (int control, std::int32_t* edit), { return vmEdit(control, edit); });
-EM_JS(void, vm_set_value, (int control, const char16_t* text, int length), {
-  var box = vmControls[control];
-  box.value = vmText(text, length);
-  vmValues[control] = box.value;
-});
-EM_JS(void, vm_bind_output, (int control), { vmReadOnlyBox(vmControls[control]); });
-EM_JS(void, vm_replace_output, (int control, int start, int end, const char16_t* text,
-                                int length), {
-  vmOutputReplace(vmControls[control], start, end, vmText(text, length));
-});
-EM_JS(void, vm_select_all, (int control), {
-  var box = vmControls[control];
-  if (box.setSelectionRange) {
-    box.setSelectionRange(0, box.value.length, 'forward');
-  } else {
-    getSelection().selectAllChildren(box);
-  }
-});
-// The page's colour scheme, light or dark (prefers-color-scheme): the window's text colour
-// (`text`) or its face, as 0x00BBGGRR.
-EM_JS(int, vm_scheme_colour, (int text), {
-  var style = getComputedStyle(document.getElementById('frmMain'));
-  var rgb = (text ? style.color : style.backgroundColor).match(/[0-9]+/g).map(Number);
-  return rgb[0] | rgb[1] << 8 | rgb[2] << 16;
-});
-EM_JS(void, vm_show_mode, (int encryptColour, int decryptColour, int encryptText,
-                           int decryptText, int encryptChecked, int decryptChecked,
-                           int cipherInInput), {
-  function css(colour) {
-    return 'rgb(' + (colour & 255) + ',' + ((colour >> 8) & 255) + ',' + ((colour >> 16) & 255) + ')';
-  }
-  var encrypt = document.getElementById('lblEncrypt');
-  var decrypt = document.getElementById('lblDecrypt');
-  encrypt.style.backgroundColor = css(encryptColour);
-  decrypt.style.backgroundColor = css(decryptColour);
-  encrypt.style.color = css(encryptText);
-  decrypt.style.color = css(decryptText);
-  encrypt.setAttribute('aria-checked', String(!!encryptChecked));
-  decrypt.setAttribute('aria-checked', String(!!decryptChecked));
-  document.getElementById('txtIn').classList.toggle('cipher', !!cipherInInput);
-  document.getElementById('txtOut').classList.toggle('cipher', !cipherInInput);
-});
-// Every key sets the buttons and the notice again: only a change goes to the page.
-EM_JS(void, vm_enable, (int control, int enabled), {
-  var button = vmControls[control];
-  if (button.disabled !== !enabled) {
-    button.disabled = !enabled;
-  }
-});
-EM_JS(void, vm_set_notice, (const char16_t* text, int length), {
-  var notice = document.getElementById('notice');
-  var shown = vmText(text, length);
-  if (notice.textContent !== shown) {
-    notice.textContent = shown;
-  }
-});
-EM_JS(int, vm_focused, (), {
-  var control = document.activeElement && document.activeElement.dataset.control;
-  return control ? Number(control) : 0;
-});
-EM_JS(void, vm_focus, (int control), { vmControls[control].focus(); });
-EM_JS(void, vm_read_clipboard, (), {
-  vmClipboard(function() { return navigator.clipboard.readText(); },
-              function(text) { Module._web_clipboard_read(vmHold(text)); },
-              function() { Module._web_clipboard_read(-1); });
-});
-EM_JS(void, vm_write_clipboard, (const char16_t* text, int length), {
-  var copied = vmText(text, length);
-  vmClipboard(function() { return navigator.clipboard.writeText(copied); },
-              function() {},
-              function() { Module._web_clipboard_write_refused(); });
-});
-EM_JS(void, vm_about_text, (const char* id, const char16_t* text, int length), {
-  document.getElementById(UTF8ToString(id)).textContent = vmText(text, length);
-});
-EM_JS(void, vm_about_address, (const char16_t* text, int length), {
-  document.getElementById('lblUrl').href = vmText(text, length);
-});
-EM_JS(void, vm_open_about, (), { vmOpenAbout(); });
-EM_JS(void, vm_close_about, (), { document.getElementById('frmAbout').close(); });
-EM_JS(void, vm_ready, (), {
-  document.documentElement.classList.add('ready');
-  performance.mark('vellumark-ready');
-});
-// NOLINTEND
+// The page's side, in library.js.
+extern "C" {
+void vm_bind(const char* name, int control);
+void vm_add_menu(const char* name, const char16_t* caption, int length);
+void vm_add_entry(int command, const char* name, const char16_t* caption, int length,
+                  const char16_t* shortcut, int shortcutLength, int separatorBefore);
+void vm_show_command(int command, int checked, int enabled);
+void vm_exit();
+int vm_hold_value(int control);
+void vm_copy_held(char16_t* to);
+int vm_edit(int control, std::int32_t* edit);
+void vm_set_value(int control, const char16_t* text, int length);
+void vm_bind_output(int control);
+void vm_replace_output(int control, int start, int end, const char16_t* text, int length);
+void vm_select_all(int control);
+int vm_scheme_colour(int text);
+void vm_show_mode(int encryptColour, int decryptColour, int encryptText, int decryptText,
+                  int encryptChecked, int decryptChecked, int cipherInInput);
+void vm_enable(int control, int enabled);
+void vm_set_notice(const char16_t* text, int length);
+int vm_focused();
+void vm_focus(int control);
+void vm_read_clipboard();
+void vm_write_clipboard(const char16_t* text, int length);
+void vm_about_text(const char* id, const char16_t* text, int length);
+void vm_about_address(const char16_t* text, int length);
+void vm_open_about();
+void vm_close_about();
+void vm_ready();
+}
 
 namespace vellumark {
 
@@ -239,8 +158,7 @@ void WebView::OnInput(Control control) {
     if (control == Control::kTxtCodeNum) {
         core_.OnCodeNumberChange();
     } else if (control == Control::kTxtIn) {
-        TakeInputEdit([this](std::size_t position, std::size_t removed,
-                             std::u16string_view added) {
+        TakeInputEdit([this](std::size_t position, std::size_t removed, std::u16string_view added) {
             core_.OnInputEdit(position, removed, added);
         });
         core_.OnInputChange();
@@ -280,9 +198,8 @@ bool WebView::OnKey(std::string_view code, bool shift, bool control, bool alt) {
         return false;
     }
     // Only the core presses a button, so the browser's own press by these keys never comes.
-    Press(*button, PressesButton(press), [this, button = *button, press] {
-        core_.OnButtonKey(button, press);
-    });
+    Press(*button, PressesButton(press),
+          [this, button = *button, press] { core_.OnButtonKey(button, press); });
     return true;
 }
 
