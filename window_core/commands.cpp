@@ -10,15 +10,6 @@ constexpr char16_t UpperCase(char16_t letter) {
 
 }  // namespace
 
-const CommandDesign& DesignOf(Command command) {
-    for (const CommandDesign& design : kCommands) {
-        if (design.command == command) {
-            return design;
-        }
-    }
-    return kCommands[0];
-}
-
 std::optional<Command> CommandNamed(std::string_view name) {
     for (const CommandDesign& design : kCommands) {
         if (design.name == name) {
@@ -45,24 +36,6 @@ std::u16string ShortcutText(const CommandDesign& design) {
         return {};
     }
     return std::u16string(u"Ctrl+") + design.shortcut;
-}
-
-std::u16string PlainCaption(std::u16string_view caption) {
-    std::u16string plain;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size()) {
-            ++i;
-        }
-        plain += caption[i];
-    }
-    return plain;
-}
-
-char16_t AccessLetter(std::u16string_view caption) {
-    const std::size_t mark = caption.find(u'&');
-    return mark == std::u16string_view::npos || mark + 1 == caption.size()
-               ? u'\0'
-               : UpperCase(caption[mark + 1]);
 }
 
 }  // namespace vellumark

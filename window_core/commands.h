@@ -31,10 +31,10 @@ struct MenuDesign {
 };
 
 struct CommandDesign {
-    Command command = Command::kExit;
-    Menu menu = Menu::kFile;
     std::string_view name;        // the design name, "mnuRandomCode"
     std::u16string_view caption;  // with "&" before the access key's letter
+    Command command = Command::kExit;
+    Menu menu = Menu::kFile;
     // Ctrl and this letter run the command from anywhere in the window; u'\0' for none.
     char16_t shortcut = u'\0';
     // A separator line stands above the entry in its menu.
@@ -50,25 +50,21 @@ inline constexpr MenuDesign kMenus[] = {
 
 // In menu order, each menu's entries from the top.
 inline constexpr CommandDesign kCommands[] = {
-    {Command::kExit, Menu::kFile, "mnuExit", u"E&xit", u'\0', false},
-    {Command::kRandomCode, Menu::kEncryption, "mnuRandomCode", u"Pick &Random Code", u'R', false},
-    {Command::kChangeMode, Menu::kEncryption, "mnuChangeMode", u"Toggle &Mode", u'M', true},
-    {Command::kSetEncrypt, Menu::kEncryption, "mnuSetEncrypt", u"Set Mode To &Encrypt", u'E', true},
-    {Command::kSetDecrypt, Menu::kEncryption, "mnuSetDecrypt", u"Set Mode To &Decrypt", u'D', false},
-    {Command::kAbout, Menu::kHelp, "mnuAbout", u"&About", u'\0', false},
+    {"mnuExit", u"E&xit", Command::kExit, Menu::kFile, u'\0', false},
+    {"mnuRandomCode", u"Pick &Random Code", Command::kRandomCode, Menu::kEncryption, u'R', false},
+    {"mnuChangeMode", u"Toggle &Mode", Command::kChangeMode, Menu::kEncryption, u'M', true},
+    {"mnuSetEncrypt", u"Set Mode To &Encrypt", Command::kSetEncrypt, Menu::kEncryption, u'E', true},
+    {"mnuSetDecrypt", u"Set Mode To &Decrypt", Command::kSetDecrypt, Menu::kEncryption, u'D',
+     false},
+    {"mnuAbout", u"&About", Command::kAbout, Menu::kHelp, u'\0', false},
 };
 
-const CommandDesign& DesignOf(Command command);
 // The command of a design name; nothing for a name that is not one.
 std::optional<Command> CommandNamed(std::string_view name);
 // The command that `press` is the shortcut of; nothing for any other key.
 std::optional<Command> CommandOfShortcut(const KeyPress& press);
 // "Ctrl+R"; empty for a command without a shortcut.
 std::u16string ShortcutText(const CommandDesign& design);
-// The caption without its "&" marks, for a page that underlines the letter itself.
-std::u16string PlainCaption(std::u16string_view caption);
-// The access key's letter of a caption, upper case; u'\0' when it has none.
-char16_t AccessLetter(std::u16string_view caption);
 
 // What a menu entry shows: its check mark and whether it can be chosen.
 struct CommandState {

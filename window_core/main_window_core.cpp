@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "engine/code_number.h"
 #include "runtime/generator.h"
@@ -15,7 +16,7 @@ namespace {
 // box that faults on a text must not leave the window deaf to every later change.
 class OwnChange {
 public:
-    explicit OwnChange(bool& setting) : setting_(setting), was_(setting) { setting_ = true; }
+    explicit OwnChange(bool& setting) : setting_(setting), was_(std::exchange(setting, true)) {}
     ~OwnChange() { setting_ = was_; }
     OwnChange(const OwnChange&) = delete;
     OwnChange& operator=(const OwnChange&) = delete;
