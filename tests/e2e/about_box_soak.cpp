@@ -103,6 +103,8 @@ int main(int argc, char* argv[]) {
             std::fflush(stdout);
         }
     }
+    // And the main window closes as its close button closes it.
+    mainWindow.close();
     std::printf("done: %ld boxes opened and closed without an abort in %.1f s\n", count,
                 static_cast<double>(clock.elapsed()) / 1000.0);
     return 0;
