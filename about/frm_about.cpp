@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include "about/cursor_file.h"
+#include "about/last_frame.h"
 #include "about/qt_key_press.h"
 #include "ui_frmAbout.h"
 #include "window_core/about_core.h"
@@ -118,6 +119,11 @@ void frmAbout::Centre(const QWidget& mainWindow) {
     const PixelPoint place = CentredPlace({main.x(), main.y(), main.width(), main.height()},
                                           frameGeometry().width(), frameGeometry().height());
     move(place.x, place.y);
+}
+
+void frmAbout::done(int result) {
+    LetFramesSettle(*this);
+    QDialog::done(result);
 }
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event) {

@@ -42,6 +42,9 @@ public:
     // The centring of the load, on the main window's outer rectangle as it is now.
     void Centre(const QWidget& mainWindow);
 
+    // Every way of closing the box ends here: it hides only once its last frame is done.
+    void done(int result) override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

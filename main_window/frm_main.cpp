@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "about/last_frame.h"
 #include "about/qt_key_press.h"
 #include "main_window/classic_look.h"
 #include "main_window/clipboard.h"
@@ -214,6 +215,11 @@ void frmMain::LeaveMenuBarAfterMenu() {
         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QCoreApplication::sendEvent(menuBar(), &escape);
     }
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    LetFramesSettle(*this);
+    QMainWindow::closeEvent(event);
 }
 
 void frmMain::showEvent(QShowEvent* event) {

@@ -47,6 +47,8 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The close button: the window hides only once its last frame is done.
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

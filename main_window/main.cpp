@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "about/frm_about.h"
+#include "about/last_frame.h"
 #include "main_window/classic_look.h"
 #include "main_window/frm_main.h"
 #include "main_window/pictures.h"
@@ -16,9 +17,12 @@ namespace {
 
 // Shows the main window; from there on its events drive everything.
 void Main(vellumark::frmMain& mainWindow) {
-    // Exit ends the program at once: no window is asked whether it may close.
-    QObject::connect(&mainWindow, &vellumark::frmMain::exitRequested, qApp,
-                     &QCoreApplication::quit);
+    // Exit ends the program at once: no window is asked whether it may close. The window is
+    // destroyed when main returns, so its last frame must be done before the event loop ends.
+    QObject::connect(&mainWindow, &vellumark::frmMain::exitRequested, qApp, [&mainWindow] {
+        vellumark::LetFramesSettle(mainWindow);
+        QCoreApplication::quit();
+    });
     QObject::connect(&mainWindow, &vellumark::frmMain::aboutRequested, &mainWindow,
                      [&mainWindow] { vellumark::OpenAbout(&mainWindow); });
     mainWindow.show();

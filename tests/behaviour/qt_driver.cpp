@@ -145,8 +145,8 @@ public:
     }
 
     ~QtDriver() override {
-        testing::LetFramesSettle(*w_);
-        testing::LetFramesSettle(other_);
+        LetFramesSettle(*w_, testing::kLastFrameWaitInTests);
+        LetFramesSettle(other_, testing::kLastFrameWaitInTests);
     }
 
     void Apply(const Step& step) override {

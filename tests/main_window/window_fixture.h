@@ -13,10 +13,12 @@
 #include <QTextDocument>
 #include <QToolButton>
 #include <QWindow>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
 
+#include "about/last_frame.h"
 #include "engine/code_number.h"
 #include "engine/crypt_text.h"
 #include "main_window/frm_main.h"
@@ -112,35 +114,14 @@ inline bool OutputIsCurrent(const frmMain& w) {
     return TextOf(*c.txtOut) == AsShown(Expected(TextOf(*c.txtIn), w.mode(), w.code_number()));
 }
 
-// Returns once the window's last frame is on the screen. Qt 6.4 on Wayland takes the
-// compositor's word that a frame is done on a thread of its own, and a window hidden or
-// destroyed while that word is on its way has its frame callback destroyed twice: libwayland
-// aborts, about once in 3,000 windows. An update that Qt delivers only after that word marks
-// the moment.
-inline void LetFramesSettle(QWidget& window) {
-    QWindow* const handle = window.windowHandle();
-    if (QGuiApplication::platformName() != QLatin1String("wayland") || handle == nullptr ||
-        !window.isVisible()) {
-        return;
-    }
-    class UpdateSeen final : public QObject {
-    public:
-        bool seen = false;
-        bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-            seen = seen || event->type() == QEvent::UpdateRequest;
-            return false;
-        }
-    } update;
-    handle->installEventFilter(&update);
-    handle->requestUpdate();
-    static_cast<void>(QTest::qWaitFor([&update] { return update.seen; }));
-    handle->removeEventFilter(&update);
-}
+// How long a test lets a closing window wait for its last frame (about/last_frame.h): as long
+// as Qt Test's own waits, as the compositor answers slowly on a loaded machine.
+inline constexpr std::chrono::seconds kLastFrameWaitInTests{5};
 
 // Deletes a window that a test opened, once its frames are done (above).
 struct ClosingWindow {
     void operator()(frmMain* window) const {
-        LetFramesSettle(*window);
+        LetFramesSettle(*window, kLastFrameWaitInTests);
         delete window;
     }
 };
