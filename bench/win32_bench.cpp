@@ -36,6 +36,7 @@
 #include <vector>
 
 #include "engine/crypt_text.h"
+#include "win32/menus.h"
 #include "win32/metrics.h"
 #include "win32/resource_ids.h"
 #include "window_core/crypt_view.h"
@@ -272,7 +273,8 @@ Medians ModeChange(const Boxes& program, const Boxes& bare, const std::wstring& 
     const char* what = "a mode change at 32,766 characters";
     for (int run = 0; run < 2 * kRuns; ++run) {
         programTimes.push_back(Seconds(program, what, kModeBound, [&] {
-            SendMessageW(program.window, WM_COMMAND, IDM_CHANGE_MODE, 0);
+            SendMessageW(program.window, WM_COMMAND,
+                         vellumark::win32::IdOf(vellumark::Command::kChangeMode), 0);
         }));
         const std::wstring next = TextOf(program.output);
         const bool inputIsCipher = run % 2 == 0;
