@@ -1,12 +1,18 @@
 // The page's side of web_view.cpp: what the core's view does to the page's elements, linked
 // in as functions that the C++ calls (--js-library). Controls are addressed by their Control
-// number, which the view writes onto the elements of the same design name; texts travel as
+// number, which design_places.cpp writes onto the elements of the same design name; texts travel as
 // UTF-16 units (bridge.js's helpers).
 mergeInto(LibraryManager.library, {
-  vm_bind: function (name, control) {
+  vm_place: function (name, control, left, top, width, height) {
     var element = document.getElementById(UTF8ToString(name));
-    element.dataset.control = control;
-    vmControls[control] = element;
+    var place = {left: left, top: top, width: width, height: height};
+    for (var edge in place) {
+      element.style.setProperty('--' + edge, place[edge] + 'px');
+    }
+    if (control) {
+      element.dataset.control = control;
+      vmControls[control] = element;
+    }
   },
   vm_add_menu: function (name, caption, length) { vmAddMenu(UTF8ToString(name), vmText(caption, length)); },
   vm_add_entry: function (command, name, caption, length, shortcut, shortcutLength, separatorBefore) {

@@ -6,12 +6,12 @@
 #include <string>
 #include <utility>
 
+#include "web/design_places.h"
 #include "window_core/about_core.h"
 #include "window_core/text_contrast.h"
 
 // The page's side, in library.js.
 extern "C" {
-void vm_bind(const char* name, int control);
 void vm_add_menu(const char* name, const char16_t* caption, int length);
 void vm_add_entry(int command, const char* name, const char16_t* caption, int length,
                   const char16_t* shortcut, int shortcutLength, int separatorBefore);
@@ -121,11 +121,7 @@ void SetValue(Control control, std::u16string_view text) {
 WebView::WebView() = default;
 
 void WebView::Start() {
-    for (const Control control : kTabOrder) {
-        vm_bind(std::string(ControlName(control)).c_str(), Number(control));
-    }
-    vm_bind("lblEncrypt", Number(Control::kLblEncrypt));
-    vm_bind("lblDecrypt", Number(Control::kLblDecrypt));
+    PlaceDesign();
     vm_bind_output(Number(Control::kTxtOut));
     for (const MenuDesign& menu : kMenus) {
         vm_add_menu(std::string(menu.name).c_str(), menu.caption.data(), Length(menu.caption));
