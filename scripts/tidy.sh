@@ -2,7 +2,8 @@
 # Runs clang-tidy over our code, headers included: .clang-tidy on the code without Qt
 # (engine/, runtime/, recovery/, window_core/, cli/), .clang-tidy-qt on the windows
 # (main_window/, about/)
-# where Qt is installed. Exits non-zero on any finding.
+# where Qt is installed, and .clang-tidy on the page's C++ (web/) where emscripten is. Exits
+# non-zero on any finding.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build-tidy
@@ -38,6 +39,23 @@ if [ ${#windows[@]} -gt 0 ]; then
             --warnings-as-errors='*' {} >>"$log" 2>&1 || true
     sources+=("${windows[@]}")
 fi
+# The page's C++ with the web build's compilation database (emcmake's, build-web/cmake) and
+# emscripten's own target, sysroot and defines, which em++ adds to each command by itself.
+tidy_web() {
+    command -v em++ >/dev/null || return 0
+    NODE_PATH=/usr/share/nodejs cmake --preset web >/dev/null
+    local flags=() flag web=()
+    for flag in $(em++ --cflags 2>/dev/null); do
+        flags+=("--extra-arg=$flag")
+    done
+    mapfile -t web < <(ls web/*.cpp)
+    printf '%s\n' "${web[@]}" |
+        xargs -P 2 -I{} "$tidy" -p build-web/cmake --quiet --header-filter='.*/web/.*\.h$' \
+            "${flags[@]}" --warnings-as-errors='*' {} >>"$log" 2>&1 || true
+    sources+=("${web[@]}")
+}
+tidy_web
+
 findings=$(grep -c -E ": (warning|error): |Error while processing" "$log" || true)
 if [ "$findings" -ne 0 ]; then
     grep -A3 -E ': (warning|error): |Error while processing' "$log" >&2
