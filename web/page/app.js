@@ -8,6 +8,8 @@ var Module = {
   onRuntimeInitialized: function () {
     wire();
     Module._web_start();
+    document.documentElement.classList.add('ready');
+    performance.mark('vellumark-ready');
   }
 };
 
@@ -186,16 +188,9 @@ function wire() {
       return;
     }
     var chord = [event.code, event.shiftKey ? 1 : 0, event.ctrlKey ? 1 : 0, event.altKey ? 1 : 0];
-    if (about.open) {
-      event.preventDefault();
-      Module.ccall('web_about_key', null, ['string', 'number', 'number', 'number'], chord);
-      return;
-    }
-    if (menuKey(event)) {
-      event.preventDefault();
-      return;
-    }
-    if (Module.ccall('web_key', 'number', ['string', 'number', 'number', 'number'], chord)) {
+    // The about box takes every key; else the menus take theirs first.
+    if ((!about.open && menuKey(event)) || Module.ccall(about.open ? 'web_about_key' : 'web_key',
+        'number', ['string', 'number', 'number', 'number'], chord)) {
       event.preventDefault();
     }
   });
@@ -214,23 +209,37 @@ function wire() {
       event.preventDefault();
     }
   });
-  main.addEventListener('click', function (event) {
-    var control = controlOf(event.target);
-    if (control) {
-      Module._web_click(control, event.button);
-    }
-  });
-  main.addEventListener('auxclick', function (event) {
-    var control = controlOf(event.target);
-    if (control) {
-      Module._web_click(control, event.button);
-    }
+  ['click', 'auxclick'].forEach(function (type) {
+    main.addEventListener(type, function (event) {
+      var control = controlOf(event.target);
+      if (control) {
+        Module._web_click(control, event.button);
+      }
+    });
   });
   main.addEventListener('focusin', function (event) {
     var control = controlOf(event.target);
     if (control) {
       Module._web_focus(control);
     }
+  });
+  // What a read-only text box does by itself: Ctrl+A selects its text alone. A copy takes the
+  // output's pieces as one text, as they are inline.
+  var output = document.getElementById('txtOut');
+  output.addEventListener('keydown', function (event) {
+    if (event.code === 'KeyA' && event.ctrlKey && !event.altKey && !event.shiftKey) {
+      event.preventDefault();
+      getSelection().selectAllChildren(output);
+    }
+  });
+  // A copy of any of the output's text, by keys, the box's menu or a drag, asks the core,
+  // which keeps a stale output from being copied.
+  ['copy', 'cut', 'dragstart'].forEach(function (type) {
+    document.addEventListener(type, function (event) {
+      if (getSelection().containsNode(output, true) && !Module._web_output_copy()) {
+        event.preventDefault();
+      }
+    });
   });
   // Only the text boxes have a context menu, as in the window.
   main.addEventListener('contextmenu', function (event) {
@@ -271,7 +280,7 @@ function wire() {
   });
 
   document.getElementById('cmdOk').addEventListener('click', function () {
-    Module._web_about_ok();
+    about.close();
   });
 
   matchMedia('(prefers-color-scheme: dark)').addEventListener('change', function () {
