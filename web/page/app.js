@@ -177,12 +177,19 @@ function wire() {
   var main = document.getElementById('frmMain');
   var about = document.getElementById('frmAbout');
 
-  main.addEventListener('input', function (event) {
-    var control = controlOf(event.target);
-    if (control) {
-      Module._web_input(control);
-    }
-  });
+  // A control's events go to the core with the control's number.
+  function forward(type, call) {
+    main.addEventListener(type, function (event) {
+      var control = controlOf(event.target);
+      if (control) {
+        call(control, event.button);
+      }
+    });
+  }
+  forward('input', Module._web_input);
+  forward('click', Module._web_click);
+  forward('auxclick', Module._web_click);
+  forward('focusin', Module._web_focus);
   document.addEventListener('keydown', function (event) {
     if (event.isComposing) {
       return;
@@ -207,20 +214,6 @@ function wire() {
   main.addEventListener('mouseup', function (event) {
     if (pressTaken) {
       event.preventDefault();
-    }
-  });
-  ['click', 'auxclick'].forEach(function (type) {
-    main.addEventListener(type, function (event) {
-      var control = controlOf(event.target);
-      if (control) {
-        Module._web_click(control, event.button);
-      }
-    });
-  });
-  main.addEventListener('focusin', function (event) {
-    var control = controlOf(event.target);
-    if (control) {
-      Module._web_focus(control);
     }
   });
   // What a read-only text box does by itself: Ctrl+A selects its text alone. A copy takes the
