@@ -110,6 +110,15 @@ function vmSetOutput(text) {
   }
 }
 
+// A new element with these attributes.
+function vmElement(tag, attributes) {
+  var element = document.createElement(tag);
+  for (var name in attributes) {
+    element.setAttribute(name, attributes[name]);
+  }
+  return element;
+}
+
 // A menu caption's "&" marks its access letter, which is underlined and kept as the element's
 // data-key.
 function vmCaption(element, caption) {

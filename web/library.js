@@ -16,22 +16,12 @@ mergeInto(LibraryManager.library, {
     }
   },
   vm_add_menu: function (name, caption, length) {
-    var title = document.createElement('button');
-    title.type = 'button';
-    title.id = UTF8ToString(name);
-    title.className = 'menu-title';
-    title.tabIndex = -1;
-    title.setAttribute('role', 'menuitem');
-    title.setAttribute('aria-haspopup', 'menu');
-    title.setAttribute('aria-expanded', 'false');
+    var id = UTF8ToString(name);
+    var title = vmElement('button', {type: 'button', id: id, class: 'menu-title', tabindex: -1,
+                                     role: 'menuitem', 'aria-haspopup': 'menu', 'aria-expanded': false});
     vmCaption(title, vmText(caption, length));
-    var list = document.createElement('div');
-    list.className = 'menu-list';
-    list.setAttribute('role', 'menu');
-    list.setAttribute('aria-labelledby', title.id);
-    var menu = document.createElement('div');
-    menu.className = 'menu';
-    menu.append(title, list);
+    var menu = vmElement('div', {class: 'menu'});
+    menu.append(title, vmElement('div', {class: 'menu-list', role: 'menu', 'aria-labelledby': id}));
     document.getElementById('menuBar').append(menu);
   },
   // An entry of the menu added last.
@@ -40,11 +30,8 @@ mergeInto(LibraryManager.library, {
     if (separatorBefore) {
       list.append(document.createElement('hr'));
     }
-    var entry = document.createElement('div');
-    entry.id = UTF8ToString(name);
-    entry.dataset.menu = command;
-    entry.tabIndex = -1;
-    entry.setAttribute('role', 'menuitem');
+    var entry = vmElement('div', {id: UTF8ToString(name), 'data-menu': command, tabindex: -1,
+                                  role: 'menuitem'});
     var label = document.createElement('span');
     vmCaption(label, vmText(caption, length));
     entry.dataset.key = label.dataset.key || '';
