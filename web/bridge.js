@@ -25,19 +25,11 @@ function vmHold(text) {
 // clipboard's interface refuses as one that keeps it from the page.
 function vmClipboard(request, answer, refused) {
   ++vmPending;
-  var settled = function (then) {
-    return function (value) {
-      --vmPending;
-      then(value);
-    };
-  };
-  var promise;
-  try {
-    promise = request();
-  } catch (error) {
-    promise = Promise.reject(error);
-  }
-  promise.then(settled(answer), settled(refused));
+  new Promise(function (resolve) {
+    resolve(request());
+  }).then(answer, refused).finally(function () {
+    --vmPending;
+  });
 }
 
 // The one replaced range that turns `before` into `after`, found from the ends inwards: its

@@ -29,22 +29,17 @@ function entriesOf(menu) {
   return Array.prototype.slice.call(menu.querySelectorAll('[data-menu]'));
 }
 
-function closeMenus() {
-  document.querySelectorAll('.menu.open').forEach(function (menu) {
-    menu.classList.remove('open');
-    menu.querySelector('.menu-title').setAttribute('aria-expanded', 'false');
-  });
-}
-
+// Opens `menu` and closes the others; null closes them all.
 function openMenu(menu) {
-  closeMenus();
-  menu.classList.add('open');
-  menu.querySelector('.menu-title').setAttribute('aria-expanded', 'true');
+  document.querySelectorAll('#menuBar .menu').forEach(function (each) {
+    each.classList.toggle('open', each === menu);
+    each.querySelector('.menu-title').setAttribute('aria-expanded', String(each === menu));
+  });
 }
 
 // Leaves the menus; the focus goes back where it was when the keyboard entered them.
 function leaveMenus() {
-  closeMenus();
+  openMenu(null);
   var back = focusBeforeMenus;
   focusBeforeMenus = null;
   if (back && back.isConnected) {
@@ -250,12 +245,7 @@ function wire() {
     }
     var title = event.target.closest('.menu-title');
     if (title) {
-      var menu = title.parentElement;
-      if (menu.classList.contains('open')) {
-        closeMenus();
-      } else {
-        openMenu(menu);
-      }
+      openMenu(title.parentElement.classList.contains('open') ? null : title.parentElement);
       event.stopPropagation();
       event.preventDefault();
     }
