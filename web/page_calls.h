@@ -1,6 +1,6 @@
 #pragma once
 // The page's side of the view, in library.js (--js-library): what the C++ does to the page's
-// elements. Controls go by their Control numbers, which design_places.cpp gives the elements;
+// elements. Controls go by their Control numbers, which page_design.cpp gives the elements;
 // texts go as UTF-16 units with their lengths, NULs included.
 
 #include <cstdint>

@@ -4,6 +4,7 @@
 
 #include <emscripten/emscripten.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
