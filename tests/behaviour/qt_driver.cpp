@@ -30,8 +30,8 @@
 #include <execinfo.h>
 #include <unistd.h>
 
+#include "about/design_widgets.h"
 #include "main_window/frm_main.h"
-#include "main_window/pictures.h"
 #include "main_window/qt_text.h"
 #include "tests/behaviour/table.h"
 #include "tests/main_window/window_fixture.h"
