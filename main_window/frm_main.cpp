@@ -26,6 +26,7 @@
 #include "main_window/clipboard.h"
 #include "main_window/code_number_edit.h"
 #include "main_window/mode_label.h"
+#include "main_window/output_box.h"
 #include "main_window/pictures.h"
 #include "main_window/qt_text.h"
 
@@ -53,9 +54,12 @@ void ShowCheck(QAction& entry, bool checked) {
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     auto* client = new QWidget(this);
     BuildDesign(*this, *client, kFrmMain, kFrmMainControls,
-                [](const ControlDesign& control, QWidget* container) -> QWidget* {
+                [this](const ControlDesign& control, QWidget* container) -> QWidget* {
                     if (control.name == "txtCodeNum") {
                         return new CodeNumberEdit(container);
+                    }
+                    if (control.name == "txtOut") {
+                        return new OutputBox(container, [this] { return core_.OnOutputCopy(); });
                     }
                     if (control.kind == ControlKind::kTextBox) {
                         return new QPlainTextEdit(container);
@@ -70,7 +74,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     }
     txtCodeNum_ = static_cast<CodeNumberEdit*>(ControlWidget(Control::kTxtCodeNum));
     txtIn_ = static_cast<QPlainTextEdit*>(ControlWidget(Control::kTxtIn));
-    txtOut_ = static_cast<QPlainTextEdit*>(ControlWidget(Control::kTxtOut));
+    txtOut_ = static_cast<OutputBox*>(ControlWidget(Control::kTxtOut));
 
     // A fixed border with no maximize button; the close button stays and ends the program.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -95,7 +99,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     }
 
     txtCodeNum_->setAccessibleName(QStringLiteral("Code number"));
-    for (QPlainTextEdit* box : {txtIn_, txtOut_}) {
+    for (QPlainTextEdit* box : {txtIn_, static_cast<QPlainTextEdit*>(txtOut_)}) {
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setTabChangesFocus(true);
@@ -322,6 +326,10 @@ void frmMain::SetInputText(std::u16string_view text) {
 
 void frmMain::SetOutputText(std::u16string_view text) {
     txtOut_->setPlainText(QStringOf(text));
+}
+
+void frmMain::ShowOutputStale(bool stale) {
+    txtOut_->ShowStale(stale);
 }
 
 void frmMain::ShowMode(const ModeLook& look) {

@@ -19,6 +19,7 @@ class QToolButton;
 namespace vellumark {
 
 class CodeNumberEdit;
+class OutputBox;
 
 class frmMain : public QMainWindow, private MainWindowView {
     Q_OBJECT
@@ -58,6 +59,7 @@ private:
     void SetCodeNumberText(std::u16string_view text) override;
     void SetInputText(std::u16string_view text) override;
     void SetOutputText(std::u16string_view text) override;
+    void ShowOutputStale(bool stale) override;
     void ShowMode(const ModeLook& look) override;
     void EnableButton(Button button, bool enabled) override;
     void ShowNotice(std::u16string_view text) override;
@@ -91,7 +93,7 @@ private:
     std::array<QWidget*, static_cast<std::size_t>(Control::kLblDecrypt) + 1> controls_{};
     CodeNumberEdit* txtCodeNum_ = nullptr;
     QPlainTextEdit* txtIn_ = nullptr;
-    QPlainTextEdit* txtOut_ = nullptr;
+    OutputBox* txtOut_ = nullptr;
     QLabel* lblNotice_ = nullptr;
     // The menu entries, in the command table's order.
     std::array<QAction*, std::size(kCommands)> entries_{};

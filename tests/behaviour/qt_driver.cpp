@@ -232,6 +232,7 @@ public:
             }
         }
         state.look = Look();
+        state.outputLook = OutputLook();
         state.about = AboutOpen() ? "open" : "closed";
         const auto* notice = Named<QLabel>(*w_, "lblNotice");
         state.notice = std::u16string(Utf16Of(notice->text()));
@@ -274,6 +275,21 @@ private:
             }
         }
         return w_.get();
+    }
+
+    // Greyed as a disabled text, or in the text colour that the palette gives the box.
+    std::string OutputLook() const {
+        const auto* box = Named<QPlainTextEdit>(*w_, "txtOut");
+        const QPalette::ColorGroup group =
+            box->isActiveWindow() ? QPalette::Active : QPalette::Inactive;
+        const QColor drawn = box->palette().color(group, QPalette::Text);
+        const QPalette inherited = QApplication::palette(box);
+        if (drawn == inherited.color(QPalette::Disabled, QPalette::Text) &&
+            drawn != inherited.color(group, QPalette::Text)) {
+            return "stale";
+        }
+        return drawn == inherited.color(group, QPalette::Text) ? "current"
+                                                               : "in " + drawn.name().toStdString();
     }
 
     bool AboutOpen() const { return about_ != nullptr && about_->isVisible(); }
