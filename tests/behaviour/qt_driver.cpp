@@ -277,19 +277,16 @@ private:
         return w_.get();
     }
 
-    // Greyed as a disabled text, or in the text colour that the palette gives the box.
+    // Greyed as a disabled text, or in the text colour that the box inherits.
     std::string OutputLook() const {
         const auto* box = Named<QPlainTextEdit>(*w_, "txtOut");
-        const QPalette::ColorGroup group =
-            box->isActiveWindow() ? QPalette::Active : QPalette::Inactive;
-        const QColor drawn = box->palette().color(group, QPalette::Text);
+        const QColor drawn = box->palette().color(QPalette::Active, QPalette::Text);
         const QPalette inherited = QApplication::palette(box);
-        if (drawn == inherited.color(QPalette::Disabled, QPalette::Text) &&
-            drawn != inherited.color(group, QPalette::Text)) {
-            return "stale";
+        if (drawn == inherited.color(QPalette::Active, QPalette::Text)) {
+            return "current";
         }
-        return drawn == inherited.color(group, QPalette::Text) ? "current"
-                                                               : "in " + drawn.name().toStdString();
+        const bool greyed = drawn == inherited.color(QPalette::Disabled, QPalette::Text);
+        return greyed ? "stale" : "in " + drawn.name().toStdString();
     }
 
     bool AboutOpen() const { return about_ != nullptr && about_->isVisible(); }

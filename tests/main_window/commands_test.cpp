@@ -54,7 +54,7 @@ void CommandsTest::theOutputBoxsMenuCopiesNoStaleOutput() {
     c.txtOut->selectAll();
     QContextMenuEvent open(QContextMenuEvent::Keyboard, QPoint(), c.txtOut->mapToGlobal(QPoint()));
     QApplication::sendEvent(c.txtOut, &open);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QWidget* menu = QApplication::activePopupWidget();
     QVERIFY(menu != nullptr);
     menu->findChild<QAction*>(QStringLiteral("edit-copy"))->trigger();
     menu->close();
