@@ -48,6 +48,11 @@ struct AboutBox {
     HICON icon = nullptr;
     bool closed = false;
 
+    AboutBox() = default;
+    AboutBox(const AboutBox&) = delete;
+    AboutBox& operator=(const AboutBox&) = delete;
+    AboutBox(AboutBox&&) = delete;
+    AboutBox& operator=(AboutBox&&) = delete;
     ~AboutBox() {
         for (HFONT font : {dialogFont, titleFont, creditFont, urlFont}) {
             DeleteObject(font);
@@ -134,7 +139,7 @@ LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             return 0;
         case WM_CTLCOLORSTATIC:
             if (reinterpret_cast<HWND>(lParam) == box->lblUrl) {
-                const auto dc = reinterpret_cast<HDC>(wParam);
+                auto* const dc = reinterpret_cast<HDC>(wParam);
                 // Under high contrast the system's link colour, made readable if need be.
                 SetTextColor(dc, HighContrastOn() ? ReadableColour(GetSysColor(COLOR_BTNFACE),
                                                                    GetSysColor(COLOR_HOTLIGHT))

@@ -31,7 +31,7 @@ class AnnotatedAccessible final : public IAccessible {
 public:
     AnnotatedAccessible(IAccessible* system, AccessibleTexts texts)
         : system_(system), texts_(std::move(texts)) {}
-    ~AnnotatedAccessible() { system_->Release(); }
+    virtual ~AnnotatedAccessible() { system_->Release(); }
     AnnotatedAccessible(const AnnotatedAccessible&) = delete;
     AnnotatedAccessible& operator=(const AnnotatedAccessible&) = delete;
     AnnotatedAccessible(AnnotatedAccessible&&) = delete;

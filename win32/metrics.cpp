@@ -1,5 +1,7 @@
 #include "win32/metrics.h"
 
+#include <iterator>
+
 namespace vellumark::win32 {
 
 namespace {
@@ -62,7 +64,7 @@ HFONT MakeFont(const wchar_t* face, int centipoints, int weight, bool italic, bo
     font.lfUnderline = underline ? TRUE : FALSE;
     font.lfCharSet = ANSI_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
-    lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
+    lstrcpynW(std::begin(font.lfFaceName), face, LF_FACESIZE);
     return CreateFontIndirectW(&font);
 }
 
