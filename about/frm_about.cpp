@@ -3,15 +3,17 @@
 #include <qdrawutil.h>
 #include <QDesktopServices>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QPushButton>
 #include <QUrl>
 
 #include "about/cursor_file.h"
+#include "about/design_widgets.h"
 #include "about/last_frame.h"
 #include "about/qt_key_press.h"
-#include "ui_frmAbout.h"
 #include "window_core/about_core.h"
 #include "window_core/text_contrast.h"
 
@@ -23,15 +25,12 @@ namespace {
 // manager draws nothing around a window without a title bar.
 constexpr int kFrameWidth = 3;
 
-// The point size of the address, which the stored design can only hold in whole points.
-constexpr qreal kUrlPointSize = 9.75;
+// The point size of the address.
+constexpr qreal kUrlPoints = 9.75;
 
 QString QStringOf(std::u16string_view text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
-}
-
-std::uint32_t BgrOf(const QColor& colour) {
-    return vellumark::BgrOf(colour.red(), colour.green(), colour.blue());
+    return QString(reinterpret_cast<const QChar*>(text.data()),
+                   static_cast<qsizetype>(text.size()));
 }
 
 // The design's blue where it reads on the dialog, as on every light desktop; else the
@@ -39,13 +38,12 @@ std::uint32_t BgrOf(const QColor& colour) {
 void ColourAddress(QLabel& address) {
     const QPalette scheme = address.parentWidget()->palette();
     QPalette own = address.palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         const std::uint32_t colour =
             LinkColour(BgrOf(scheme.color(group, QPalette::Window)), kAddressColour,
                        BgrOf(scheme.color(group, QPalette::Link)));
-        own.setColor(group, QPalette::WindowText,
-                     QColor(static_cast<int>(colour & 0xFFu), static_cast<int>((colour >> 8) & 0xFFu),
-                            static_cast<int>((colour >> 16) & 0xFFu)));
+        own.setColor(group, QPalette::WindowText, ColourOf(colour));
     }
     address.setPalette(own);
 }
@@ -67,59 +65,67 @@ void SetLinkOpener(LinkOpener opener) {
     CurrentOpener() = opener ? std::move(opener) : LinkOpener(OpenWithDesktop);
 }
 
-QString HomepageAddress() {
-    return QStringOf(AboutAddress());
-}
-
 frmAbout::frmAbout(QWidget* mainWindow)
     // The main window is the parent only so that the window manager treats the box as its
     // dialog and keeps it out of the taskbar; the box places itself.
-    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), ui_(new Ui::frmAbout) {
-    ui_->setupUi(this);
-    ui_->Label1->setText(QStringOf(kAboutTitle));
-    ui_->Label2->setText(QStringOf(AboutVersionText()));
-    ui_->Label3->setText(QStringOf(kAboutCredit));
-    setFixedSize(size());
+    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint) {
+    // The client area, inside the dialog frame that the box paints itself.
+    auto* client = new QWidget(this);
+    BuildDesign(*this, *client, kFrmAbout, kFrmAboutControls);
+    client->move(kFrameWidth, kFrameWidth);
+    setFixedSize(client->size() + 2 * QSize(kFrameWidth, kFrameWidth));
+    setModal(true);
     setAttribute(Qt::WA_DeleteOnClose, false);
+    constexpr int kTitlePoints = 12;
+    DesignWidget<QLabel>(*this, "Label1")
+        ->setFont(QFont(QStringLiteral("MS Sans Serif"), kTitlePoints, QFont::Bold));
+    DesignWidget<QLabel>(*this, "Label3")
+        ->setFont(QFont(QStringLiteral("Arial"), kTitlePoints, QFont::Bold, true));
+    for (const char* boxed : {"Label1", "Label2", "Image1"}) {
+        DesignWidget<QLabel>(*this, boxed)->setFrameStyle(QFrame::Box | QFrame::Plain);
+    }
+    DesignWidget<QLabel>(*this, "Label1")->setText(QStringOf(kAboutTitle));
+    DesignWidget<QLabel>(*this, "Label2")->setText(QStringOf(AboutVersionText()));
+    DesignWidget<QLabel>(*this, "Label3")->setText(QStringOf(kAboutCredit));
 
-    QFont urlFont = ui_->lblUrl->font();
-    urlFont.setPointSizeF(kUrlPointSize);
-    ui_->lblUrl->setFont(urlFont);
-    ui_->lblUrl->setText(HomepageAddress());
-    ColourAddress(*ui_->lblUrl);
-    const QRect designed = ui_->lblUrl->geometry();
-    const QSize text = ui_->lblUrl->sizeHint();
-    const PixelRect place = AddressLabelPlace(
-        {designed.x(), designed.y(), designed.width(), designed.height()}, text.width(),
-        text.height());
-    ui_->lblUrl->setGeometry(place.left, place.top, place.width, place.height);
-    ui_->lblUrl->setCursor(LoadCursorFile(QStringLiteral(":/pictures/hand.cur")));
-    ui_->lblUrl->installEventFilter(this);
+    lblUrl_ = DesignWidget<QLabel>(*this, "lblUrl");
+    QFont urlFont(QStringLiteral("Arial"));
+    urlFont.setPointSizeF(kUrlPoints);
+    urlFont.setUnderline(true);
+    lblUrl_->setFont(urlFont);
+    lblUrl_->setTextInteractionFlags(Qt::NoTextInteraction);
+    lblUrl_->setText(QStringOf(AboutAddress()));
+    ColourAddress(*lblUrl_);
+    const QRect designed = lblUrl_->geometry();
+    const QSize text = lblUrl_->sizeHint();
+    const PixelRect place =
+        AddressLabelPlace({designed.x(), designed.y(), designed.width(), designed.height()},
+                          text.width(), text.height());
+    lblUrl_->setGeometry(place.left, place.top, place.width, place.height);
+    lblUrl_->setCursor(LoadCursorFile(QStringLiteral(":/pictures/hand.cur")));
+    lblUrl_->installEventFilter(this);
 
     // The icon is stretched to the image's inside pixel for pixel, so its edges stay crisp
     // rather than smoothed into a blur.
+    auto* image = DesignWidget<QLabel>(*this, "Image1");
     const QPixmap icon(QStringLiteral(":/pictures/vellumark.ico"));
-    ui_->Image1->setScaledContents(false);
-    ui_->Image1->setAlignment(Qt::AlignCenter);
-    ui_->Image1->setPixmap(icon.scaled(ui_->Image1->contentsRect().size(), Qt::IgnoreAspectRatio,
-                                       Qt::FastTransformation));
+    image->setPixmap(
+        icon.scaled(image->contentsRect().size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
 
-    connect(ui_->cmdOk, &QPushButton::clicked, this, &QDialog::accept);
-    ui_->cmdOk->installEventFilter(this);
+    cmdOk_ = DesignWidget<QPushButton>(*this, "cmdOk");
+    cmdOk_->setDefault(true);
+    connect(cmdOk_, &QPushButton::clicked, this, &QDialog::accept);
+    cmdOk_->installEventFilter(this);
 
     if (mainWindow != nullptr) {
-        Centre(*mainWindow);
+        const QRect main = mainWindow->frameGeometry();
+        const PixelPoint centred = CentredPlace({main.x(), main.y(), main.width(), main.height()},
+                                                frameGeometry().width(), frameGeometry().height());
+        move(centred.x, centred.y);
     }
 }
 
 frmAbout::~frmAbout() = default;
-
-void frmAbout::Centre(const QWidget& mainWindow) {
-    const QRect main = mainWindow.frameGeometry();
-    const PixelPoint place = CentredPlace({main.x(), main.y(), main.width(), main.height()},
-                                          frameGeometry().width(), frameGeometry().height());
-    move(place.x, place.y);
-}
 
 void frmAbout::done(int result) {
     LetFramesSettle(*this);
@@ -127,20 +133,20 @@ void frmAbout::done(int result) {
 }
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui_->cmdOk &&
+    if (watched == cmdOk_ &&
         (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         if (AnswerKey(static_cast<const QKeyEvent&>(*event))) {
             return true;
         }
     }
-    if (watched == ui_->lblUrl) {
+    if (watched == lblUrl_) {
         // A click is a press and a release of the left button, both on the address.
         if (event->type() == QEvent::MouseButtonPress) {
             urlPressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
         } else if (event->type() == QEvent::MouseButtonRelease) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             const bool click = urlPressed_ && mouse->button() == Qt::LeftButton &&
-                               ui_->lblUrl->rect().contains(mouse->position().toPoint());
+                               lblUrl_->rect().contains(mouse->position().toPoint());
             urlPressed_ = false;
             if (click) {
                 OpenLink();
@@ -181,7 +187,7 @@ void frmAbout::OpenLink() {
     // Copied first, so that an opener that replaces itself cannot pull the rug from under
     // its own call.
     const LinkOpener opener = CurrentOpener();
-    opener(ui_->lblUrl->text());
+    opener(lblUrl_->text());
 }
 
 void OpenAbout(QWidget* mainWindow) {

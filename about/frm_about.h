@@ -6,16 +6,13 @@
 #include <QDialog>
 #include <QString>
 #include <functional>
-#include <memory>
 
 class QWidget;
 class QEvent;
+class QLabel;
 class QPaintEvent;
+class QPushButton;
 class QKeyEvent;
-
-namespace Ui {
-class frmAbout;
-}
 
 namespace vellumark {
 
@@ -27,9 +24,6 @@ using LinkOpener = std::function<void(const QString& address)>;
 // browser); an empty function brings back the desktop's own way.
 void SetLinkOpener(LinkOpener opener);
 
-// The address that the box shows and opens, set when the build is configured.
-QString HomepageAddress();
-
 class frmAbout : public QDialog {
     Q_OBJECT
 
@@ -38,9 +32,6 @@ public:
     // window's outer rectangle, before it is ever shown.
     explicit frmAbout(QWidget* mainWindow);
     ~frmAbout() override;
-
-    // The centring of the load, on the main window's outer rectangle as it is now.
-    void Centre(const QWidget& mainWindow);
 
     // Every way of closing the box ends here: it hides only once its last frame is done.
     void done(int result) override;
@@ -56,7 +47,8 @@ private:
     bool AnswerKey(const QKeyEvent& event);
     void OpenLink();
 
-    std::unique_ptr<Ui::frmAbout> ui_;
+    QPushButton* cmdOk_ = nullptr;
+    QLabel* lblUrl_ = nullptr;
     bool urlPressed_ = false;
 };
 

@@ -4,6 +4,8 @@
 #include <QClipboard>
 #include <QMimeData>
 
+#include "window_core/clipboard_formats.h"
+
 namespace vellumark {
 
 namespace {
@@ -17,7 +19,7 @@ constexpr bool kWindowsClipboard = false;
 
 }  // namespace
 
-QMimeData* ClipboardDataOf(const QString& text, bool secret) {
+void PutOnClipboard(QClipboard& clipboard, const QString& text, bool secret) {
     auto* data = new QMimeData;
     data->setText(text);
     if (secret) {
@@ -33,12 +35,8 @@ QMimeData* ClipboardDataOf(const QString& text, bool secret) {
                           QByteArray(format.data.data(), static_cast<qsizetype>(format.data.size())));
         }
     }
-    return data;
-}
-
-void PutOnClipboard(QClipboard& clipboard, const QString& text, bool secret) {
     clipboard.clear();
-    clipboard.setMimeData(ClipboardDataOf(text, secret));
+    clipboard.setMimeData(data);
 }
 
 }  // namespace vellumark

@@ -3,9 +3,14 @@
 #include <QFocusEvent>
 #include <QMouseEvent>
 
+#include "engine/code_number.h"
+
 namespace vellumark {
 
-CodeNumberEdit::CodeNumberEdit(QWidget* parent) : QLineEdit(parent) {}
+CodeNumberEdit::CodeNumberEdit(QWidget* parent) : QLineEdit(parent) {
+    setMaxLength(static_cast<int>(kCodeNumberMaxLength));
+    setAlignment(Qt::AlignCenter);
+}
 
 void CodeNumberEdit::mousePressEvent(QMouseEvent* event) {
     QLineEdit::mousePressEvent(event);

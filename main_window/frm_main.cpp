@@ -4,26 +4,31 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QEvent>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QToolButton>
 #include <algorithm>
+#include <utility>
 
+#include "about/design_widgets.h"
 #include "about/last_frame.h"
 #include "about/qt_key_press.h"
 #include "main_window/classic_look.h"
 #include "main_window/clipboard.h"
+#include "main_window/code_number_edit.h"
 #include "main_window/mode_label.h"
+#include "main_window/output_box.h"
 #include "main_window/pictures.h"
 #include "main_window/qt_text.h"
-#include "ui_frmMain.h"
 
 namespace vellumark {
 
@@ -31,12 +36,6 @@ namespace {
 
 // 8 points at 96 dots per inch.
 constexpr int kDialogFontPixels = 11;
-
-void PaintModeLabel(ModeLabel& label, std::uint32_t colour, bool active) {
-    label.SetBackground(colour);
-    // The colour alone tells a screen-reader user nothing.
-    label.setAccessibleDescription(QStringOf(ModeLabelDescription(active)));
-}
 
 // Menus draw a box beside every checkable entry, an empty one while it is off; the mode
 // entries show a check mark on the active one and nothing beside the other.
@@ -52,8 +51,31 @@ void ShowCheck(QAction& entry, bool checked) {
 
 }  // namespace
 
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::frmMain>()) {
-    ui_->setupUi(this);
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+    auto* client = new QWidget(this);
+    BuildDesign(*this, *client, kFrmMain, kFrmMainControls,
+                [this](const ControlDesign& control, QWidget* container) -> QWidget* {
+                    if (control.name == "txtCodeNum") {
+                        return new CodeNumberEdit(container);
+                    }
+                    if (control.name == "txtOut") {
+                        return new OutputBox(container, [this] { return core_.OnOutputCopy(); });
+                    }
+                    if (control.kind == ControlKind::kTextBox) {
+                        return new QPlainTextEdit(container);
+                    }
+                    return control.kind == ControlKind::kLabel ? new ModeLabel(container) : nullptr;
+                });
+    setCentralWidget(client);
+    for (const ControlDesign& design : kFrmMainControls) {
+        if (const std::optional<Control> control = ControlNamed(design.name)) {
+            controls_[static_cast<std::size_t>(*control)] = DesignWidget(*this, design.name);
+        }
+    }
+    txtCodeNum_ = static_cast<CodeNumberEdit*>(ControlWidget(Control::kTxtCodeNum));
+    txtIn_ = static_cast<QPlainTextEdit*>(ControlWidget(Control::kTxtIn));
+    txtOut_ = static_cast<OutputBox*>(ControlWidget(Control::kTxtOut));
+
     // A fixed border with no maximize button; the close button stays and ends the program.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -63,28 +85,52 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui
     // Sans Serif" or a face of its metrics (SubstituteClassicFonts): a desktop's larger
     // default would not fit "Encrypt" into its label or six digits into the code-number box.
     // The menu bar and the status bar keep the desktop's font.
-    QFont dialogFont = ui_->centralwidget->font();
+    QFont dialogFont = client->font();
     dialogFont.setFamily(QStringLiteral("MS Sans Serif"));
     dialogFont.setPixelSize(kDialogFontPixels);
-    ui_->centralwidget->setFont(dialogFont);
+    client->setFont(dialogFont);
     // Frames with their caption on the top border line, which the controls sit just below.
     auto* frameStyle = new ClassicFrameStyle;
     frameStyle->setParent(this);
-    for (QWidget* frame : {ui_->Frame1, ui_->Frame2, ui_->Frame3, ui_->fraMode}) {
+    for (QGroupBox* frame : client->findChildren<QGroupBox*>()) {
         frame->setStyle(frameStyle);
+        // For its access key.
+        frame->installEventFilter(this);
     }
-    ui_->cmdPasteInput->setIcon(PictureIcon(kPastePicture));
-    ui_->cmdClearInput->setIcon(PictureIcon(kClearPicture));
-    ui_->cmdCutOutput->setIcon(PictureIcon(kCutPicture));
-    ui_->cmdCopyOutput->setIcon(PictureIcon(kCopyPicture));
+
+    txtCodeNum_->setAccessibleName(QStringLiteral("Code number"));
+    for (QPlainTextEdit* box : {txtIn_, static_cast<QPlainTextEdit*>(txtOut_)}) {
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setTabChangesFocus(true);
+    }
+    txtOut_->setReadOnly(true);
+    txtOut_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    const std::pair<const QString&, const char*> buttonLooks[] = {
+        {kPastePicture, "Replaces the input with the text on the clipboard"},
+        {kClearPicture, "Empties the input"},
+        {kCutPicture, "Copies the output to the clipboard, then clears the input"},
+        {kCopyPicture, "Puts the output on the clipboard"},
+    };
+    for (const Button button :
+         {Button::kPasteInput, Button::kClearInput, Button::kCutOutput, Button::kCopyOutput}) {
+        const auto& [picture, description] = buttonLooks[static_cast<std::size_t>(button)];
+        QToolButton* widget = ButtonWidget(button);
+        widget->setIcon(PictureIcon(picture));
+        widget->setIconSize(QPixmap(picture).size());
+        widget->setAccessibleDescription(QString::fromLatin1(description));
+        widget->setEnabled(core_.enabled(button));
+    }
 
     // The notice must never widen the window, however long it is: its full text is also
     // its tool tip.
-    lblNotice_ = new QLabel(ui_->statusbar);
+    setStatusBar(new QStatusBar);
+    statusBar()->setSizeGripEnabled(false);
+    lblNotice_ = new QLabel(statusBar());
     lblNotice_->setObjectName(QStringLiteral("lblNotice"));
     lblNotice_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     lblNotice_->setAccessibleName(QStringLiteral("Notice"));
-    ui_->statusbar->addWidget(lblNotice_, 1);
+    statusBar()->addWidget(lblNotice_, 1);
     // The client area keeps its size; the status bar adds its height below it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -92,20 +138,14 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui
     ConnectControls();
 
     // Text boxes claim some Ctrl keys for editing (Ctrl+D deletes, Ctrl+E goes to the end of
-    // the line); the menu's shortcuts must win from wherever the focus is.
-    for (QWidget* box : {static_cast<QWidget*>(ui_->txtCodeNum), static_cast<QWidget*>(ui_->txtIn),
-                         static_cast<QWidget*>(ui_->txtOut)}) {
-        box->installEventFilter(this);
-    }
-    ui_->Frame1->installEventFilter(this);
-    ui_->Frame2->installEventFilter(this);
-    for (QToolButton* button :
-         {ui_->cmdPasteInput, ui_->cmdClearInput, ui_->cmdCutOutput, ui_->cmdCopyOutput}) {
-        button->installEventFilter(this);
+    // the line); the menu's shortcuts must win from wherever the focus is. The buttons' keys
+    // are the core's.
+    for (const Control control : kTabOrder) {
+        ControlWidget(control)->installEventFilter(this);
     }
 
     // The first in the tab order: it takes the focus when the window opens.
-    ui_->txtCodeNum->setFocus(Qt::OtherFocusReason);
+    txtCodeNum_->setFocus(Qt::OtherFocusReason);
 }
 
 frmMain::~frmMain() = default;
@@ -145,11 +185,10 @@ FocusReason ReasonOf(Qt::FocusReason reason) {
 }  // namespace
 
 void frmMain::ConnectControls() {
-    connect(ui_->txtCodeNum, &QLineEdit::textChanged, this, [this] { core_.OnCodeNumberChange(); });
-    connect(ui_->txtIn->document(), &QTextDocument::contentsChange, this,
-            &frmMain::ReportInputEdit);
-    connect(ui_->txtIn, &QPlainTextEdit::textChanged, this, [this] { core_.OnInputChange(); });
-    connect(ui_->txtOut, &QPlainTextEdit::textChanged, this, [this] { core_.OnOutputChange(); });
+    connect(txtCodeNum_, &QLineEdit::textChanged, this, [this] { core_.OnCodeNumberChange(); });
+    connect(txtIn_->document(), &QTextDocument::contentsChange, this, &frmMain::ReportInputEdit);
+    connect(txtIn_, &QPlainTextEdit::textChanged, this, [this] { core_.OnInputChange(); });
+    connect(txtOut_, &QPlainTextEdit::textChanged, this, [this] { core_.OnOutputChange(); });
     for (const Button button :
          {Button::kPasteInput, Button::kClearInput, Button::kCutOutput, Button::kCopyOutput}) {
         connect(ButtonWidget(button), &QToolButton::clicked, this,
@@ -161,26 +200,24 @@ void frmMain::ConnectControls() {
     const auto click = [this](Qt::MouseButton button) {
         core_.OnCodeNumberClick(MouseButtonOf(button));
     };
-    connect(ui_->txtCodeNum, &CodeNumberEdit::pressed, this, click);
-    connect(ui_->txtCodeNum, &CodeNumberEdit::clicked, this, click);
+    connect(txtCodeNum_, &CodeNumberEdit::pressed, this, click);
+    connect(txtCodeNum_, &CodeNumberEdit::clicked, this, click);
     // A focus that the core gave says why itself; any other is told by Qt's reason.
-    connect(ui_->txtCodeNum, &CodeNumberEdit::focusEntered, this, [this](Qt::FocusReason reason) {
+    connect(txtCodeNum_, &CodeNumberEdit::focusEntered, this, [this](Qt::FocusReason reason) {
         core_.OnCodeNumberFocus(focusGiven_.value_or(ReasonOf(reason)));
     });
-    connect(ui_->lblEncrypt, &ModeLabel::pressed, this, [this](Qt::MouseButton button) {
-        core_.OnModeLabelPress(Control::kLblEncrypt, MouseButtonOf(button));
-    });
-    connect(ui_->lblDecrypt, &ModeLabel::pressed, this, [this](Qt::MouseButton button) {
-        core_.OnModeLabelPress(Control::kLblDecrypt, MouseButtonOf(button));
-    });
-
+    for (const Control label : {Control::kLblEncrypt, Control::kLblDecrypt}) {
+        connect(static_cast<ModeLabel*>(ControlWidget(label)), &ModeLabel::pressed, this,
+                [this, label](Qt::MouseButton button) {
+                    core_.OnModeLabelPress(label, MouseButtonOf(button));
+                });
+    }
 }
 
 void frmMain::BuildMenus() {
     for (const MenuDesign& design : kMenus) {
         QMenu* menu = menuBar()->addMenu(QStringOf(design.caption));
-        menu->setObjectName(QString::fromLatin1(design.name.data(),
-                                                static_cast<qsizetype>(design.name.size())));
+        menu->setObjectName(Latin1Text(design.name));
         connect(menu, &QMenu::aboutToHide, this, &frmMain::LeaveMenuBarAfterMenu,
                 Qt::QueuedConnection);
         for (std::size_t i = 0; i < std::size(kCommands); ++i) {
@@ -192,8 +229,7 @@ void frmMain::BuildMenus() {
                 menu->addSeparator();
             }
             QAction* action = menu->addAction(QStringOf(entry.caption));
-            action->setObjectName(QString::fromLatin1(entry.name.data(),
-                                                      static_cast<qsizetype>(entry.name.size())));
+            action->setObjectName(Latin1Text(entry.name));
             action->setShortcut(QKeySequence(QStringOf(ShortcutText(entry))));
             // A checkable entry turns its own check mark over as it is chosen: draw the
             // core's again.
@@ -233,22 +269,18 @@ void frmMain::showEvent(QShowEvent* event) {
 }
 
 std::u16string frmMain::CodeNumberText() const {
-    return std::u16string(Utf16Of(ui_->txtCodeNum->text()));
+    return std::u16string(Utf16Of(txtCodeNum_->text()));
 }
 
 std::u16string frmMain::InputText() const {
-    return std::u16string(Utf16Of(TextOf(*ui_->txtIn)));
+    return std::u16string(Utf16Of(TextOf(*txtIn_)));
 }
 
 void frmMain::ReadInput(const std::function<bool(std::u16string_view)>& read) const {
     // A paragraph at a time, each followed by its line break, as TextOf reads them.
-    for (QTextBlock block = ui_->txtIn->document()->begin(); block.isValid();
-         block = block.next()) {
-        QString text = block.text();
-        if (text.contains(QChar::LineSeparator)) {
-            text.replace(QChar::LineSeparator, u'\n');
-        }
-        if (!read(Utf16Of(text)) || (block.next().isValid() && !read(u"\n"))) {
+    for (QTextBlock block = txtIn_->document()->begin(); block.isValid(); block = block.next()) {
+        if (!read(Utf16Of(WithLineFeeds(block.text()))) ||
+            (block.next().isValid() && !read(u"\n"))) {
             return;
         }
     }
@@ -258,19 +290,14 @@ void frmMain::ReportInputEdit(int position, int removed, int added) {
     // The document counts the separator after its last paragraph, which the input does not
     // hold: an edit that reaches the end reports it among the removed and the added (the
     // core stops a removal at the end of the text it holds).
-    const int length = ui_->txtIn->document()->characterCount() - 1;
+    const int length = txtIn_->document()->characterCount() - 1;
     added = std::max(0, std::min(added, length - position));
     QString text;
     if (added > 0) {
-        QTextCursor cursor(ui_->txtIn->document());
+        QTextCursor cursor(txtIn_->document());
         cursor.setPosition(position);
         cursor.setPosition(position + added, QTextCursor::KeepAnchor);
-        text = cursor.selectedText();
-        for (QChar& character : text) {
-            if (character == QChar::ParagraphSeparator || character == QChar::LineSeparator) {
-                character = u'\n';
-            }
-        }
+        text = WithLineFeeds(cursor.selectedText());
     }
     core_.OnInputEdit(static_cast<std::size_t>(position), static_cast<std::size_t>(removed),
                       Utf16Of(text));
@@ -278,83 +305,55 @@ void frmMain::ReportInputEdit(int position, int removed, int added) {
 
 std::size_t frmMain::InputLength() const {
     // The document's count holds the end of its last paragraph too.
-    return static_cast<std::size_t>(ui_->txtIn->document()->characterCount() - 1);
+    return static_cast<std::size_t>(txtIn_->document()->characterCount() - 1);
 }
 
 bool frmMain::OutputEmpty() const {
-    return ui_->txtOut->document()->isEmpty();
+    return txtOut_->document()->isEmpty();
 }
 
 std::u16string frmMain::OutputText() const {
-    return std::u16string(Utf16Of(TextOf(*ui_->txtOut)));
+    return std::u16string(Utf16Of(TextOf(*txtOut_)));
 }
 
 void frmMain::SetCodeNumberText(std::u16string_view text) {
-    ui_->txtCodeNum->setText(QStringOf(text));
+    txtCodeNum_->setText(QStringOf(text));
 }
 
 void frmMain::SetInputText(std::u16string_view text) {
-    ui_->txtIn->setPlainText(QStringOf(text));
+    txtIn_->setPlainText(QStringOf(text));
 }
 
 void frmMain::SetOutputText(std::u16string_view text) {
-    ui_->txtOut->setPlainText(QStringOf(text));
+    txtOut_->setPlainText(QStringOf(text));
+}
+
+void frmMain::ShowOutputStale(bool stale) {
+    txtOut_->ShowStale(stale);
 }
 
 void frmMain::ShowMode(const ModeLook& look) {
-    PaintModeLabel(*ui_->lblEncrypt, look.encryptColour, look.encryptChecked);
-    PaintModeLabel(*ui_->lblDecrypt, look.decryptColour, look.decryptChecked);
+    static_cast<ModeLabel*>(ControlWidget(Control::kLblEncrypt))
+        ->Show(look.encryptColour, look.encryptChecked);
+    static_cast<ModeLabel*>(ControlWidget(Control::kLblDecrypt))
+        ->Show(look.decryptColour, look.decryptChecked);
     // A cipher text has no words: fill every line to the edge rather than breaking after
     // each "!" and "?".
     const bool cipherIn = look.cipherBox == TextBox::kInput;
-    ui_->txtIn->setWordWrapMode(cipherIn ? QTextOption::WrapAnywhere
-                                         : QTextOption::WrapAtWordBoundaryOrAnywhere);
-    ui_->txtOut->setWordWrapMode(cipherIn ? QTextOption::WrapAtWordBoundaryOrAnywhere
-                                          : QTextOption::WrapAnywhere);
+    txtIn_->setWordWrapMode(cipherIn ? QTextOption::WrapAnywhere
+                                     : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    txtOut_->setWordWrapMode(cipherIn ? QTextOption::WrapAtWordBoundaryOrAnywhere
+                                      : QTextOption::WrapAnywhere);
 }
 
 QToolButton* frmMain::ButtonWidget(Button button) const {
-    switch (button) {
-        case Button::kPasteInput:
-            return ui_->cmdPasteInput;
-        case Button::kClearInput:
-            return ui_->cmdClearInput;
-        case Button::kCutOutput:
-            return ui_->cmdCutOutput;
-        case Button::kCopyOutput:
-            break;
-    }
-    return ui_->cmdCopyOutput;
+    return static_cast<QToolButton*>(ControlWidget(ControlOf(button)));
 }
 
-std::optional<Button> frmMain::ButtonAt(const QObject* widget) const {
-    for (const Button button :
-         {Button::kPasteInput, Button::kClearInput, Button::kCutOutput, Button::kCopyOutput}) {
-        if (widget == ButtonWidget(button)) {
-            return button;
-        }
-    }
-    return std::nullopt;
-}
-
-QWidget* frmMain::ControlWidget(Control control) const {
-    if (const std::optional<Button> button = ButtonOf(control)) {
-        return ButtonWidget(*button);
-    }
-    switch (control) {
-        case Control::kTxtCodeNum:
-            return ui_->txtCodeNum;
-        case Control::kTxtIn:
-            return ui_->txtIn;
-        case Control::kTxtOut:
-            return ui_->txtOut;
-        case Control::kLblEncrypt:
-            return ui_->lblEncrypt;
-        case Control::kLblDecrypt:
-            return ui_->lblDecrypt;
-        default:
-            return nullptr;
-    }
+Control frmMain::ControlAt(const QObject* widget) const {
+    const auto at = std::find(controls_.begin(), controls_.end(), widget);
+    return at == controls_.end() ? Control::kNone
+                                 : static_cast<Control>(std::distance(controls_.begin(), at));
 }
 
 void frmMain::EnableButton(Button button, bool enabled) {
@@ -373,17 +372,11 @@ void frmMain::ShowNotice(std::u16string_view text) {
 }
 
 void frmMain::SelectWholeCodeNumber() {
-    ui_->txtCodeNum->selectAll();
+    txtCodeNum_->selectAll();
 }
 
 Control frmMain::FocusedControl() const {
-    const QWidget* focused = QApplication::focusWidget();
-    for (const Control control : kTabOrder) {
-        if (focused != nullptr && focused == ControlWidget(control)) {
-            return control;
-        }
-    }
-    return Control::kNone;
+    return ControlAt(QApplication::focusWidget());
 }
 
 void frmMain::FocusControl(Control control, FocusReason reason) {
@@ -424,7 +417,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
-            if (const std::optional<Button> button = ButtonAt(watched)) {
+            if (const std::optional<Button> button = ButtonOf(ControlAt(watched))) {
                 const KeyPress press = KeyPressOf(static_cast<const QKeyEvent&>(*event));
                 if (press.key == Key::kOther || press.key == Key::kEscape) {
                     break;
@@ -438,7 +431,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::Shortcut:
             // A frame's access key: the core moves the focus.
-            if (watched == ui_->Frame1 || watched == ui_->Frame2) {
+            if (qobject_cast<QGroupBox*>(watched) != nullptr) {
                 const QKeySequence keys = static_cast<const QShortcutEvent&>(*event).key();
                 if (!keys.isEmpty() &&
                     core_.OnAccessKey(static_cast<char16_t>(keys[0].key() & 0xFFFF))) {

@@ -6,7 +6,6 @@
 #include <QMainWindow>
 #include <array>
 #include <iterator>
-#include <memory>
 #include <optional>
 
 #include "engine/crypt_text.h"
@@ -14,13 +13,13 @@
 
 class QAction;
 class QLabel;
+class QPlainTextEdit;
 class QToolButton;
 
-namespace Ui {
-class frmMain;
-}
-
 namespace vellumark {
+
+class CodeNumberEdit;
+class OutputBox;
 
 class frmMain : public QMainWindow, private MainWindowView {
     Q_OBJECT
@@ -29,8 +28,6 @@ public:
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // Recomputes the output in full from the input, the mode and the code number.
-    void DoCrypt() { core_.DoCrypt(); }
     // kModeEncrypt, kModeDecrypt, kModeToggle; any other value only recomputes.
     void ModeSet(CryptMode bytWhat) { core_.ModeSet(bytWhat); }
 
@@ -40,7 +37,7 @@ public:
     [[nodiscard]] NoticeKind notice() const { return core_.notice(); }
 
 signals:
-    // Once for every DoCrypt, whether or not the output box took a new text.
+    // Once for every recomputation of the output, whether or not the output box took a new text.
     void outputRecomputed();
     void aboutRequested();
     void exitRequested();
@@ -62,6 +59,7 @@ private:
     void SetCodeNumberText(std::u16string_view text) override;
     void SetInputText(std::u16string_view text) override;
     void SetOutputText(std::u16string_view text) override;
+    void ShowOutputStale(bool stale) override;
     void ShowMode(const ModeLook& look) override;
     void EnableButton(Button button, bool enabled) override;
     void ShowNotice(std::u16string_view text) override;
@@ -76,9 +74,12 @@ private:
     void FocusControl(Control control, FocusReason reason) override;
 
     [[nodiscard]] QToolButton* ButtonWidget(Button button) const;
-    [[nodiscard]] std::optional<Button> ButtonAt(const QObject* widget) const;
+    // The control that `widget` is; kNone for any other.
+    [[nodiscard]] Control ControlAt(const QObject* widget) const;
     // The widget of a control; nullptr for kNone.
-    [[nodiscard]] QWidget* ControlWidget(Control control) const;
+    [[nodiscard]] QWidget* ControlWidget(Control control) const {
+        return controls_[static_cast<std::size_t>(control)];
+    }
 
     void ConnectControls();
     // The menu bar, from the core's command table.
@@ -88,7 +89,11 @@ private:
     void LeaveMenuBarAfterMenu();
     [[nodiscard]] bool IsMenuShortcut(const QEvent& event) const;
 
-    std::unique_ptr<Ui::frmMain> ui_;
+    // The design's controls, by their Control.
+    std::array<QWidget*, static_cast<std::size_t>(Control::kLblDecrypt) + 1> controls_{};
+    CodeNumberEdit* txtCodeNum_ = nullptr;
+    QPlainTextEdit* txtIn_ = nullptr;
+    OutputBox* txtOut_ = nullptr;
     QLabel* lblNotice_ = nullptr;
     // The menu entries, in the command table's order.
     std::array<QAction*, std::size(kCommands)> entries_{};

@@ -3,14 +3,18 @@
 #include <QApplication>
 #include <QMouseEvent>
 
-#include "main_window/pictures.h"
-#include "window_core/text_contrast.h"
+#include "about/design_widgets.h"
+#include "main_window/qt_text.h"
+#include "window_core/main_window_view.h"
 
 namespace vellumark {
 
-ModeLabel::ModeLabel(QWidget* parent) : QLabel(parent) {}
+ModeLabel::ModeLabel(QWidget* parent) : QLabel(parent) {
+    setAutoFillBackground(true);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+}
 
-void ModeLabel::SetBackground(std::uint32_t colour) {
+void ModeLabel::Show(std::uint32_t colour, bool active) {
     // The label's own palette holds the colours chosen from the application's.
     const QPalette scheme = QApplication::palette(this);
     QPalette own = palette();
@@ -20,10 +24,11 @@ void ModeLabel::SetBackground(std::uint32_t colour) {
         const QColor text = scheme.color(group, QPalette::WindowText);
         const QColor window = scheme.color(group, QPalette::Window);
         own.setColor(group, QPalette::WindowText,
-                     ColourOf(ModeTextColour(colour, BgrOf(text.red(), text.green(), text.blue()),
-                                             BgrOf(window.red(), window.green(), window.blue()))));
+                     ColourOf(ModeTextColour(colour, BgrOf(text), BgrOf(window))));
     }
     setPalette(own);
+    // The colour alone tells a screen-reader user nothing.
+    setAccessibleDescription(QStringOf(ModeLabelDescription(active)));
 }
 
 void ModeLabel::mousePressEvent(QMouseEvent* event) {

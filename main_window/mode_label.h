@@ -1,6 +1,7 @@
 #pragma once
-// A mode label: it reports every press of a mouse button, which the window core answers. Its background is the design's fixed colour; its text is the scheme's under a
-// light palette, and black or white, whichever reads, under a dark one.
+// A mode label: a box filled with the design's fixed colour, which reports every press of a
+// mouse button, for the window core to answer. Its text is the scheme's under a light palette,
+// and black or white, whichever reads, under a dark one.
 
 #include <QLabel>
 #include <cstdint>
@@ -13,9 +14,9 @@ class ModeLabel : public QLabel {
 public:
     explicit ModeLabel(QWidget* parent = nullptr);
 
-    // The background, 0x00BBGGRR, and the text colour that goes with it under the
-    // application's palette.
-    void SetBackground(std::uint32_t colour);
+    // The background, 0x00BBGGRR, with the text colour that goes with it under the
+    // application's palette; and whether it shows the active mode, for screen readers.
+    void Show(std::uint32_t colour, bool active);
 
 signals:
     void pressed(Qt::MouseButton button);

@@ -22,13 +22,3 @@ inline const QString kProgramIcon = QStringLiteral(":/pictures/vellumark.ico");
 QIcon PictureIcon(const QString& path);
 
 }  // namespace vellumark
-
-namespace vellumark {
-
-// A colour of the 0x00BBGGRR layout: the same red, green and blue.
-inline QColor ColourOf(std::uint32_t bgr) {
-    return QColor(static_cast<int>(bgr & 0xFFu), static_cast<int>((bgr >> 8) & 0xFFu),
-                  static_cast<int>((bgr >> 16) & 0xFFu));
-}
-
-}  // namespace vellumark

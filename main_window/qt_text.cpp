@@ -5,14 +5,17 @@
 
 namespace vellumark {
 
-QString TextOf(const QTextDocument& document) {
-    QString text = document.toRawText();
+QString WithLineFeeds(QString text) {
     for (QChar& character : text) {
         if (character == QChar::ParagraphSeparator || character == QChar::LineSeparator) {
             character = u'\n';
         }
     }
     return text;
+}
+
+QString TextOf(const QTextDocument& document) {
+    return WithLineFeeds(document.toRawText());
 }
 
 QString TextOf(const QPlainTextEdit& box) {

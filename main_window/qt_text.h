@@ -19,6 +19,9 @@ inline QString QStringOf(std::u16string_view text) {
                    static_cast<qsizetype>(text.size()));
 }
 
+// A document's text with its paragraph and line separators as line feeds.
+QString WithLineFeeds(QString text);
+
 // The text of a plain-text box exactly as it holds it. QPlainTextEdit::toPlainText() turns a
 // no-break space into a blank, which would change the byte 0xA0 of a text, so this reads the
 // raw text and only turns the document's paragraph and line separators into line feeds.

@@ -31,6 +31,12 @@ std::optional<Command> CommandOfShortcut(const KeyPress& press) {
     return std::nullopt;
 }
 
+char16_t AccessLetter(std::u16string_view caption) {
+    const std::size_t at = caption.find(u'&');
+    return at != std::u16string_view::npos && at + 1 < caption.size() ? UpperCase(caption[at + 1])
+                                                                       : u'\0';
+}
+
 std::u16string ShortcutText(const CommandDesign& design) {
     if (design.shortcut == u'\0') {
         return {};

@@ -63,6 +63,8 @@ inline constexpr CommandDesign kCommands[] = {
 std::optional<Command> CommandNamed(std::string_view name);
 // The command that `press` is the shortcut of; nothing for any other key.
 std::optional<Command> CommandOfShortcut(const KeyPress& press);
+// The letter after "&" in a caption, upper case; u'\0' for none.
+char16_t AccessLetter(std::u16string_view caption);
 // "Ctrl+R"; empty for a command without a shortcut.
 std::u16string ShortcutText(const CommandDesign& design);
 

@@ -73,6 +73,10 @@ std::u16string InputCutNotice(std::size_t limit) {
     return u"Input over " + Grouped(limit) + u" characters: the rest was not taken.";
 }
 
+std::u16string StaleCopyNotice() {
+    return u"Not copied: the output is out of date and does not match the input.";
+}
+
 bool TooLongToEncrypt(std::size_t length, CryptMode mode, float codeNum) {
     return codeNum != kInvalidCodeNumber && mode != kModeDecrypt && length > 2 * kMaxTextLength;
 }

@@ -19,6 +19,7 @@ enum class NoticeKind : std::uint8_t {
     kNotDecryptable,  // the cipher text shown would not decrypt back to exactly the input
     kInputCut,        // a paste met the input box's limit, and the rest was not taken
     kClipboardRefused,  // the front end's clipboard kept a Paste's text or a Copy's from it
+    kStaleCopy,         // a copy out of the output box while it was not the input's
 };
 
 struct CryptView {
@@ -58,5 +59,6 @@ std::u16string UnmappableNotice(char32_t character, std::size_t position);
 std::u16string NotDecryptableNotice();
 // For a front end whose input box holds at most `limit` characters.
 std::u16string InputCutNotice(std::size_t limit);
+std::u16string StaleCopyNotice();
 
 }  // namespace vellumark

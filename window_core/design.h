@@ -1,7 +1,7 @@
 #pragma once
 // The two windows' design, once for every front end: each control's name, kind, container,
 // caption, place in twips, tab index and access key, and each window's client size. The Win32
-// window draws from it; the Qt window's .ui files are checked against it.
+// and the Qt windows build their controls from it.
 
 #include <array>
 #include <cstddef>

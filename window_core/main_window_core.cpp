@@ -164,7 +164,10 @@ void MainWindowCore::Show(const CryptView& view) {
     // A refused input leaves the output as it was; the notice says that it is stale, and
     // Copy and Cut stay off until the output is that of the input again. Decided here, as
     // setting the text the output already holds need not report a change.
-    outputStale_ = !view.output;
+    if (outputStale_ != !view.output) {
+        outputStale_ = !view.output;
+        view_.ShowOutputStale(outputStale_);
+    }
     // The same text again would only lay the box out again, as every key under an invalid
     // code number would.
     if (view.output && *view.output != shownOutput_) {
@@ -269,6 +272,13 @@ void MainWindowCore::EnableOutputCommands() {
     const bool handOut = !outputStale_ && !view_.OutputEmpty();
     EnableButton(Button::kCopyOutput, handOut);
     EnableButton(Button::kCutOutput, handOut);
+}
+
+bool MainWindowCore::OnOutputCopy() {
+    if (outputStale_) {
+        ShowNotice(NoticeKind::kStaleCopy, StaleCopyNotice());
+    }
+    return !outputStale_;
 }
 
 void MainWindowCore::PasteInput() {

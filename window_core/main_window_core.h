@@ -58,6 +58,9 @@ public:
     // a front end whose clipboard can (a browser's): the notice says to do it by hand, over
     // the text that the front end has selected.
     void OnClipboardRefused(bool reading);
+    // The output box is about to copy its selection, by any path: keys, its own menu, a drag.
+    // False while the output is stale: the box copies nothing, and the notice says why.
+    [[nodiscard]] bool OnOutputCopy();
 
     void PasteInput();
     void ClearInput();

@@ -70,6 +70,9 @@ public:
     virtual void SetCodeNumberText(std::u16string_view text) = 0;
     virtual void SetInputText(std::u16string_view text) = 0;
     virtual void SetOutputText(std::u16string_view text) = 0;
+    // While stale, the output is no longer that of the input (which was refused): it is drawn
+    // greyed, as a disabled text, so that nobody takes it for the input's cipher text.
+    virtual void ShowOutputStale(bool /*stale*/) {}
 
     virtual void ShowMode(const ModeLook& look) = 0;
     virtual void EnableButton(Button button, bool enabled) = 0;

@@ -13,9 +13,12 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "runtime/utf16.h"
 #include "tests/behaviour/table.h"
+#include "window_core/about_core.h"
 #include "window_core/main_window_core.h"
 
 namespace vellumark::behaviour {
@@ -72,14 +75,32 @@ public:
                 break;
             }
         }
+        const KeyPress press{chord == "Enter"         ? vellumark::Key::kEnter
+                             : chord == "KeypadEnter" ? vellumark::Key::kKeypadEnter
+                             : chord == "Space"       ? vellumark::Key::kSpace
+                             : chord == "Esc"         ? vellumark::Key::kEscape
+                                                      : vellumark::Key::kOther,
+                             shift, ctrl, alt};
+        if (aboutOpen_) {
+            // The modal box takes every key; the focus comes back as from any dialog.
+            if (ClosesAboutBox(press)) {
+                aboutOpen_ = false;
+                const Control back = std::exchange(focus_, Control::kNone);
+                MoveFocus(back, FocusReason::kReturned);
+            }
+            return;
+        }
+        if (openMenu_) {
+            MenuKey(chord);
+            return;
+        }
         if (ctrl && !alt && !shift && chord.size() == 1) {
             Shortcut(chord[0]);
             return;
         }
         if (alt && !ctrl && !shift && chord.size() == 1) {
-            // Only the frames' access keys: the menus are not part of this toolkit.
-            if (!core_.OnAccessKey(static_cast<char16_t>(chord[0]))) {
-                throw std::runtime_error("Alt+" + std::string(chord) + " opens a menu");
+            if (!core_.OnAccessKey(static_cast<char16_t>(chord[0])) && !OpenMenu(chord[0])) {
+                throw std::runtime_error("Alt+" + std::string(chord) + " is no access key");
             }
             return;
         }
@@ -87,12 +108,6 @@ public:
             core_.OnTabKey(shift);
             return;
         }
-        const KeyPress press{chord == "Enter"         ? vellumark::Key::kEnter
-                             : chord == "KeypadEnter" ? vellumark::Key::kKeypadEnter
-                             : chord == "Space"       ? vellumark::Key::kSpace
-                             : chord == "Esc"         ? vellumark::Key::kEscape
-                                                      : vellumark::Key::kOther,
-                             shift, ctrl, alt};
         if (const std::optional<Button> button = ButtonOf(focus_)) {
             if (!core_.OnButtonKey(*button, press) && press.key == vellumark::Key::kOther) {
                 throw std::runtime_error("a button takes no " + std::string(chord));
@@ -192,6 +207,8 @@ public:
         } else {
             state.look = "mixed";
         }
+        state.outputLook = outputStale_ ? "stale" : "current";
+        state.about = aboutOpen_ ? "open" : "closed";
         state.notice = notice_;
         state.clipboard = clipboard_;
         state.secret = clipboardSecret_;
@@ -212,11 +229,12 @@ public:
     void SetCodeNumberText(std::u16string_view text) override { SetText(code_, text); }
     void SetInputText(std::u16string_view text) override { SetText(in_, text); }
     void SetOutputText(std::u16string_view text) override { SetText(out_, text); }
+    void ShowOutputStale(bool stale) override { outputStale_ = stale; }
     void ShowMode(const ModeLook& look) override { look_ = look; }
     void ShowCommand(Command command, const CommandState& state) override {
         commands_[static_cast<std::size_t>(command)] = state;
     }
-    void OpenAbout() override { throw std::runtime_error("the fake window has no about box"); }
+    void OpenAbout() override { aboutOpen_ = true; }
     void Exit() override { throw std::runtime_error("the fake window does not end"); }
     void EnableButton(Button button, bool enabled) override {
         enabled_[static_cast<std::size_t>(button)] = enabled;
@@ -305,7 +323,8 @@ private:
             case 'X':
                 // The box's own copy: plain text, whatever the mode. The locked output has no cut.
                 if (Box* box = Focused(); box != nullptr && box->start() != box->end() &&
-                                          (letter == 'C' || !box->readOnly)) {
+                                          (letter == 'C' || !box->readOnly) &&
+                                          (box != &out_ || core_.OnOutputCopy())) {
                     PutOnClipboard(box->selected(), false);
                     Insert(*box, u"");
                 }
@@ -317,6 +336,50 @@ private:
                 break;
             default:
                 throw std::runtime_error(std::string("no shortcut Ctrl+") + letter);
+        }
+    }
+
+    // The menu bar from the keyboard, as the toolkits run it: Alt and a menu's access letter
+    // open it with its first entry active; Up and Down move round its entries, Enter or Space
+    // runs the active one, an entry's access letter runs it, Esc closes the menu.
+    bool OpenMenu(char letter) {
+        for (const MenuDesign& menu : kMenus) {
+            if (AccessLetter(menu.caption) == static_cast<char16_t>(letter)) {
+                openMenu_ = menu.menu;
+                active_ = 0;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    void MenuKey(std::string_view chord) {
+        std::vector<Command> entries;
+        for (const CommandDesign& entry : kCommands) {
+            if (entry.menu == *openMenu_) {
+                entries.push_back(entry.command);
+            }
+        }
+        std::optional<Command> chosen;
+        if (chord == "Down" || chord == "Up") {
+            active_ = (active_ + (chord == "Down" ? 1 : entries.size() - 1)) % entries.size();
+        } else if (chord == "Enter" || chord == "Space") {
+            chosen = entries[active_];
+        } else if (chord.size() == 1) {
+            for (const CommandDesign& entry : kCommands) {
+                if (entry.menu == *openMenu_ &&
+                    AccessLetter(entry.caption) == static_cast<char16_t>(chord[0])) {
+                    chosen = entry.command;
+                }
+            }
+        } else if (chord != "Esc") {
+            throw std::runtime_error("the fake menu takes no " + std::string(chord));
+        }
+        if (chosen || chord == "Esc") {
+            openMenu_.reset();
+        }
+        if (chosen) {
+            core_.RunCommand(*chosen);
         }
     }
 
@@ -383,6 +446,10 @@ private:
     Control focus_ = Control::kNone;
     bool enabled_[4] = {true, false, false, false};
     std::optional<ModeLook> look_;
+    bool outputStale_ = false;
+    bool aboutOpen_ = false;
+    std::optional<Menu> openMenu_;
+    std::size_t active_ = 0;  // the open menu's active entry
     CommandState commands_[std::size(kCommands)] = {};
     std::u16string notice_;
     std::optional<std::u16string> clipboard_;

@@ -14,9 +14,11 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTest>
 #include <QToolButton>
 #include <QWindow>
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <csignal>
@@ -30,16 +32,27 @@
 #include <execinfo.h>
 #include <unistd.h>
 
+#include "about/design_widgets.h"
+#include "about/frm_about.h"
 #include "main_window/frm_main.h"
-#include "main_window/pictures.h"
 #include "main_window/qt_text.h"
 #include "tests/behaviour/table.h"
 #include "tests/main_window/window_fixture.h"
 #include "window_core/clipboard_formats.h"
+#include "window_core/commands.h"
 #include "window_core/controls.h"
 
 namespace vellumark::behaviour {
 namespace {
+
+// Alt and a menu's access letter: "Alt+N".
+bool OpensMenu(std::string_view chord) {
+    constexpr std::string_view kAlt = "Alt+";
+    return chord.size() == kAlt.size() + 1 && chord.substr(0, kAlt.size()) == kAlt &&
+           std::any_of(std::begin(kMenus), std::end(kMenus), [chord](const MenuDesign& menu) {
+               return AccessLetter(menu.caption) == static_cast<char16_t>(chord.back());
+           });
+}
 
 // Why a row cannot run on Qt; empty when it can.
 std::string Unreachable(const Row& row) {
@@ -55,6 +68,11 @@ std::string Unreachable(const Row& row) {
         if (step->kind == StepKind::kFocus && step->word == "none") {
             return "on Wayland only the user activates a window: once another has taken the "
                    "focus, the program cannot bring it back";
+        }
+        if (step->kind == StepKind::kKey && OpensMenu(step->word)) {
+            return "on Wayland a menu opened from the keyboard, and the about box after it, "
+                   "take the keyboard from the window, and the compositor gives it back in "
+                   "its own time, after the row's next key";
         }
         if (step->kind == StepKind::kClick && step->button == "right" &&
             step->word.rfind("txt", 0) == 0) {
@@ -99,7 +117,8 @@ Chord ChordOf(std::string_view chord) {
         {"Tab", Qt::Key_Tab},       {"Enter", Qt::Key_Return},       {"KeypadEnter", Qt::Key_Enter},
         {"Space", Qt::Key_Space},   {"Esc", Qt::Key_Escape},         {"Backspace", Qt::Key_Backspace},
         {"Delete", Qt::Key_Delete}, {"Home", Qt::Key_Home},          {"End", Qt::Key_End},
-        {"Left", Qt::Key_Left},     {"Right", Qt::Key_Right},
+        {"Left", Qt::Key_Left},     {"Right", Qt::Key_Right},        {"Up", Qt::Key_Up},
+        {"Down", Qt::Key_Down},
     };
     for (const auto& [name, key] : kNamed) {
         if (chord == name) {
@@ -138,6 +157,13 @@ public:
             // A middle click pastes the primary selection: none is left from another row.
             clipboard->clear(QClipboard::Selection);
         }
+        // The program's about box, opened modal without a loop of its own so that the row's
+        // keys can reach it.
+        QObject::connect(w_.get(), &frmMain::aboutRequested, w_.get(), [this] {
+            about_ = new frmAbout(w_.get());
+            about_->open();
+            static_cast<void>(QTest::qWaitForWindowActive(about_));
+        });
         Activate();
         if (!QTest::qWaitFor([this] { return QApplication::focusWidget() == Named(*w_, "txtCodeNum"); })) {
             throw std::runtime_error("the code-number box did not take the focus");
@@ -153,7 +179,17 @@ public:
         switch (step.kind) {
             case StepKind::kKey: {
                 const Chord chord = ChordOf(step.word);
+                const bool overWindow = OverWindow();
                 QTest::keyClick(Receiver(), chord.key, chord.modifiers);
+                if (overWindow && !OverWindow()) {
+                    // The window takes the activation back from the menu or the box that
+                    // closed: from the window manager or the compositor, in its own time; the
+                    // offscreen platform leaves it with the hidden one.
+                    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+                        Activate();
+                    }
+                    static_cast<void>(QTest::qWaitFor([this] { return w_->isActiveWindow(); }));
+                }
                 break;
             }
             case StepKind::kType:
@@ -212,6 +248,8 @@ public:
             }
         }
         state.look = Look();
+        state.outputLook = OutputLook();
+        state.about = AboutOpen() ? "open" : "closed";
         const auto* notice = Named<QLabel>(*w_, "lblNotice");
         state.notice = std::u16string(Utf16Of(notice->text()));
         if (!notice->text().isEmpty() && !notice->isVisible()) {
@@ -244,9 +282,33 @@ private:
         }
     }
 
+    // An open menu, else the modal box, else the focused widget takes the keys.
     QWidget* Receiver() const {
-        QWidget* focused = QApplication::focusWidget();
-        return focused != nullptr ? focused : w_.get();
+        for (QWidget* widget : {QApplication::activePopupWidget(), QApplication::activeModalWidget(),
+                                QApplication::focusWidget()}) {
+            if (widget != nullptr) {
+                return widget;
+            }
+        }
+        return w_.get();
+    }
+
+    // Greyed as a disabled text, or in the text colour that the box inherits.
+    std::string OutputLook() const {
+        const auto* box = Named<QPlainTextEdit>(*w_, "txtOut");
+        const QColor drawn = box->palette().color(QPalette::Active, QPalette::Text);
+        const QPalette inherited = QApplication::palette(box);
+        if (drawn == inherited.color(QPalette::Active, QPalette::Text)) {
+            return "current";
+        }
+        const bool greyed = drawn == inherited.color(QPalette::Disabled, QPalette::Text);
+        return greyed ? "stale" : "in " + drawn.name().toStdString();
+    }
+
+    bool AboutOpen() const { return about_ != nullptr && about_->isVisible(); }
+    static bool OverWindow() {
+        return QApplication::activePopupWidget() != nullptr ||
+               QApplication::activeModalWidget() != nullptr;
     }
 
 
@@ -338,6 +400,7 @@ private:
     }
 
     std::unique_ptr<frmMain> w_ = std::make_unique<frmMain>();
+    QPointer<frmAbout> about_;
     QWidget other_;
 };
 

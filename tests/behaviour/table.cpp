@@ -286,6 +286,16 @@ Expectation ParseExpectation(const std::vector<Token>& tokens, int line) {
         if (expect.words[0] != "encrypt" && expect.words[0] != "decrypt") {
             Fail(line, "the look is encrypt or decrypt");
         }
+    } else if (field == "output" || field == "about") {
+        // Each a field of two words.
+        static constexpr std::string_view kOutputs[] = {"stale", "current"};
+        static constexpr std::string_view kAbouts[] = {"open", "closed"};
+        const bool output = field == "output";
+        expect.field = output ? Field::kOutput : Field::kAbout;
+        expect.words.push_back(WordAt(tokens, 2, line, output ? "stale or current" : "open or closed"));
+        if (output ? !OneOf(kOutputs, expect.words[0]) : !OneOf(kAbouts, expect.words[0])) {
+            Fail(line, output ? "the output is stale or current" : "the about box is open or closed");
+        }
     } else if (field == "clipboard") {
         expect.field = Field::kClipboard;
         if (tokens.size() == 3 && !tokens[2].quoted && tokens[2].word == "empty") {
@@ -483,6 +493,16 @@ std::string Check(const Expectation& expect, const State& state) {
         case Field::kLook:
             if (state.look != expect.words[0]) {
                 return "the mode looks " + state.look + ", expected " + expect.words[0];
+            }
+            return {};
+        case Field::kOutput:
+            if (state.outputLook != expect.words[0]) {
+                return "the output is drawn " + state.outputLook + ", expected " + expect.words[0];
+            }
+            return {};
+        case Field::kAbout:
+            if (state.about != expect.words[0]) {
+                return "the about box is " + state.about + ", expected " + expect.words[0];
             }
             return {};
         case Field::kClipboard: {

@@ -40,6 +40,8 @@ enum class Field {
     kFocus,
     kEnabled,
     kLook,
+    kOutput,  // "stale" or "current": how the output box draws its text
+    kAbout,   // "open" or "closed": the about box
     kNotice,
     kClipboard,
 };
@@ -85,6 +87,8 @@ struct State {
     // "encrypt" or "decrypt" when the labels, the menu's checks and the cipher text box's
     // wrapping all show that mode; anything else says what shows instead.
     std::string look;
+    std::string outputLook = "current";  // "stale" when drawn greyed, as a disabled text
+    std::string about = "closed";    // "open" while the about box is
     std::u16string notice;
     std::optional<std::u16string> clipboard;  // nothing: no text on the clipboard
     bool secret = false;

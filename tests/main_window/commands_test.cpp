@@ -2,6 +2,7 @@
 // text reaches the platform's clipboard, and the Exit and About entries.
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QMimeData>
 #include <QSignalSpy>
 
@@ -23,6 +24,7 @@ class CommandsTest : public QObject {
 
 private slots:
     void copyClearsTheClipboardThenPutsTheOutput();
+    void theOutputBoxsMenuCopiesNoStaleOutput();
     void exitAndAboutAreSignalled();
 };
 
@@ -41,6 +43,23 @@ void CommandsTest::copyClearsTheClipboardThenPutsTheOutput() {
     QCOMPARE(changes.count(), 2);
     QCOMPARE(Clipboard().text(), TextOf(*c.txtOut));
     QVERIFY(!Clipboard().mimeData()->hasHtml());
+}
+
+// The row stale_output_is_not_handed_out copies with Ctrl+C; the box's own menu copies too.
+void CommandsTest::theOutputBoxsMenuCopiesNoStaleOutput() {
+    const auto w = OpenWindow();
+    const Controls c(*w);
+    Type(c.txtIn, QStringLiteral("Hello\u2615"));
+    Clipboard().setText(QStringLiteral("kept"));
+    c.txtOut->selectAll();
+    QContextMenuEvent open(QContextMenuEvent::Keyboard, QPoint(), c.txtOut->mapToGlobal(QPoint()));
+    QApplication::sendEvent(c.txtOut, &open);
+    QWidget* menu = QApplication::activePopupWidget();
+    QVERIFY(menu != nullptr);
+    menu->findChild<QAction*>(QStringLiteral("edit-copy"))->trigger();
+    menu->close();
+    QCOMPARE(Clipboard().text(), QStringLiteral("kept"));
+    QCOMPARE(w->notice(), NoticeKind::kStaleCopy);
 }
 
 void CommandsTest::exitAndAboutAreSignalled() {

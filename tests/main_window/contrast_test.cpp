@@ -15,8 +15,8 @@
 #include <utility>
 #include <vector>
 
+#include "about/design_widgets.h"
 #include "about/frm_about.h"
-#include "main_window/pictures.h"
 #include "window_core/text_contrast.h"
 #include "window_fixture.h"
 

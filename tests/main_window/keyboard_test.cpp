@@ -38,8 +38,6 @@ private slots:
     void middleButtonPastesWhereItWentDown();
     void selectingOnEntryLeavesThePrimarySelectionAlone();
     void longLinesWrapAndTallTextScrolls();
-    void cipherTextWrapsAnywhere_data();
-    void cipherTextWrapsAnywhere();
 };
 
 void KeyboardTest::altLettersOpenTheMenusAndChooseTheirEntries_data() {
@@ -237,27 +235,6 @@ void KeyboardTest::longLinesWrapAndTallTextScrolls() {
     QCoreApplication::processEvents();
     QVERIFY(c.txtIn->verticalScrollBar()->maximum() > 0);
     QCOMPARE(c.txtIn->horizontalScrollBar()->maximum(), 0);
-}
-
-void KeyboardTest::cipherTextWrapsAnywhere_data() {
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<bool>("anywhere");  // whether txtIn holds a cipher text
-    QTest::newRow("encrypt") << int(kModeEncrypt) << false;
-    QTest::newRow("decrypt") << int(kModeDecrypt) << true;
-}
-
-void KeyboardTest::cipherTextWrapsAnywhere() {
-    QFETCH(int, mode);
-    QFETCH(bool, anywhere);
-    const auto w = OpenWindow();
-    const Controls c(*w);
-    w->ModeSet(static_cast<CryptMode>(mode));
-    // Word wrapping would end the first line after the "!"; a cipher text fills it.
-    c.txtIn->setPlainText(QStringLiteral("ab!") + QString(200, u'c'));
-    QCoreApplication::processEvents();
-    const QTextLayout* layout = c.txtIn->document()->firstBlock().layout();
-    QVERIFY(layout->lineCount() > 1);
-    QCOMPARE(layout->lineAt(0).textLength() > 3, anywhere);
 }
 
 QTEST_MAIN(KeyboardTest)

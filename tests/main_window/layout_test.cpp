@@ -1,5 +1,5 @@
-// The window as it stands when it is created: its controls where the design table puts them,
-// at 15 twips to the pixel, with its captions and keyboard order; initial states and the menus.
+// The windows as they stand when they are created: the controls that the design table gives,
+// at 15 twips to the pixel, with their captions and keyboard order; initial states and the menus.
 
 #include <QFontInfo>
 #include <QGroupBox>
@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 
+#include "about/design_widgets.h"
 #include "about/frm_about.h"
 #include "main_window/classic_look.h"
 #include "main_window/qt_text.h"
@@ -21,11 +22,66 @@ using namespace vellumark::testing;
 
 namespace {
 
-QString Text(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 const QSize kClientSize(TwipsToPixels(kFrmMain.clientWidth), TwipsToPixels(kFrmMain.clientHeight));
+
+// Every control of the table on `window`, in its frame or on the client area, at its place and
+// with its caption and tool tip; the keyboard visits the boxes and buttons in tab order.
+template <std::size_t N>
+void CheckDrawsTheTable(QWidget& window, const WindowDesign& design,
+                        const std::array<ControlDesign, N>& controls) {
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QWidget* client = nullptr;
+    for (const ControlDesign& control : controls) {
+        const auto* widget = Widget<QWidget>(window, control.name.data());
+        const QWidget* container = widget->parentWidget();
+        if (control.container.empty()) {
+            QVERIFY(client == nullptr || container == client);
+            client = container;
+        } else {
+            QCOMPARE(container->objectName(), Latin1Text(control.container));
+        }
+        const PixelRect pixels = PixelsOf(control.place);
+        // The address sizes itself to its text about the centre of its place.
+        if (control.name != "lblUrl") {
+            QCOMPARE(widget->geometry(),
+                     QRect(pixels.left, pixels.top, pixels.width, pixels.height));
+        }
+        QVERIFY(widget->isVisible());
+        // A label's caption may go on with what the program adds ("Version 1.0").
+        QString caption;
+        if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
+            caption = frame->title();
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+            caption = button->text();
+        } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            caption = label->text().left(static_cast<qsizetype>(control.caption.size()));
+        }
+        QCOMPARE(caption, Latin1Text(control.caption));
+        QCOMPARE(widget->toolTip(), Latin1Text(control.toolTip));
+    }
+    QCOMPARE(client->size(),
+             QSize(TwipsToPixels(design.clientWidth), TwipsToPixels(design.clientHeight)));
+    QCOMPARE(window.windowTitle(), Latin1Text(design.caption));
+
+    QList<QWidget*> expected;
+    for (const ControlDesign* control : InTabOrder(controls)) {
+        if (control != nullptr && (control->kind == ControlKind::kTextBox ||
+                                   control->kind == ControlKind::kCommandButton)) {
+            expected << Widget<QWidget>(window, control->name.data());
+        }
+    }
+    QList<QWidget*> order;
+    QWidget* widget = expected.first();
+    do {
+        if ((widget->focusPolicy() & Qt::TabFocus) != 0 && window.isAncestorOf(widget) &&
+            !qobject_cast<QScrollBar*>(widget)) {
+            order << widget;
+        }
+        widget = widget->nextInFocusChain();
+    } while (widget != expected.first());
+    QCOMPARE(order, expected);
+}
 
 }  // namespace
 
@@ -33,72 +89,27 @@ class LayoutTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void controlsStandWhereTheDesignPutsThem_data();
-    void controlsStandWhereTheDesignPutsThem();
-    void framesAndLabelsHaveTheirCaptions_data();
-    void framesAndLabelsHaveTheirCaptions();
-    void pictureButtonsHaveToolTipsAccessibleNamesAndIcons_data();
-    void pictureButtonsHaveToolTipsAccessibleNamesAndIcons();
+    void bothWindowsDrawTheDesignTable();
+    void pictureButtonsHaveAccessibleNamesAndIcons_data();
+    void pictureButtonsHaveAccessibleNamesAndIcons();
     void beforeTheLoadEverythingIsEmptyAndOnlyPasteIsEnabled();
-    void textBoxesAreSetUpAsDesigned();
+    void controlsLookAsDesigned();
     void windowIsFixedWithoutMaximizeButtonAndKeepsItsClientArea();
     void longNoticeNeverResizesTheWindow();
     void menusDrawTheCommandTable();
-    void focusChainFollowsTheTabIndexes();
     void captionsFitTheirControlsInTheFontsAsResolved();
     void noControlOverlapsTheBorderOfItsFrame_data();
     void noControlOverlapsTheBorderOfItsFrame();
 };
 
-void LayoutTest::controlsStandWhereTheDesignPutsThem_data() {
-    QTest::addColumn<int>("index");
-    for (std::size_t index = 0; index < kFrmMainControls.size(); ++index) {
-        QTest::newRow(kFrmMainControls[index].name.data()) << static_cast<int>(index);
-    }
-}
-
-void LayoutTest::controlsStandWhereTheDesignPutsThem() {
-    QFETCH(int, index);
-    const ControlDesign& design = kFrmMainControls[static_cast<std::size_t>(index)];
+void LayoutTest::bothWindowsDrawTheDesignTable() {
     frmMain w;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const QWidget* control = Widget<QWidget>(w, QTest::currentDataTag());
-    QCOMPARE(control->parentWidget()->objectName(),
-             design.container.empty() ? QStringLiteral("centralwidget") : Text(design.container));
-    const PixelRect pixels = PixelsOf(design.place);
-    QCOMPARE(control->geometry(), QRect(pixels.left, pixels.top, pixels.width, pixels.height));
-    QVERIFY(control->isVisible());
+    CheckDrawsTheTable(w, kFrmMain, kFrmMainControls);
+    frmAbout box(&w);
+    CheckDrawsTheTable(box, kFrmAbout, kFrmAboutControls);
 }
 
-void LayoutTest::framesAndLabelsHaveTheirCaptions_data() {
-    QTest::addColumn<QString>("caption");
-    for (const ControlDesign& design : kFrmMainControls) {
-        if (design.kind == ControlKind::kFrame || design.kind == ControlKind::kLabel) {
-            QTest::newRow(design.name.data()) << Text(design.caption);
-        }
-    }
-}
-
-void LayoutTest::framesAndLabelsHaveTheirCaptions() {
-    QFETCH(QString, caption);
-    frmMain w;
-    const QWidget* control = Widget<QWidget>(w, QTest::currentDataTag());
-    if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
-        QCOMPARE(frame->title(), caption);
-        return;
-    }
-    const auto* label = qobject_cast<const QLabel*>(control);
-    QVERIFY(label != nullptr);
-    QCOMPARE(label->text(), caption);
-    QCOMPARE(label->alignment(), Qt::AlignCenter);
-    QCOMPARE(label->frameShape(), QFrame::Box);
-    QCOMPARE(label->lineWidth(), 1);
-    QVERIFY(label->autoFillBackground());
-    QVERIFY(!label->accessibleName().isEmpty());
-}
-
-void LayoutTest::pictureButtonsHaveToolTipsAccessibleNamesAndIcons_data() {
+void LayoutTest::pictureButtonsHaveAccessibleNamesAndIcons_data() {
     QTest::addColumn<QString>("accessibleName");
     QTest::newRow("cmdPasteInput") << "Paste input";
     QTest::newRow("cmdClearInput") << "Clear input";
@@ -106,16 +117,14 @@ void LayoutTest::pictureButtonsHaveToolTipsAccessibleNamesAndIcons_data() {
     QTest::newRow("cmdCopyOutput") << "Copy output";
 }
 
-void LayoutTest::pictureButtonsHaveToolTipsAccessibleNamesAndIcons() {
+void LayoutTest::pictureButtonsHaveAccessibleNamesAndIcons() {
     QFETCH(QString, accessibleName);
-    const QString toolTip = Text(FindControl(kFrmMainControls, QTest::currentDataTag())->toolTip);
-    QVERIFY(!toolTip.isEmpty());
     frmMain w;
     const auto* button = Widget<QToolButton>(w, QTest::currentDataTag());
-    QCOMPARE(button->toolTip(), toolTip);
     QCOMPARE(button->accessibleName(), accessibleName);
-    QVERIFY(button->text().isEmpty());
+    QVERIFY(!button->accessibleDescription().isEmpty());
     QCOMPARE(button->iconSize(), QSize(16, 16));
+    const QString toolTip = button->toolTip();
     QVERIFY(!button->icon().isNull());
     // Exactly the silver pixels of the bitmap are left off the button face.
     const QImage picture = button->icon().pixmap(QSize(16, 16)).toImage();
@@ -151,25 +160,24 @@ void LayoutTest::beforeTheLoadEverythingIsEmptyAndOnlyPasteIsEnabled() {
         QVERIFY(entry->isEnabled());
         QVERIFY(entry->isVisible());
     }
-    QCOMPARE(w.windowTitle(), QStringLiteral("Vellumark"));
 }
 
-void LayoutTest::textBoxesAreSetUpAsDesigned() {
+// What only the look shows: the boxes' scroll bars, the code number centred, the mode labels
+// boxed, filled and named. (How the boxes wrap and what they take is the behaviour table's.)
+void LayoutTest::controlsLookAsDesigned() {
     frmMain w;
     const Controls c(w);
     for (const QPlainTextEdit* box : {c.txtIn, c.txtOut}) {
-        QCOMPARE(box->lineWrapMode(), QPlainTextEdit::WidgetWidth);
         QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QVERIFY(box->tabChangesFocus());
     }
-    QVERIFY(!c.txtIn->isReadOnly());
-    QVERIFY(c.txtOut->isReadOnly());
-    QVERIFY(c.txtOut->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard));
-    QVERIFY(c.txtOut->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
-    QVERIFY(!c.txtOut->textInteractionFlags().testFlag(Qt::TextEditable));
-    QCOMPARE(c.txtCodeNum->maxLength(), 6);
     QCOMPARE(c.txtCodeNum->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    QCOMPARE(c.txtCodeNum->accessibleName(), QStringLiteral("Code number"));
+    for (const QLabel* label : {c.lblEncrypt, c.lblDecrypt}) {
+        QCOMPARE(label->frameShape(), QFrame::Box);
+        QVERIFY(label->autoFillBackground());
+        QCOMPARE(label->accessibleName(), label->text() + QStringLiteral(" mode"));
+    }
 }
 
 void LayoutTest::windowIsFixedWithoutMaximizeButtonAndKeepsItsClientArea() {
@@ -181,7 +189,7 @@ void LayoutTest::windowIsFixedWithoutMaximizeButtonAndKeepsItsClientArea() {
     QVERIFY(w.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QCOMPARE(w.minimumSize(), w.maximumSize());
     QCOMPARE(w.size(), w.minimumSize());
-    const auto* client = Widget<QWidget>(w, "centralwidget");
+    const QWidget* client = w.centralWidget();
     QCOMPARE(client->size(), kClientSize);
     // The menu bar above the client area, the notices below it.
     QCOMPARE(client->y(), w.menuBar()->geometry().bottom() + 1);
@@ -206,7 +214,7 @@ void LayoutTest::longNoticeNeverResizesTheWindow() {
                  c.lblNotice->contentsRect().width(),
              qPrintable(c.lblNotice->text()));
     QCOMPARE(w->size(), before);
-    QCOMPARE(Widget<QWidget>(*w, "centralwidget")->size(), kClientSize);
+    QCOMPARE(w->centralWidget()->size(), kClientSize);
 }
 
 // The menu bar draws the command table: its menus, entries, separators and shortcuts.
@@ -240,27 +248,6 @@ void LayoutTest::menusDrawTheCommandTable() {
     const Controls c(w);
     QVERIFY(!c.mnuSetEncrypt->isCheckable());
     QVERIFY(!c.mnuSetDecrypt->isCheckable());
-}
-
-void LayoutTest::focusChainFollowsTheTabIndexes() {
-    frmMain w;
-    const Controls c(w);
-    QList<QWidget*> order;
-    QWidget* widget = c.txtCodeNum;
-    do {
-        if ((widget->focusPolicy() & Qt::TabFocus) != 0 && w.isAncestorOf(widget) &&
-            !qobject_cast<QScrollBar*>(widget)) {
-            order << widget;
-        }
-        widget = widget->nextInFocusChain();
-    } while (widget != c.txtCodeNum);
-    QList<QWidget*> expected;
-    for (const ControlDesign* design : InTabOrder(kFrmMainControls)) {
-        if (design->kind == ControlKind::kTextBox || design->kind == ControlKind::kCommandButton) {
-            expected << Widget<QWidget>(w, design->name.data());
-        }
-    }
-    QCOMPARE(order, expected);
 }
 
 void LayoutTest::captionsFitTheirControlsInTheFontsAsResolved() {

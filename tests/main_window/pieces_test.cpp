@@ -6,6 +6,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "about/design_widgets.h"
 #include "main_window/pictures.h"
 #include "main_window/qt_text.h"
 #include "window_fixture.h"

@@ -1,0 +1,108 @@
+#include "about/design_widgets.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <vector>
+
+namespace vellumark {
+
+namespace {
+
+QWidget* WidgetOfKind(const ControlDesign& control, QWidget* container) {
+    switch (control.kind) {
+        case ControlKind::kFrame:
+            return new QGroupBox(container);
+        case ControlKind::kTextBox:
+            return new QLineEdit(container);
+        case ControlKind::kCommandButton:
+            if (control.caption.empty()) {
+                return new QToolButton(container);
+            }
+            return new QPushButton(container);
+        case ControlKind::kLabel:
+        case ControlKind::kImage:
+            break;
+    }
+    return new QLabel(container);
+}
+
+// What a screen reader calls a control in a captioned frame: a text box by the frame's caption
+// ("Input"), another control by its own caption or tool tip and the frame's ("Paste input",
+// "Encrypt mode"). Other controls read their own caption.
+QString AccessibleName(const ControlDesign& control, const QGroupBox* frame) {
+    if (frame == nullptr || frame->title().isEmpty()) {
+        return {};
+    }
+    const QString within = QString(frame->title()).remove(u'&');
+    if (control.kind == ControlKind::kTextBox) {
+        return within;
+    }
+    return Latin1Text(control.caption.empty() ? control.toolTip : control.caption) + u' ' +
+           within.toLower();
+}
+
+void SetCaption(QWidget& widget, const QString& caption) {
+    if (auto* frame = qobject_cast<QGroupBox*>(&widget)) {
+        frame->setTitle(caption);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
+        button->setText(caption);
+    } else if (auto* label = qobject_cast<QLabel*>(&widget)) {
+        label->setText(caption);
+        // Every label of the designs is centred in its place.
+        label->setAlignment(Qt::AlignCenter);
+    }
+}
+
+}  // namespace
+
+void BuildDesign(QWidget& window, QWidget& client, const WindowDesign& design,
+                 const ControlDesign* controls, const ControlDesign* const* tabOrder,
+                 std::size_t count, const OwnWidget& own) {
+    window.setObjectName(Latin1Text(design.name));
+    window.setWindowTitle(Latin1Text(design.caption));
+    client.setFixedSize(TwipsToPixels(design.clientWidth), TwipsToPixels(design.clientHeight));
+
+    // The table lists each frame before the controls in it.
+    std::vector<QWidget*> built;
+    for (std::size_t i = 0; i < count; ++i) {
+        const ControlDesign& control = controls[i];
+        QWidget* container = &client;
+        for (std::size_t j = 0; j < i; ++j) {
+            if (controls[j].name == control.container) {
+                container = built[j];
+            }
+        }
+        QWidget* widget = own ? own(control, container) : nullptr;
+        if (widget == nullptr) {
+            widget = WidgetOfKind(control, container);
+        }
+        widget->setObjectName(Latin1Text(control.name));
+        const PixelRect place = PixelsOf(control.place);
+        widget->setGeometry(place.left, place.top, place.width, place.height);
+        SetCaption(*widget, Latin1Text(control.caption));
+        widget->setToolTip(Latin1Text(control.toolTip));
+        widget->setAccessibleName(AccessibleName(control, qobject_cast<QGroupBox*>(container)));
+        if (control.kind == ControlKind::kCommandButton) {
+            // A click gives a button the focus, as a classic button takes it.
+            widget->setFocusPolicy(Qt::StrongFocus);
+        }
+        built.push_back(widget);
+    }
+
+    // The controls that take the focus, in tab order.
+    QWidget* previous = nullptr;
+    for (std::size_t i = 0; i < count && tabOrder[i] != nullptr; ++i) {
+        QWidget* widget = built[static_cast<std::size_t>(tabOrder[i] - controls)];
+        if (widget->focusPolicy() != Qt::NoFocus) {
+            if (previous != nullptr) {
+                QWidget::setTabOrder(previous, widget);
+            }
+            previous = widget;
+        }
+    }
+}
+
+}  // namespace vellumark
