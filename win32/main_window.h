@@ -50,6 +50,7 @@ public:
     void SetCodeNumberText(std::u16string_view text) override;
     void SetInputText(std::u16string_view text) override;
     void SetOutputText(std::u16string_view text) override;
+    void ShowOutputStale(bool stale) override;
     void ShowMode(const ModeLook& look) override;
     void EnableButton(Button button, bool enabled) override;
     void ShowNotice(std::u16string_view text) override;
@@ -91,6 +92,8 @@ private:
     // until then, and a box's break procedure is set only when it changes, since setting it
     // wraps the box's whole text again.
     std::optional<ModeLook> look_;
+    // The output is drawn greyed while it is not that of the input.
+    bool outputStale_ = false;
     MainWindowCore core_{*this};
 };
 

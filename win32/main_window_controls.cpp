@@ -1,8 +1,8 @@
 #include "win32/main_window.h"
 
 // What the subclassed controls report before their own procedures see it: the mode labels'
-// presses, the code-number box's clicks and menu, and what screen readers hear of the boxes
-// and labels.
+// presses, the code-number box's clicks and menu, a copy out of the output, and what screen
+// readers hear of the boxes and labels.
 
 #include <commctrl.h>
 
@@ -54,6 +54,12 @@ LRESULT MainWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPA
         if (const LRESULT object = AnnotatedObject(control, wParam, lParam, texts); object != 0) {
             return object;
         }
+    }
+    if (named == Control::kTxtOut && (message == WM_COPY || message == WM_CUT) &&
+        !core_.OnOutputCopy()) {
+        // Ctrl+C, Ctrl+Insert and the box's own menu all copy by WM_COPY; a read-only box's
+        // cut copies too.
+        return 0;
     }
     if (label) {
         if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||

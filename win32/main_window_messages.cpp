@@ -99,9 +99,10 @@ LRESULT MainWindow::ColourStatic(HDC dc, HWND control) {
         return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
     }
     if (control == txtOut_) {
-        // Locked, not disabled: the output keeps the look of a text box.
+        // Locked, not disabled: the output keeps the look of a text box, its text greyed while
+        // it is stale.
         SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        SetTextColor(dc, GetSysColor(outputStale_ ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
     }
     return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),

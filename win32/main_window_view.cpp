@@ -110,6 +110,11 @@ void MainWindow::SetOutputText(std::u16string_view text) {
     SetWindowTextW(txtOut_, ForEditBox(text).c_str());
 }
 
+void MainWindow::ShowOutputStale(bool stale) {
+    outputStale_ = stale;
+    InvalidateRect(txtOut_, nullptr, TRUE);
+}
+
 void MainWindow::ShowMode(const ModeLook& look) {
     const std::optional<ModeLook> shown = std::exchange(look_, look);
     InvalidateRect(lblEncrypt_, nullptr, TRUE);

@@ -200,6 +200,7 @@ public:
             }
         }
         state.look = Look();
+        state.outputLook = OutputLook();
         state.notice = TextOf(Control(IDC_STATUS_BAR));
         ReadClipboard(state);
         return state;
@@ -400,20 +401,30 @@ private:
         CloseClipboard();
     }
 
-    // The colour that the window gives a label's background, as it would paint it.
-    [[nodiscard]] COLORREF Background(HWND label) const {
+    // The colours that the window gives a static control or the read-only output, as it would
+    // paint it: its background and its text.
+    [[nodiscard]] std::pair<COLORREF, COLORREF> Colours(HWND control) const {
         const HDC dc = CreateCompatibleDC(nullptr);
         SendMessageW(window_.handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                     reinterpret_cast<LPARAM>(label));
-        const COLORREF colour = GetBkColor(dc);
+                     reinterpret_cast<LPARAM>(control));
+        const std::pair<COLORREF, COLORREF> colours{GetBkColor(dc), GetTextColor(dc)};
         DeleteDC(dc);
-        return colour;
+        return colours;
+    }
+
+    // "stale" in the system's grey text, "current" in its window text.
+    [[nodiscard]] std::string OutputLook() const {
+        const COLORREF text = Colours(Control(IDC_TXT_OUT)).second;
+        if (text == GetSysColor(COLOR_GRAYTEXT)) {
+            return "stale";
+        }
+        return text == GetSysColor(COLOR_WINDOWTEXT) ? "current" : "drawn in another colour";
     }
 
     // "encrypt" or "decrypt" when the lit label, the menu's check mark and the box that wraps
     // anywhere agree on it; else what each shows.
     [[nodiscard]] std::string Look() const {
-        const auto lit = [this](int id) { return Background(Control(id)) == kActiveModeColour; };
+        const auto lit = [this](int id) { return Colours(Control(id)).first == kActiveModeColour; };
         const HMENU menu = GetMenu(window_.handle());
         const auto checked = [menu](UINT id) {
             MENUITEMINFOW item{};
