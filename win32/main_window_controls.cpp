@@ -16,19 +16,14 @@ namespace vellumark::win32 {
 namespace {
 
 MouseButton MouseButtonOf(UINT message) {
-    switch (message) {
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONUP:
-            return MouseButton::kLeft;
-        case WM_RBUTTONDOWN:
-        case WM_RBUTTONUP:
-            return MouseButton::kRight;
-        case WM_MBUTTONDOWN:
-        case WM_MBUTTONUP:
-            return MouseButton::kMiddle;
-        default:
-            return MouseButton::kOther;
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP) {
+        return MouseButton::kLeft;
     }
+    if (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP) {
+        return MouseButton::kRight;
+    }
+    return message == WM_MBUTTONDOWN || message == WM_MBUTTONUP ? MouseButton::kMiddle
+                                                                 : MouseButton::kOther;
 }
 
 }  // namespace

@@ -6,8 +6,6 @@ namespace vellumark::win32 {
 
 namespace {
 
-constexpr UINT kDefaultDpi = kDesignDpi;
-
 // The per-monitor calls came with Windows 10 (1607); older systems have one DPI for all.
 template <typename Function>
 Function User32Function(const char* name) {
@@ -34,7 +32,7 @@ UINT DpiOf(HWND window) {
     if (screen != nullptr) {
         ReleaseDC(nullptr, screen);
     }
-    return dpi > 0 ? static_cast<UINT>(dpi) : kDefaultDpi;
+    return dpi > 0 ? static_cast<UINT>(dpi) : kDesignDpi;
 }
 
 void PlaceControl(HWND control, const TwipsRect& place, UINT dpi) {
