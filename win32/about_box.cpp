@@ -103,15 +103,16 @@ void CreateControls(AboutBox& box, UINT dpi) {
     box.urlFont = MakeFont(L"Arial", 975, FW_NORMAL, false, true, dpi);
     // In tab order, then the image, the one control with no place in it, in the last place;
     // only "Ok" takes the focus.
-    std::array<const ControlDesign*, kFrmAboutControls.size()> order = InTabOrder(kFrmAboutControls);
+    std::array<const ControlDesign*, kFrmAboutControls.size()> order =
+        InTabOrder(kFrmAboutControls);
     order.back() = FindControl(kFrmAboutControls, "Image1");
     for (const ControlDesign* design : order) {
         const auto* maker =
             std::find_if(std::begin(kMakers), std::end(kMakers),
                          [&](const ControlMaker& m) { return m.name == design->name; });
-        const HWND control = MakeChild(box.window, maker->windowClass,
-                                       WideString(AboutCaption(design->name)), maker->style, 0,
-                                       maker->id);
+        const HWND control =
+            MakeChild(box.window, maker->windowClass, WideString(AboutCaption(design->name)),
+                      maker->style, 0, maker->id);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(box.*(maker->font)), FALSE);
         PlaceControl(control, PlaceInWindow(kFrmAboutControls, *design), dpi);
     }
@@ -133,8 +134,7 @@ LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 box->closed = true;
             } else if (LOWORD(wParam) == IDC_LBL_URL && HIWORD(wParam) == STN_CLICKED) {
                 // When no program can open the address, the box has nothing to say.
-                ShellExecuteW(nullptr, nullptr, Address().c_str(), nullptr, L"C:\\",
-                              SW_SHOWNORMAL);
+                ShellExecuteW(nullptr, nullptr, Address().c_str(), nullptr, L"C:\\", SW_SHOWNORMAL);
             }
             return 0;
         case WM_CTLCOLORSTATIC:

@@ -186,7 +186,8 @@ void MarkLiveRegion(HWND control) {
     const HRESULT initialised = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     IAccPropServices* services = nullptr;
     if (SUCCEEDED(CoCreateInstance(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                   kAccPropServicesInterface, reinterpret_cast<void**>(&services)))) {
+                                   kAccPropServicesInterface,
+                                   reinterpret_cast<void**>(&services)))) {
         VARIANT polite{};
         polite.vt = VT_I4;
         polite.lVal = kPolite;

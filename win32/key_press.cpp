@@ -10,7 +10,8 @@ std::optional<KeyPress> KeyPressOf(const MSG& message) {
                    message.message == WM_SYSKEYDOWN || GetKeyState(VK_MENU) < 0};
     switch (message.wParam) {
         case VK_RETURN:
-            press.key = (HIWORD(message.lParam) & KF_EXTENDED) != 0 ? Key::kKeypadEnter : Key::kEnter;
+            press.key =
+                (HIWORD(message.lParam) & KF_EXTENDED) != 0 ? Key::kKeypadEnter : Key::kEnter;
             break;
         case VK_SPACE:
             press.key = Key::kSpace;

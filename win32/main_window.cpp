@@ -11,8 +11,8 @@
 
 #include "engine/code_number.h"
 #include "win32/accessible.h"
-#include "win32/edit_text.h"
 #include "win32/control_makers.h"
+#include "win32/edit_text.h"
 #include "win32/menus.h"
 #include "win32/metrics.h"
 #include "win32/pictures.h"
@@ -85,8 +85,8 @@ void MainWindow::CreateControls() {
     }
 
     const HWND toolTips =
-        CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
-                        window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+        CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, window_,
+                        nullptr, GetModuleHandleW(nullptr), nullptr);
     for (const ControlDesign& design : kFrmMainControls) {
         if (design.toolTip.empty()) {
             continue;

@@ -23,7 +23,7 @@ MouseButton MouseButtonOf(UINT message) {
         return MouseButton::kRight;
     }
     return message == WM_MBUTTONDOWN || message == WM_MBUTTONUP ? MouseButton::kMiddle
-                                                                 : MouseButton::kOther;
+                                                                : MouseButton::kOther;
 }
 
 }  // namespace
@@ -44,7 +44,8 @@ LRESULT MainWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPA
         texts.name = WideString(TextBoxName(named));
         if (label) {
             const bool decrypt = look_ && look_->decryptChecked;
-            texts.description = WideString(ModeLabelDescription((named == Control::kLblDecrypt) == decrypt));
+            texts.description =
+                WideString(ModeLabelDescription((named == Control::kLblDecrypt) == decrypt));
         }
         if (const LRESULT object = AnnotatedObject(control, wParam, lParam, texts); object != 0) {
             return object;

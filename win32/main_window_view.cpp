@@ -139,7 +139,8 @@ void MainWindow::EnableButton(Button button, bool enabled) {
 
 void MainWindow::ShowCommand(Command command, const CommandState& state) {
     const HMENU menu = GetMenu(window_);
-    CheckMenuItem(menu, static_cast<UINT>(IdOf(command)), state.checked ? MF_CHECKED : MF_UNCHECKED);
+    CheckMenuItem(menu, static_cast<UINT>(IdOf(command)),
+                  state.checked ? MF_CHECKED : MF_UNCHECKED);
     EnableMenuItem(menu, static_cast<UINT>(IdOf(command)), state.enabled ? MF_ENABLED : MF_GRAYED);
 }
 

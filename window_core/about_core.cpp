@@ -26,7 +26,8 @@ std::u16string AboutCaption(std::string_view name) {
         return AboutAddress();
     }
     const ControlDesign* design = FindControl(kFrmAboutControls, name);
-    return design == nullptr ? std::u16string() : std::u16string(design->caption.begin(), design->caption.end());
+    return design == nullptr ? std::u16string()
+                             : std::u16string(design->caption.begin(), design->caption.end());
 }
 
 PixelRect AddressLabelPlace(const PixelRect& designed, int textWidth, int textHeight) {

@@ -31,8 +31,8 @@
 #include "win32/main_window.h"
 #include "win32/menus.h"
 #include "win32/resource_ids.h"
-#include "window_core/commands.h"
 #include "window_core/clipboard_formats.h"
+#include "window_core/commands.h"
 
 namespace vellumark::behaviour {
 namespace {
@@ -191,10 +191,9 @@ public:
         state.selection = state.codeNumber.substr(start, end - start);
         const vellumark::Control focus = window_.FocusedControl();
         state.focus = focus == vellumark::Control::kNone ? "none" : std::string(ControlName(focus));
-        for (const vellumark::Control button : {vellumark::Control::kCmdPasteInput,
-                                                vellumark::Control::kCmdClearInput,
-                                                vellumark::Control::kCmdCutOutput,
-                                                vellumark::Control::kCmdCopyOutput}) {
+        for (const vellumark::Control button :
+             {vellumark::Control::kCmdPasteInput, vellumark::Control::kCmdClearInput,
+              vellumark::Control::kCmdCutOutput, vellumark::Control::kCmdCopyOutput}) {
             if (IsWindowEnabled(window_.WindowOf(button)) != 0) {
                 state.enabled.emplace_back(ControlName(button));
             }
@@ -338,7 +337,8 @@ private:
         // A box is clicked past the end of its text, anything else in its middle.
         const vellumark::Control control = window_.CoreControlOf(target);
         const bool box = control == vellumark::Control::kTxtCodeNum ||
-                         control == vellumark::Control::kTxtIn || control == vellumark::Control::kTxtOut;
+                         control == vellumark::Control::kTxtIn ||
+                         control == vellumark::Control::kTxtOut;
         const LPARAM at = box ? MAKELPARAM(client.right - 2, client.bottom - 2)
                               : MAKELPARAM(client.right / 2, client.bottom / 2);
         UINT down = WM_LBUTTONDOWN;
