@@ -36,7 +36,7 @@ QString AccessibleName(const ControlDesign& control, const QGroupBox* frame) {
     if (frame == nullptr || frame->title().isEmpty()) {
         return {};
     }
-    const QString within = QString(frame->title()).remove(u'&');
+    QString within = QString(frame->title()).remove(u'&');
     if (control.kind == ControlKind::kTextBox) {
         return within;
     }

@@ -34,7 +34,8 @@ window.addEventListener('input', () => {
 });
 const bare = document.createElement('textarea');
 bare.id = 'bare';
-bare.style.cssText = 'position: static; width: 297px; height: 67px; margin: 8px';
+const size = getComputedStyle(document.getElementById('txtIn'));
+bare.style.cssText = `position: static; width: ${size.width}; height: ${size.height}; margin: 8px`;
 document.body.appendChild(bare);
 const text = 'Meet me at noon by the old mill, and bring the map. '.repeat(700)
   .slice(0, arguments[0] - 1);

@@ -1,10 +1,12 @@
-// Helpers that web_view.cpp's EM_JS functions share: the page's elements by the core's Control
-// numbers, and UTF-16 text both ways through the WebAssembly memory, NUL characters included.
+// What library.js's functions share: the page's elements by the core's Control numbers, UTF-16
+// text both ways through the WebAssembly memory (NUL characters included), the clipboard's
+// requests, the output box's pieces and the menus' captions.
 'use strict';
 
 var vmControls = [];
 // Each text box's value as the core last had it, to tell the core what an input event changed.
 var vmValues = [];
+// A text on its way to the C++: its length goes first, its units when the caller has room.
 var vmHeld = '';
 var vmDecoder = new TextDecoder('utf-16le');
 // The clipboard requests under way, which answer later.
@@ -14,38 +16,25 @@ function vmText(pointer, length) {
   return vmDecoder.decode(HEAPU16.subarray(pointer >> 1, (pointer >> 1) + length));
 }
 
-// Runs `request` (a promise) and counts it while it is under way; a browser without the
-// clipboard's interface refuses as one that keeps it from the page.
-function vmClipboard(request, answer, refused) {
-  ++vmPending;
-  var settled = function (then) {
-    return function (value) {
-      --vmPending;
-      then(value);
-    };
-  };
-  var promise;
-  try {
-    promise = request();
-  } catch (error) {
-    promise = Promise.reject(error);
-  }
-  promise.then(settled(answer), settled(refused));
-}
-
-// Hands `text` over in two steps: its length now, its units when the caller has room.
 function vmHold(text) {
   vmHeld = text;
   return text.length;
 }
 
-// The edit that turned the box's last value into its value: one replaced range, found from
-// the ends inwards. Writes its position and the units it removed at `at` (two int32s) and
-// holds the units it added.
-function vmEdit(control, at) {
-  var before = vmValues[control] || '';
-  var after = vmControls[control].value;
-  vmValues[control] = after;
+// Runs `request` (a promise) and counts it while it is under way; a browser without the
+// clipboard's interface refuses as one that keeps it from the page.
+function vmClipboard(request, answer, refused) {
+  ++vmPending;
+  new Promise(function (resolve) {
+    resolve(request());
+  }).then(answer, refused).finally(function () {
+    --vmPending;
+  });
+}
+
+// The one replaced range that turns `before` into `after`, found from the ends inwards: its
+// start, its end in `before` and its end in `after`.
+function vmChange(before, after) {
   var start = 0;
   var common = Math.min(before.length, after.length);
   while (start < common && before.charCodeAt(start) === after.charCodeAt(start)) {
@@ -56,9 +45,7 @@ function vmEdit(control, at) {
          after.charCodeAt(after.length - 1 - same)) {
     ++same;
   }
-  HEAP32[at >> 2] = start;
-  HEAP32[(at >> 2) + 1] = before.length - same - start;
-  return vmHold(after.substring(start, after.length - same));
+  return [start, before.length - same, after.length - same];
 }
 
 // The output box is a read-only text box whose text stands in pieces of kPiece units, each in
@@ -80,10 +67,10 @@ function vmPieceEnd(text, start) {
   return last >= 0xDC00 && last <= 0xDFFF ? end - 1 : end;
 }
 
-// Replaces the units from `start` to `end` by `added`. The pieces before the change keep their
-// text, so the browser keeps their shaping; a key at the end of a long text redoes the last one.
-function vmOutputReplace(box, start, end, added) {
-  var text = vmOutput.substring(0, start) + added + vmOutput.substring(end);
+// The pieces before the change keep their text, so the browser keeps their shaping; a key at
+// the end of a long text redoes the last one.
+function vmSetOutput(text) {
+  var start = vmChange(vmOutput, text)[0];
   vmOutput = text;
   // A piece's end depends on its text and the unit after it.
   var first = 0;
@@ -92,6 +79,7 @@ function vmOutputReplace(box, start, end, added) {
   }
   // The last piece reaches the end, so only an empty box has none to start from.
   var at = first < vmOutputStarts.length ? vmOutputStarts[first] : 0;
+  var box = document.getElementById('txtOut');
   var pieces = box.children;
   vmOutputStarts.length = first;
   for (var index = first; at < text.length; ++index) {
@@ -114,28 +102,17 @@ function vmOutputReplace(box, start, end, added) {
   }
 }
 
-// What a read-only text box does by itself: Ctrl+A selects its text alone. A copy takes the
-// pieces' text as it is, as they are inline.
-function vmReadOnlyBox(box) {
-  box.addEventListener('keydown', function (event) {
-    if (event.code === 'KeyA' && event.ctrlKey && !event.altKey && !event.shiftKey) {
-      event.preventDefault();
-      getSelection().selectAllChildren(box);
-    }
-  });
-}
-
-function vmCopyHeld(pointer) {
-  var at = pointer >> 1;
-  var text = vmHeld;
-  for (var i = 0; i < text.length; ++i) {
-    HEAPU16[at + i] = text.charCodeAt(i);
+// A new element with these attributes.
+function vmElement(tag, attributes) {
+  var element = document.createElement(tag);
+  for (var name in attributes) {
+    element.setAttribute(name, attributes[name]);
   }
-  vmHeld = '';
+  return element;
 }
 
-// The menus, from the core's command table. A caption's "&" marks its access letter, which is
-// underlined and kept as the element's data-key.
+// A menu caption's "&" marks its access letter, which is underlined and kept as the element's
+// data-key.
 function vmCaption(element, caption) {
   var mark = caption.indexOf('&');
   if (mark < 0 || mark + 1 >= caption.length) {
@@ -146,92 +123,6 @@ function vmCaption(element, caption) {
   letter.textContent = caption.charAt(mark + 1);
   element.append(caption.substring(0, mark), letter, caption.substring(mark + 2));
   element.dataset.key = letter.textContent.toUpperCase();
-}
-
-function vmAddMenu(name, caption) {
-  var title = document.createElement('button');
-  title.type = 'button';
-  title.id = name;
-  title.className = 'menu-title';
-  title.tabIndex = -1;
-  title.setAttribute('role', 'menuitem');
-  title.setAttribute('aria-haspopup', 'menu');
-  title.setAttribute('aria-expanded', 'false');
-  vmCaption(title, caption);
-  var list = document.createElement('div');
-  list.className = 'menu-list';
-  list.setAttribute('role', 'menu');
-  list.setAttribute('aria-labelledby', name);
-  var menu = document.createElement('div');
-  menu.className = 'menu';
-  menu.append(title, list);
-  document.getElementById('menuBar').append(menu);
-}
-
-function vmAddEntry(command, name, caption, shortcut, separatorBefore) {
-  var lists = document.querySelectorAll('#menuBar .menu-list');
-  var list = lists[lists.length - 1];
-  if (separatorBefore) {
-    list.append(document.createElement('hr'));
-  }
-  var entry = document.createElement('div');
-  entry.id = name;
-  entry.dataset.menu = command;
-  entry.tabIndex = -1;
-  entry.setAttribute('role', 'menuitem');
-  var label = document.createElement('span');
-  vmCaption(label, caption);
-  entry.dataset.key = label.dataset.key || '';
-  entry.append(label);
-  if (shortcut) {
-    var keys = document.createElement('kbd');
-    keys.textContent = shortcut;
-    entry.append(keys);
-    entry.setAttribute('aria-keyshortcuts', shortcut.replace('Ctrl+', 'Control+'));
-  }
-  list.append(entry);
-}
-
-// A checked entry carries its check mark; the others show none, as in the desktop's menus.
-function vmShowCommand(command, checked, enabled) {
-  var entry = document.querySelector('[data-menu="' + command + '"]');
-  entry.setAttribute('role', checked ? 'menuitemcheckbox' : 'menuitem');
-  if (checked) {
-    entry.setAttribute('aria-checked', 'true');
-  } else {
-    entry.removeAttribute('aria-checked');
-  }
-  entry.setAttribute('aria-disabled', String(!enabled));
-}
-
-// The about box over the middle of the drawn main window, as the desktop's over theirs.
-function vmOpenAbout() {
-  var about = document.getElementById('frmAbout');
-  about.showModal();
-  var main = document.getElementById('frmMain').getBoundingClientRect();
-  var box = about.getBoundingClientRect();
-  about.style.margin = '0';
-  about.style.right = about.style.bottom = 'auto';
-  about.style.left = Math.max(0, main.left + (main.width - box.width) / 2) + 'px';
-  about.style.top = Math.max(0, main.top + (main.height - box.height) / 2) + 'px';
-  document.getElementById('cmdOk').focus();
-}
-
-// File > Exit: the texts and the code number go, the window takes no more input, and the tab
-// closes where the browser lets a page close it.
-function vmExit() {
-  var main = document.getElementById('frmMain');
-  main.querySelectorAll('input, textarea').forEach(function (box) {
-    box.value = '';
-  });
-  document.getElementById('txtOut').replaceChildren();
-  vmOutput = '';
-  vmOutputStarts.length = 0;
-  main.querySelector('.client').inert = true;
-  document.getElementById('menuBar').inert = true;
-  document.getElementById('notice').textContent =
-    'Vellumark has ended. The texts are cleared; this tab may be closed now.';
-  window.close();
 }
 
 // The WebAssembly is inside this script: compiled from there at once, without asking fetch()

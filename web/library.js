@@ -1,30 +1,95 @@
-// The page's side of web_view.cpp: what the core's view does to the page's elements, linked
-// in as functions that the C++ calls (--js-library). Controls are addressed by their Control
-// number, which the view writes onto the elements of the same design name; texts travel as
-// UTF-16 units (bridge.js's helpers).
+// The page's side of the view (web/page_calls.h): what the core's view does to the page's
+// elements, linked in as functions that the C++ calls (--js-library). Controls are addressed by
+// their Control numbers, which vm_place writes onto the elements of the same design name; texts
+// travel as UTF-16 units (bridge.js's helpers).
 mergeInto(LibraryManager.library, {
-  vm_bind: function (name, control) {
+  // A design control's place in its container, as style.css's --left, --top, --width and --height.
+  vm_place: function (name, control, left, top, width, height) {
     var element = document.getElementById(UTF8ToString(name));
-    element.dataset.control = control;
-    vmControls[control] = element;
+    var place = {left: left, top: top, width: width, height: height};
+    for (var edge in place) {
+      element.style.setProperty('--' + edge, place[edge] + 'px');
+    }
+    if (control) {
+      element.dataset.control = control;
+      vmControls[control] = element;
+    }
   },
-  vm_add_menu: function (name, caption, length) { vmAddMenu(UTF8ToString(name), vmText(caption, length)); },
+  vm_add_menu: function (name, caption, length) {
+    var id = UTF8ToString(name);
+    var title = vmElement('button', {type: 'button', id: id, class: 'menu-title', tabindex: -1,
+                                     role: 'menuitem', 'aria-haspopup': 'menu', 'aria-expanded': false});
+    vmCaption(title, vmText(caption, length));
+    var menu = vmElement('div', {class: 'menu'});
+    menu.append(title, vmElement('div', {class: 'menu-list', role: 'menu', 'aria-labelledby': id}));
+    document.getElementById('menuBar').append(menu);
+  },
+  // An entry of the menu added last.
   vm_add_entry: function (command, name, caption, length, shortcut, shortcutLength, separatorBefore) {
-    vmAddEntry(command, UTF8ToString(name), vmText(caption, length),
-               vmText(shortcut, shortcutLength), !!separatorBefore);
+    var list = document.querySelector('#menuBar .menu:last-child .menu-list');
+    if (separatorBefore) {
+      list.append(document.createElement('hr'));
+    }
+    var entry = vmElement('div', {id: UTF8ToString(name), 'data-menu': command, tabindex: -1,
+                                  role: 'menuitem'});
+    var label = document.createElement('span');
+    vmCaption(label, vmText(caption, length));
+    entry.dataset.key = label.dataset.key || '';
+    entry.append(label);
+    if (shortcutLength) {
+      var keys = document.createElement('kbd');
+      keys.textContent = vmText(shortcut, shortcutLength);
+      entry.append(keys);
+      entry.setAttribute('aria-keyshortcuts', keys.textContent.replace('Ctrl+', 'Control+'));
+    }
+    list.append(entry);
   },
-  vm_show_command: function (command, checked, enabled) { vmShowCommand(command, !!checked, !!enabled); },
-  vm_exit: function () { vmExit(); },
+  // A checked entry carries its check mark; the others show none, as in the desktop's menus.
+  vm_show_command: function (command, checked, enabled) {
+    var entry = document.querySelector('[data-menu="' + command + '"]');
+    entry.setAttribute('role', checked ? 'menuitemcheckbox' : 'menuitem');
+    if (checked) {
+      entry.setAttribute('aria-checked', 'true');
+    } else {
+      entry.removeAttribute('aria-checked');
+    }
+    entry.setAttribute('aria-disabled', String(!enabled));
+  },
+  // Every key sets the notice again: only a change goes to the page. The address also links.
+  vm_set_text: function (id, text, length) {
+    var element = document.getElementById(UTF8ToString(id));
+    var shown = vmText(text, length);
+    if (element.textContent !== shown) {
+      element.textContent = shown;
+    }
+    if (element.tagName === 'A') {
+      element.href = shown;
+    }
+  },
   vm_hold_value: function (control) { return vmHold(vmControls[control].value); },
-  vm_copy_held: function (to) { vmCopyHeld(to); },
-  vm_edit: function (control, edit) { return vmEdit(control, edit); },
+  // The edit that turned the box's last value into its value, as one replaced range: its
+  // position and the units it removed at `at` (two int32s); holds the units it added.
+  vm_edit: function (control, at) {
+    var before = vmValues[control] || '';
+    var after = vmValues[control] = vmControls[control].value;
+    var change = vmChange(before, after);
+    HEAP32[at >> 2] = change[0];
+    HEAP32[(at >> 2) + 1] = change[1] - change[0];
+    return vmHold(after.substring(change[0], change[2]));
+  },
+  vm_copy_held: function (pointer) {
+    for (var i = 0; i < vmHeld.length; ++i) {
+      HEAPU16[(pointer >> 1) + i] = vmHeld.charCodeAt(i);
+    }
+    vmHeld = '';
+  },
   vm_set_value: function (control, text, length) {
     var box = vmControls[control];
     box.value = vmText(text, length);
     vmValues[control] = box.value;
   },
-  vm_bind_output: function (control) { vmReadOnlyBox(vmControls[control]); },
-  vm_replace_output: function (control, start, end, text, length) { vmOutputReplace(vmControls[control], start, end, vmText(text, length)); },
+  vm_set_output: function (text, length) { vmSetOutput(vmText(text, length)); },
+  vm_show_stale: function (stale) { document.getElementById('txtOut').classList.toggle('stale', !!stale); },
   vm_select_all: function (control) {
     var box = vmControls[control];
     if (box.setSelectionRange) {
@@ -33,8 +98,6 @@ mergeInto(LibraryManager.library, {
       getSelection().selectAllChildren(box);
     }
   },
-  // The page's colour scheme, light or dark (prefers-color-scheme): the window's text colour
-  // (`text`) or its face, as 0x00BBGGRR.
   vm_scheme_colour: function (text) {
     var style = getComputedStyle(document.getElementById('frmMain'));
     var rgb = (text ? style.color : style.backgroundColor).match(/[0-9]+/g).map(Number);
@@ -55,24 +118,14 @@ mergeInto(LibraryManager.library, {
     document.getElementById('txtIn').classList.toggle('cipher', !!cipherInInput);
     document.getElementById('txtOut').classList.toggle('cipher', !cipherInInput);
   },
-  // Every key sets the buttons and the notice again: only a change goes to the page.
+  // Every key enables the buttons again: only a change goes to the page.
   vm_enable: function (control, enabled) {
     var button = vmControls[control];
     if (button.disabled !== !enabled) {
       button.disabled = !enabled;
     }
   },
-  vm_set_notice: function (text, length) {
-    var notice = document.getElementById('notice');
-    var shown = vmText(text, length);
-    if (notice.textContent !== shown) {
-      notice.textContent = shown;
-    }
-  },
-  vm_focused: function () {
-    var control = document.activeElement && document.activeElement.dataset.control;
-    return control ? Number(control) : 0;
-  },
+  vm_focused: function () { return controlOf(document.activeElement); },
   vm_focus: function (control) { vmControls[control].focus(); },
   vm_read_clipboard: function () {
     vmClipboard(function() { return navigator.clipboard.readText(); },
@@ -85,12 +138,26 @@ mergeInto(LibraryManager.library, {
                 function() {},
                 function() { Module._web_clipboard_write_refused(); });
   },
-  vm_about_text: function (id, text, length) { document.getElementById(UTF8ToString(id)).textContent = vmText(text, length); },
-  vm_about_address: function (text, length) { document.getElementById('lblUrl').href = vmText(text, length); },
-  vm_open_about: function () { vmOpenAbout(); },
+  // The about box over the middle of the drawn main window, as the desktop's over theirs.
+  vm_open_about: function () {
+    var about = document.getElementById('frmAbout');
+    about.showModal();
+    var main = document.getElementById('frmMain').getBoundingClientRect();
+    var box = about.getBoundingClientRect();
+    about.style.margin = '0';
+    about.style.right = about.style.bottom = 'auto';
+    about.style.left = Math.max(0, main.left + (main.width - box.width) / 2) + 'px';
+    about.style.top = Math.max(0, main.top + (main.height - box.height) / 2) + 'px';
+    document.getElementById('cmdOk').focus();
+  },
   vm_close_about: function () { document.getElementById('frmAbout').close(); },
-  vm_ready: function () {
-    document.documentElement.classList.add('ready');
-    performance.mark('vellumark-ready');
+  // File > Exit, once the view has cleared the texts and the code number: the window takes no
+  // more input, and the tab closes where the browser lets a page close it.
+  vm_exit: function () {
+    document.querySelector('#frmMain .client').inert = true;
+    document.getElementById('menuBar').inert = true;
+    document.getElementById('notice').textContent =
+      'Vellumark has ended. The texts are cleared; this tab may be closed now.';
+    window.close();
   },
 });

@@ -104,10 +104,6 @@ private slots:
     void handCursorOverTheAddressOnly();
     void releaseOffTheAddressOpensNothing();
 
-    void keysThatCloseTheBox_data();
-    void keysThatCloseTheBox();
-    void keysThatLeaveTheBoxOpen_data();
-    void keysThatLeaveTheBoxOpen();
     void enterInTheModalBoxEndsTheOpening();
 
 private:
@@ -458,45 +454,6 @@ void AboutBoxTest::releaseOffTheAddressOpensNothing() {
 
 // ---------------------------------------------------------------------------------------
 // Closing
-
-void AboutBoxTest::keysThatCloseTheBox_data() {
-    QTest::addColumn<int>("key");
-    QTest::newRow("Enter") << int(Qt::Key_Return);
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
-    QTest::newRow("space") << int(Qt::Key_Space);
-}
-
-void AboutBoxTest::keysThatCloseTheBox() {
-    QFETCH(int, key);
-    frmAbout box(main_.get());
-    QSignalSpy accepted(&box, &QDialog::accepted);
-    box.show();
-    QVERIFY(QTest::qWaitForWindowActive(&box));
-    QTRY_COMPARE(QApplication::focusWidget(), Child<QWidget>(&box, "cmdOk"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-    QTRY_COMPARE(accepted.count(), 1);
-    QVERIFY(!box.isVisible());
-}
-
-void AboutBoxTest::keysThatLeaveTheBoxOpen_data() {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::newRow("Esc") << int(Qt::Key_Escape) << int(Qt::NoModifier);
-    // The button on its own would take Space with any modifier.
-    QTest::newRow("Shift+Space") << int(Qt::Key_Space) << int(Qt::ShiftModifier);
-}
-
-void AboutBoxTest::keysThatLeaveTheBoxOpen() {
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    frmAbout box(main_.get());
-    QSignalSpy finished(&box, &QDialog::finished);
-    box.show();
-    QVERIFY(QTest::qWaitForWindowActive(&box));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QVERIFY(box.isVisible());
-    QCOMPARE(finished.count(), 0);
-}
 
 void AboutBoxTest::enterInTheModalBoxEndsTheOpening() {
     QVERIFY(PlaceFrame(main_.get(), QRect(100, 100, 440, 260)));

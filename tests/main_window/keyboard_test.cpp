@@ -1,17 +1,14 @@
 // What the behaviour table cannot reach of the keyboard and the mouse in the Qt window: the
-// menus opened with Alt and a letter, the focus that comes back from them and from a dialog,
-// the press that selects before its release, the middle button and the X11 primary
-// selection, and the wrapping of long lines.
+// focus that comes back from a menu and from a dialog, the press that selects before its
+// release, the middle button and the X11 primary selection, and the wrapping of long lines.
 
 #include <QClipboard>
 #include <QDialog>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
 
-#include "runtime/generator.h"
 #include "window_fixture.h"
 
 using namespace vellumark;
@@ -29,8 +26,6 @@ class KeyboardTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void altLettersOpenTheMenusAndChooseTheirEntries_data();
-    void altLettersOpenTheMenusAndChooseTheirEntries();
     void focusComingBackLeavesTheCodeNumberAsItWas_data();
     void focusComingBackLeavesTheCodeNumberAsItWas();
     void pressIntoTheFocusedCodeNumberSelectsItWhole();
@@ -39,49 +34,6 @@ private slots:
     void selectingOnEntryLeavesThePrimarySelectionAlone();
     void longLinesWrapAndTallTextScrolls();
 };
-
-void KeyboardTest::altLettersOpenTheMenusAndChooseTheirEntries_data() {
-    QTest::addColumn<int>("menuKey");
-    QTest::addColumn<QString>("menu");
-    QTest::addColumn<int>("entryKey");
-    QTest::addColumn<QString>("effect");
-    QTest::newRow("Alt+F, x") << int(Qt::Key_F) << "mnuFile" << int(Qt::Key_X) << "exit";
-    QTest::newRow("Alt+N, m") << int(Qt::Key_N) << "mnuMode" << int(Qt::Key_M) << "decrypt";
-    QTest::newRow("Alt+N, d") << int(Qt::Key_N) << "mnuMode" << int(Qt::Key_D) << "decrypt";
-    QTest::newRow("Alt+N, e") << int(Qt::Key_N) << "mnuMode" << int(Qt::Key_E) << "encrypt";
-    QTest::newRow("Alt+N, r") << int(Qt::Key_N) << "mnuMode" << int(Qt::Key_R) << "random";
-    QTest::newRow("Alt+H, a") << int(Qt::Key_H) << "mnuHelp" << int(Qt::Key_A) << "about";
-}
-
-void KeyboardTest::altLettersOpenTheMenusAndChooseTheirEntries() {
-    QFETCH(int, menuKey);
-    QFETCH(QString, menu);
-    QFETCH(int, entryKey);
-    QFETCH(QString, effect);
-    const auto w = OpenWindow();
-    const Controls c(*w);
-    Type(c.txtIn, QStringLiteral("abc"));
-    QSignalSpy exits(w.get(), &frmMain::exitRequested);
-    QSignalSpy abouts(w.get(), &frmMain::aboutRequested);
-    RandomGenerator ahead = ProcessGenerator();
-    const QString randomCode = RandomCode(ahead.NextValue());
-
-    // From inside the input box, which must not take the keys for itself.
-    QTest::keyClick(c.txtIn, static_cast<Qt::Key>(menuKey), Qt::AltModifier);
-    auto* opened = Widget<QMenu>(*w, qPrintable(menu));
-    QTRY_VERIFY(opened->isVisible());
-    QCOMPARE(TextOf(*c.txtIn), QStringLiteral("abc"));
-    QTest::keyClick(opened, static_cast<Qt::Key>(entryKey));
-    QTRY_VERIFY(!opened->isVisible());
-
-    QCOMPARE(exits.count(), effect == QStringLiteral("exit") ? 1 : 0);
-    QCOMPARE(abouts.count(), effect == QStringLiteral("about") ? 1 : 0);
-    QCOMPARE(w->mode(), effect == QStringLiteral("decrypt") ? kModeDecrypt : kModeEncrypt);
-    QCOMPARE(c.txtCodeNum->text(),
-             effect == QStringLiteral("random") ? randomCode : QStringLiteral("408153"));
-    QCOMPARE(TextOf(*c.txtIn), QStringLiteral("abc"));
-    QVERIFY(OutputIsCurrent(*w));
-}
 
 void KeyboardTest::focusComingBackLeavesTheCodeNumberAsItWas_data() {
     QTest::addColumn<QString>("how");

@@ -57,6 +57,9 @@ return {
   look: shows('encrypt') ? 'encrypt' : shows('decrypt') ? 'decrypt' : 'mixed',
   notice: id('notice').textContent,
   about: id('frmAbout').open ? 'open' : 'closed',
+  // Greyed: drawn in another colour than the input's text.
+  output: getComputedStyle(id('txtOut')).color === getComputedStyle(id('txtIn')).color ?
+    'current' : 'stale',
 };"""
 
 # The clipboard, made busy on demand: while window.clipboardBusy is set, the page's reads and
@@ -204,7 +207,7 @@ class PageDriver:
                     f"{field}: {shorten(actual)} does not match {rest[1][1]}"
             return None if actual == rest[0][1] else \
                 f"{field}: {shorten(actual)}, expected {shorten(rest[0][1])}"
-        if field in ("focus", "look", "about"):
+        if field in ("focus", "look", "about", "output"):
             return None if state[field] == rest[0] else f"{field}: {state[field]}, expected {rest[0]}"
         if field == "enabled":
             return None if state["enabled"] == rest else \

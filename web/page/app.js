@@ -8,6 +8,8 @@ var Module = {
   onRuntimeInitialized: function () {
     wire();
     Module._web_start();
+    document.documentElement.classList.add('ready');
+    performance.mark('vellumark-ready');
   }
 };
 
@@ -27,22 +29,17 @@ function entriesOf(menu) {
   return Array.prototype.slice.call(menu.querySelectorAll('[data-menu]'));
 }
 
-function closeMenus() {
-  document.querySelectorAll('.menu.open').forEach(function (menu) {
-    menu.classList.remove('open');
-    menu.querySelector('.menu-title').setAttribute('aria-expanded', 'false');
-  });
-}
-
+// Opens `menu` and closes the others; null closes them all.
 function openMenu(menu) {
-  closeMenus();
-  menu.classList.add('open');
-  menu.querySelector('.menu-title').setAttribute('aria-expanded', 'true');
+  document.querySelectorAll('#menuBar .menu').forEach(function (each) {
+    each.classList.toggle('open', each === menu);
+    each.querySelector('.menu-title').setAttribute('aria-expanded', String(each === menu));
+  });
 }
 
 // Leaves the menus; the focus goes back where it was when the keyboard entered them.
 function leaveMenus() {
-  closeMenus();
+  openMenu(null);
   var back = focusBeforeMenus;
   focusBeforeMenus = null;
   if (back && back.isConnected) {
@@ -175,27 +172,27 @@ function wire() {
   var main = document.getElementById('frmMain');
   var about = document.getElementById('frmAbout');
 
-  main.addEventListener('input', function (event) {
-    var control = controlOf(event.target);
-    if (control) {
-      Module._web_input(control);
-    }
-  });
+  // A control's events go to the core with the control's number.
+  function forward(type, call) {
+    main.addEventListener(type, function (event) {
+      var control = controlOf(event.target);
+      if (control) {
+        call(control, event.button);
+      }
+    });
+  }
+  forward('input', Module._web_input);
+  forward('click', Module._web_click);
+  forward('auxclick', Module._web_click);
+  forward('focusin', Module._web_focus);
   document.addEventListener('keydown', function (event) {
     if (event.isComposing) {
       return;
     }
     var chord = [event.code, event.shiftKey ? 1 : 0, event.ctrlKey ? 1 : 0, event.altKey ? 1 : 0];
-    if (about.open) {
-      event.preventDefault();
-      Module.ccall('web_about_key', null, ['string', 'number', 'number', 'number'], chord);
-      return;
-    }
-    if (menuKey(event)) {
-      event.preventDefault();
-      return;
-    }
-    if (Module.ccall('web_key', 'number', ['string', 'number', 'number', 'number'], chord)) {
+    // The about box takes every key; else the menus take theirs first.
+    if ((!about.open && menuKey(event)) || Module.ccall(about.open ? 'web_about_key' : 'web_key',
+        'number', ['string', 'number', 'number', 'number'], chord)) {
       event.preventDefault();
     }
   });
@@ -214,23 +211,23 @@ function wire() {
       event.preventDefault();
     }
   });
-  main.addEventListener('click', function (event) {
-    var control = controlOf(event.target);
-    if (control) {
-      Module._web_click(control, event.button);
+  // What a read-only text box does by itself: Ctrl+A selects its text alone. A copy takes the
+  // output's pieces as one text, as they are inline.
+  var output = document.getElementById('txtOut');
+  output.addEventListener('keydown', function (event) {
+    if (event.code === 'KeyA' && event.ctrlKey && !event.altKey && !event.shiftKey) {
+      event.preventDefault();
+      getSelection().selectAllChildren(output);
     }
   });
-  main.addEventListener('auxclick', function (event) {
-    var control = controlOf(event.target);
-    if (control) {
-      Module._web_click(control, event.button);
-    }
-  });
-  main.addEventListener('focusin', function (event) {
-    var control = controlOf(event.target);
-    if (control) {
-      Module._web_focus(control);
-    }
+  // A copy of any of the output's text, by keys, the box's menu or a drag, asks the core,
+  // which keeps a stale output from being copied.
+  ['copy', 'cut', 'dragstart'].forEach(function (type) {
+    document.addEventListener(type, function (event) {
+      if (getSelection().containsNode(output, true) && !Module._web_output_copy()) {
+        event.preventDefault();
+      }
+    });
   });
   // Only the text boxes have a context menu, as in the window.
   main.addEventListener('contextmenu', function (event) {
@@ -248,12 +245,7 @@ function wire() {
     }
     var title = event.target.closest('.menu-title');
     if (title) {
-      var menu = title.parentElement;
-      if (menu.classList.contains('open')) {
-        closeMenus();
-      } else {
-        openMenu(menu);
-      }
+      openMenu(title.parentElement.classList.contains('open') ? null : title.parentElement);
       event.stopPropagation();
       event.preventDefault();
     }
@@ -271,7 +263,7 @@ function wire() {
   });
 
   document.getElementById('cmdOk').addEventListener('click', function () {
-    Module._web_about_ok();
+    about.close();
   });
 
   matchMedia('(prefers-color-scheme: dark)').addEventListener('change', function () {

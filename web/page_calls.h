@@ -1,0 +1,57 @@
+#pragma once
+// The page's side of the view, in library.js (--js-library): what the C++ does to the page's
+// elements. Controls go by their Control numbers, which page_design.cpp gives the elements;
+// texts go as UTF-16 units with their lengths, NULs included.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// NOLINTBEGIN(readability-identifier-naming): C names, as library.js defines them.
+extern "C" {
+void vm_place(const char* name, int control, int left, int top, int width, int height);
+void vm_add_menu(const char* name, const char16_t* caption, int length);
+void vm_add_entry(int command, const char* name, const char16_t* caption, int length,
+                  const char16_t* shortcut, int shortcutLength, int separatorBefore);
+void vm_show_command(int command, int checked, int enabled);
+// The text of the element with that id: the notice, the about box's labels.
+void vm_set_text(const char* id, const char16_t* text, int length);
+// A text that the page hands over in two steps: its length from these, its units by
+// vm_copy_held. vm_edit writes the box's last edit's position and removed units at `edit`.
+int vm_hold_value(int control);
+int vm_edit(int control, std::int32_t* edit);
+void vm_copy_held(char16_t* to);
+void vm_set_value(int control, const char16_t* text, int length);
+void vm_set_output(const char16_t* text, int length);
+void vm_show_stale(int stale);
+void vm_select_all(int control);
+// The page's colour scheme's text colour (`text`) or face, as 0x00BBGGRR.
+int vm_scheme_colour(int text);
+void vm_show_mode(int encryptColour, int decryptColour, int encryptText, int decryptText,
+                  int encryptChecked, int decryptChecked, int cipherInInput);
+void vm_enable(int control, int enabled);
+int vm_focused();
+void vm_focus(int control);
+// Asks the browser for the clipboard's text, which comes later to web_clipboard_read.
+void vm_read_clipboard();
+void vm_write_clipboard(const char16_t* text, int length);
+void vm_open_about();
+void vm_close_about();
+void vm_exit();
+}
+// NOLINTEND(readability-identifier-naming)
+
+namespace vellumark::page {
+
+inline int Length(std::u16string_view text) {
+    return static_cast<int>(text.size());
+}
+
+// The text that the page holds, of `length` units.
+inline std::u16string Held(int length) {
+    std::u16string text(static_cast<std::size_t>(length), u'\0');
+    vm_copy_held(text.data());
+    return text;
+}
+
+}  // namespace vellumark::page

@@ -1,0 +1,192 @@
+// The page's events, which app.js forwards, each to the core through the one view of the page,
+// and the window's two public methods. Controls come as their Control numbers, mouse buttons as
+// the DOM numbers them, keys by KeyboardEvent.code, which names a key whatever the layout.
+
+#include <emscripten/emscripten.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "web/page_calls.h"
+#include "web/web_view.h"
+#include "window_core/about_core.h"
+
+namespace {
+
+using vellumark::Control;
+using vellumark::FocusReason;
+using vellumark::Key;
+using vellumark::MouseButton;
+
+vellumark::WebView& View() {
+    static vellumark::WebView view;
+    return view;
+}
+
+vellumark::MainWindowCore& Core() {
+    return View().core();
+}
+
+MouseButton MouseOf(int domButton) {
+    constexpr MouseButton kButtons[] = {MouseButton::kLeft, MouseButton::kMiddle,
+                                        MouseButton::kRight};
+    return domButton >= 0 && domButton < 3 ? kButtons[domButton] : MouseButton::kOther;
+}
+
+vellumark::KeyPress PressOf(std::string_view code, int shift, int control, int alt) {
+    constexpr std::pair<std::string_view, Key> kKeys[] = {{"Enter", Key::kEnter},
+                                                          {"NumpadEnter", Key::kKeypadEnter},
+                                                          {"Space", Key::kSpace},
+                                                          {"Escape", Key::kEscape}};
+    vellumark::KeyPress press{Key::kOther, shift != 0, control != 0, alt != 0};
+    for (const auto& [name, key] : kKeys) {
+        if (code == name) {
+            press.key = key;
+        }
+    }
+    // The letter of a letter key ("KeyE": 'E').
+    if (code.size() == 4 && code.substr(0, 3) == "Key") {
+        press.letter = static_cast<char16_t>(code[3]);
+    }
+    return press;
+}
+
+void PressButton(vellumark::Button button, bool pastes, const std::function<void()>& press) {
+    View().clipboard().Press(button, pastes, press);
+}
+
+}  // namespace
+
+// NOLINTBEGIN(readability-identifier-naming): C names, as the page calls them.
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void web_start() {
+    View().Start();
+}
+
+EMSCRIPTEN_KEEPALIVE void web_input(int control) {
+    if (static_cast<Control>(control) == Control::kTxtCodeNum) {
+        Core().OnCodeNumberChange();
+    } else if (static_cast<Control>(control) == Control::kTxtIn) {
+        View().OnInputEdit();
+    }
+}
+
+// A key on the page; 1 when the page must leave it alone (preventDefault).
+EMSCRIPTEN_KEEPALIVE int web_key(const char* code, int shift, int control, int alt) {
+    const vellumark::KeyPress press = PressOf(code, shift, control, alt);
+    if (Core().OnShortcutKey(press)) {
+        return 1;
+    }
+    if (press.alt && !press.control && !press.shift && press.letter != u'\0') {
+        return Core().OnAccessKey(press.letter) ? 1 : 0;
+    }
+    if (std::string_view(code) == "Tab" && !press.control && !press.alt) {
+        // The window's own tab order, round its end, rather than on into the browser.
+        return Core().OnTabKey(press.shift) != Control::kNone ? 1 : 0;
+    }
+    const std::optional<vellumark::Button> button = ButtonOf(View().FocusedControl());
+    if (!button || (press.key != Key::kEnter && press.key != Key::kKeypadEnter &&
+                    press.key != Key::kSpace)) {
+        return 0;
+    }
+    // Only the core presses a button, so the browser's own press by these keys never comes.
+    PressButton(*button, PressesButton(press),
+                [button = *button, press] { Core().OnButtonKey(button, press); });
+    return 1;
+}
+
+// A key while the about box is open, which takes every key.
+EMSCRIPTEN_KEEPALIVE int web_about_key(const char* code, int shift, int control, int alt) {
+    if (vellumark::ClosesAboutBox(PressOf(code, shift, control, alt))) {
+        vm_close_about();
+    }
+    return 1;
+}
+
+// A mouse button pressed on a control; 1 when the page must leave the press alone.
+EMSCRIPTEN_KEEPALIVE int web_press(int number, int domButton) {
+    const auto control = static_cast<Control>(number);
+    const MouseButton mouse = MouseOf(domButton);
+    if (control == Control::kLblEncrypt || control == Control::kLblDecrypt) {
+        Core().OnModeLabelPress(control, mouse);
+        return 1;
+    }
+    if (const std::optional<vellumark::Button> button = ButtonOf(control)) {
+        // A button takes the focus from the left button only, and a disabled one not at all.
+        if (mouse == MouseButton::kLeft && Core().enabled(*button)) {
+            View().FocusControl(control, FocusReason::kMouse);
+        }
+        return 1;
+    }
+    if (mouse == MouseButton::kLeft) {
+        // The browser moves the focus and the caret; the focus then comes as the mouse's.
+        if (View().FocusedControl() != control) {
+            View().ExpectFocus(FocusReason::kMouse);
+        }
+        return 0;
+    }
+    // The other buttons bring the focus and leave the caret where it was; the right one
+    // comes as the box's menu, which works on the whole code number.
+    View().FocusControl(
+        control, mouse == MouseButton::kRight ? FocusReason::kRightButton : FocusReason::kMouse);
+    return 1;
+}
+
+EMSCRIPTEN_KEEPALIVE void web_click(int number, int domButton) {
+    const auto control = static_cast<Control>(number);
+    if (const std::optional<vellumark::Button> button = ButtonOf(control)) {
+        if (MouseOf(domButton) == MouseButton::kLeft) {
+            PressButton(*button, *button == vellumark::Button::kPasteInput,
+                        [button = *button] { Core().PressButton(button); });
+        }
+    } else if (control == Control::kTxtCodeNum) {
+        Core().OnCodeNumberClick(MouseOf(domButton));
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE void web_focus(int control) {
+    View().OnFocus(static_cast<Control>(control));
+}
+
+EMSCRIPTEN_KEEPALIVE void web_menu(int entry) {
+    for (const vellumark::CommandDesign& design : vellumark::kCommands) {
+        if (static_cast<int>(design.command) == entry) {
+            Core().RunCommand(design.command);
+        }
+    }
+}
+
+// A copy out of the output box by any path (keys, the box's menu, a drag); 0: copy nothing.
+EMSCRIPTEN_KEEPALIVE int web_output_copy() {
+    return Core().OnOutputCopy() ? 1 : 0;
+}
+
+// The clipboard's text, held by the page, of `length` units; -1: the browser refused.
+EMSCRIPTEN_KEEPALIVE void web_clipboard_read(int length) {
+    View().clipboard().OnRead(length < 0 ? std::nullopt
+                                         : std::optional(vellumark::page::Held(length)));
+}
+
+EMSCRIPTEN_KEEPALIVE void web_clipboard_write_refused() {
+    View().clipboard().OnWriteRefused();
+}
+
+EMSCRIPTEN_KEEPALIVE void web_scheme_change() {
+    View().OnSchemeChange();
+}
+
+// The window's public methods, for a script that drives the page as a program drives the window.
+EMSCRIPTEN_KEEPALIVE void ModeSet(int bytWhat) {
+    Core().ModeSet(static_cast<vellumark::CryptMode>(bytWhat));
+}
+
+EMSCRIPTEN_KEEPALIVE void DoCrypt() {
+    Core().DoCrypt();
+}
+
+}  // extern "C"
+// NOLINTEND(readability-identifier-naming)
