@@ -2,8 +2,9 @@
 # Runs clang-tidy over our code, headers included: .clang-tidy on the code without Qt
 # (engine/, runtime/, recovery/, window_core/, cli/), .clang-tidy-qt on the windows
 # (main_window/, about/)
-# where Qt is installed, and .clang-tidy on the page's C++ (web/) where emscripten is. Exits
-# non-zero on any finding.
+# where Qt is installed, .clang-tidy on the page's C++ (web/) where emscripten is, and
+# win32/.clang-tidy on the Windows front end (win32/) with MinGW's compile commands where
+# MinGW-w64 is. Exits non-zero on any finding.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build-tidy
@@ -55,6 +56,27 @@ tidy_web() {
     sources+=("${web[@]}")
 }
 tidy_web
+
+# The Windows front end, with the compile commands of the windows preset (build-windows),
+# configured here when ./test.sh has not built it yet. Host clang-tidy compiles for MinGW's
+# target with the cross compiler's libstdc++ and Windows headers, but its own intrinsics
+# headers rather than GCC's.
+tidy_win32() {
+    local mingw=x86_64-w64-mingw32-g++-posix folder includes=() win32=()
+    command -v "$mingw" >/dev/null || return 0
+    cmake --preset windows >/dev/null
+    while read -r folder; do
+        includes+=("--extra-arg=-isystem$folder")
+    done < <("$mingw" -E -x c++ - -v </dev/null 2>&1 |
+        sed -n '/^#include <...> search starts here/,/^End of search list/s/^ //p' |
+        grep -v '/gcc/x86_64-w64-mingw32/[^/]*/include\(-fixed\)\{0,1\}$')
+    mapfile -t win32 < <(ls win32/*.cpp)
+    printf '%s\n' "${win32[@]}" |
+        xargs -P 2 -I{} "$tidy" -p build-windows --quiet --warnings-as-errors='*' \
+            --extra-arg=--target=x86_64-w64-mingw32 "${includes[@]}" {} >>"$log" 2>&1 || true
+    sources+=("${win32[@]}")
+}
+tidy_win32
 
 findings=$(grep -c -E ": (warning|error): |Error while processing" "$log" || true)
 if [ "$findings" -ne 0 ]; then

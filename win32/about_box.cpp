@@ -4,17 +4,19 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "win32/edit_text.h"
 #include "win32/key_press.h"
 #include "win32/metrics.h"
 #include "win32/pictures.h"
 #include "win32/resource_ids.h"
+#include "win32/window_class.h"
 #include "window_core/about_core.h"
 #include "window_core/keys.h"
 #include "window_core/text_contrast.h"
@@ -23,28 +25,15 @@ namespace vellumark::win32 {
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"VellumarkAbout";
+constexpr const wchar_t* kClassName = L"VellumarkAbout";
 // No title bar: a raised dialog border alone, out of the taskbar as the main window's own.
 constexpr DWORD kStyle = WS_POPUP | WS_DLGFRAME;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
-std::wstring Wide(std::u16string_view text) {
-    return {text.begin(), text.end()};
-}
-
 // The address that the box shows and opens.
 const std::wstring& Address() {
-    static const std::wstring address = Wide(AboutAddress());
+    static const std::wstring address = WideString(AboutAddress());
     return address;
-}
-
-void OpenWithShell(const wchar_t* address) {
-    ShellExecuteW(nullptr, nullptr, address, nullptr, L"C:\\", SW_SHOWNORMAL);
-}
-
-LinkOpener& CurrentOpener() {
-    static LinkOpener opener = OpenWithShell;
-    return opener;
 }
 
 // One opening of the box: its window, its fonts and its icon.
@@ -59,6 +48,11 @@ struct AboutBox {
     HICON icon = nullptr;
     bool closed = false;
 
+    AboutBox() = default;
+    AboutBox(const AboutBox&) = delete;
+    AboutBox& operator=(const AboutBox&) = delete;
+    AboutBox(AboutBox&&) = delete;
+    AboutBox& operator=(AboutBox&&) = delete;
     ~AboutBox() {
         for (HFONT font : {dialogFont, titleFont, creditFont, urlFont}) {
             DeleteObject(font);
@@ -66,15 +60,6 @@ struct AboutBox {
         DestroyIcon(icon);
     }
 };
-
-HWND MakeControl(HWND parent, const wchar_t* windowClass, const wchar_t* text, DWORD style, int id,
-                 HFONT font) {
-    const HWND control = CreateWindowExW(
-        0, windowClass, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return control;
-}
 
 void PlaceAddress(const AboutBox& box, UINT dpi) {
     const HDC dc = GetDC(box.lblUrl);
@@ -111,41 +96,24 @@ constexpr ControlMaker kMakers[] = {
 };
 static_assert(std::size(kMakers) == kFrmAboutControls.size());
 
-std::wstring CaptionOf(const ControlDesign& design) {
-    if (design.name == "Label1") {
-        return Wide(kAboutTitle);
-    }
-    if (design.name == "Label2") {
-        return Wide(AboutVersionText());
-    }
-    if (design.name == "Label3") {
-        return Wide(kAboutCredit);
-    }
-    if (design.name == "lblUrl") {
-        return Address();
-    }
-    return {design.caption.begin(), design.caption.end()};
-}
-
 void CreateControls(AboutBox& box, UINT dpi) {
     box.dialogFont = MakeDialogFont(dpi);
     box.titleFont = MakeFont(L"MS Sans Serif", 1200, FW_BOLD, false, false, dpi);
     box.creditFont = MakeFont(L"Arial", 1200, FW_BOLD, true, false, dpi);
     box.urlFont = MakeFont(L"Arial", 975, FW_NORMAL, false, true, dpi);
-    // In tab order, then the image, which has no place in it; only "Ok" takes the focus.
-    std::vector<const ControlDesign*> order;
-    for (const ControlDesign* design : InTabOrder(kFrmAboutControls)) {
-        if (design != nullptr) {
-            order.push_back(design);
-        }
-    }
-    order.push_back(FindControl(kFrmAboutControls, "Image1"));
+    // In tab order, then the image, the one control with no place in it, in the last place;
+    // only "Ok" takes the focus.
+    std::array<const ControlDesign*, kFrmAboutControls.size()> order =
+        InTabOrder(kFrmAboutControls);
+    order.back() = FindControl(kFrmAboutControls, "Image1");
     for (const ControlDesign* design : order) {
-        const auto maker =
+        const auto* maker =
             std::find_if(std::begin(kMakers), std::end(kMakers),
                          [&](const ControlMaker& m) { return m.name == design->name; });
-        const HWND control = MakeControl(box.window, maker->windowClass, CaptionOf(*design).c_str(),
-                                         maker->style, maker->id, box.*(maker->font));
+        const HWND control =
+            MakeChild(box.window, maker->windowClass, WideString(AboutCaption(design->name)),
+                      maker->style, 0, maker->id);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(box.*(maker->font)), FALSE);
         PlaceControl(control, PlaceInWindow(kFrmAboutControls, *design), dpi);
     }
     box.lblUrl = GetDlgItem(box.window, IDC_LBL_URL);
@@ -156,12 +124,7 @@ void CreateControls(AboutBox& box, UINT dpi) {
 }
 
 LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* box = reinterpret_cast<AboutBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* box = ObjectOf<AboutBox>(window, message, lParam);
     if (box == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
@@ -170,12 +133,13 @@ LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             if (LOWORD(wParam) == IDOK) {
                 box->closed = true;
             } else if (LOWORD(wParam) == IDC_LBL_URL && HIWORD(wParam) == STN_CLICKED) {
-                CurrentOpener()(Address().c_str());
+                // When no program can open the address, the box has nothing to say.
+                ShellExecuteW(nullptr, nullptr, Address().c_str(), nullptr, L"C:\\", SW_SHOWNORMAL);
             }
             return 0;
         case WM_CTLCOLORSTATIC:
             if (reinterpret_cast<HWND>(lParam) == box->lblUrl) {
-                const auto dc = reinterpret_cast<HDC>(wParam);
+                auto* const dc = reinterpret_cast<HDC>(wParam);
                 // Under high contrast the system's link colour, made readable if need be.
                 SetTextColor(dc, HighContrastOn() ? ReadableColour(GetSysColor(COLOR_BTNFACE),
                                                                    GetSysColor(COLOR_HOTLIGHT))
@@ -213,23 +177,10 @@ LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 }  // namespace
 
-void SetLinkOpener(LinkOpener opener) {
-    CurrentOpener() = opener != nullptr ? opener : OpenWithShell;
-}
-
 void OpenAbout(HWND mainWindow) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    static const ATOM registered = [instance] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = AboutProc;
-        windowClass.hInstance = instance;
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        windowClass.lpszClassName = kClassName;
-        return RegisterClassExW(&windowClass);
-    }();
-    static_cast<void>(registered);
+    // Registered again at every opening, which fails harmlessly from the second on.
+    RegisterWindowClass(kClassName, AboutProc, false);
 
     // Loaded anew at every opening, and centred before it shows.
     AboutBox box;
@@ -263,7 +214,8 @@ void OpenAbout(HWND mainWindow) {
         if (message.hwnd == box.window || IsChild(box.window, message.hwnd) != 0) {
             // Enter, keypad Enter, Space and Esc mean what the about core says, whichever
             // control has them; the dialog keys and the button do not decide them.
-            if (const std::optional<KeyPress> press = KeyPressOf(message)) {
+            if (const std::optional<KeyPress> press = KeyPressOf(message);
+                press && press->key != Key::kOther) {
                 box.closed = ClosesAboutBox(*press);
                 continue;
             }

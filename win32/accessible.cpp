@@ -31,7 +31,7 @@ class AnnotatedAccessible final : public IAccessible {
 public:
     AnnotatedAccessible(IAccessible* system, AccessibleTexts texts)
         : system_(system), texts_(std::move(texts)) {}
-    ~AnnotatedAccessible() { system_->Release(); }
+    virtual ~AnnotatedAccessible() { system_->Release(); }
     AnnotatedAccessible(const AnnotatedAccessible&) = delete;
     AnnotatedAccessible& operator=(const AnnotatedAccessible&) = delete;
     AnnotatedAccessible(AnnotatedAccessible&&) = delete;
@@ -185,20 +185,17 @@ void MarkLiveRegion(HWND control) {
     // The annotation lives with the window, not with the service object or this apartment.
     const HRESULT initialised = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     IAccPropServices* services = nullptr;
-    if (FAILED(CoCreateInstance(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                kAccPropServicesInterface, reinterpret_cast<void**>(&services)))) {
-        if (SUCCEEDED(initialised)) {
-            CoUninitialize();
-        }
-        return;
+    if (SUCCEEDED(CoCreateInstance(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                   kAccPropServicesInterface,
+                                   reinterpret_cast<void**>(&services)))) {
+        VARIANT polite{};
+        polite.vt = VT_I4;
+        polite.lVal = kPolite;
+        // Older systems know no live regions and refuse the property: the name change remains.
+        services->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                              kLiveSettingProperty, polite);
+        services->Release();
     }
-    VARIANT polite{};
-    polite.vt = VT_I4;
-    polite.lVal = kPolite;
-    // Older systems know no live regions and refuse the property: the name change remains.
-    services->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                          kLiveSettingProperty, polite);
-    services->Release();
     if (SUCCEEDED(initialised)) {
         CoUninitialize();
     }

@@ -22,6 +22,11 @@ bool OpenClipboardPatiently(HWND owner) {
 }
 
 struct ClipboardCloser {
+    ClipboardCloser() = default;
+    ClipboardCloser(const ClipboardCloser&) = delete;
+    ClipboardCloser& operator=(const ClipboardCloser&) = delete;
+    ClipboardCloser(ClipboardCloser&&) = delete;
+    ClipboardCloser& operator=(ClipboardCloser&&) = delete;
     ~ClipboardCloser() { CloseClipboard(); }
 };
 

@@ -1,6 +1,15 @@
 #include "win32/edit_text.h"
 
+#include <cstddef>
+
 namespace vellumark::win32 {
+
+std::u16string TextOf(HWND control) {
+    const int length = GetWindowTextLengthW(control);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(control, text.data(), length + 1);
+    return {text.begin(), text.begin() + copied};
+}
 
 std::wstring ForEditBox(std::u16string_view text) {
     std::wstring result;

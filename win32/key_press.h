@@ -1,6 +1,5 @@
 #pragma once
-// The keys whose meaning the window core decides (Enter, keypad Enter, Space, Esc), read from a
-// Windows key-down message, for both windows.
+// A key as the window core reads it, from a Windows key-down message, for both windows.
 
 #include <windows.h>
 
@@ -10,10 +9,9 @@
 
 namespace vellumark::win32 {
 
-// The key and its modifiers; nothing for another message or key. Keypad Enter is Enter with the
-// extended-key bit.
+// The key of a WM_KEYDOWN or WM_SYSKEYDOWN and its modifiers: Enter (keypad Enter has the
+// extended-key bit), Space and Esc by name, a letter key by its letter, any other as kOther;
+// nothing for another message.
 std::optional<KeyPress> KeyPressOf(const MSG& message);
-// A letter key pressed with Ctrl, which may be a menu's shortcut; nothing for any other key.
-std::optional<KeyPress> ShortcutPressOf(const MSG& message);
 
 }  // namespace vellumark::win32

@@ -7,12 +7,13 @@
 
 #include "win32/main_window.h"
 
+// The last parameter by the system header's name for it.
 int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
-                   int showCommand) {
+                   int nShowCmd) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 
-    vellumark::win32::MainWindow mainWindow(showCommand);
+    vellumark::win32::MainWindow mainWindow(nShowCmd);
     if (mainWindow.handle() == nullptr) {
         return 1;
     }

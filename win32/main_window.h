@@ -1,6 +1,10 @@
 #pragma once
 // The main window frmMain as native Windows controls. It only creates the controls, forwards
-// their notifications to the window core and draws what the core says.
+// their notifications to the window core and draws what the core says. Its jobs, a file each:
+// creation and the layout at the monitor's DPI (main_window.cpp), the keys before a control
+// sees them (main_window_keys.cpp), the window's messages and colours
+// (main_window_messages.cpp), the subclassed controls' messages (main_window_controls.cpp),
+// and what the core reads and writes (main_window_view.cpp).
 
 #include <windows.h>
 
@@ -20,10 +24,16 @@ public:
     ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
+    MainWindow(MainWindow&&) = delete;
+    MainWindow& operator=(MainWindow&&) = delete;
 
     [[nodiscard]] HWND handle() const { return window_; }
     // The core behind the window, for a caller that acts as the program's own code does.
     MainWindowCore& core() { return core_; }
+    // The core's name of a control of this window; kNone for any other window.
+    [[nodiscard]] Control CoreControlOf(HWND control) const;
+    // The window of a control that the core names; nullptr for kNone.
+    [[nodiscard]] HWND WindowOf(Control control) const;
 
     // The message loop's first look at a message: the menu's shortcut keys from anywhere in
     // the window, then the keys that the core decides (Tab, the frames' access keys, a picture
@@ -40,6 +50,7 @@ public:
     void SetCodeNumberText(std::u16string_view text) override;
     void SetInputText(std::u16string_view text) override;
     void SetOutputText(std::u16string_view text) override;
+    void ShowOutputStale(bool stale) override;
     void ShowMode(const ModeLook& look) override;
     void EnableButton(Button button, bool enabled) override;
     void ShowNotice(std::u16string_view text) override;
@@ -53,9 +64,6 @@ public:
     void FocusControl(Control control, FocusReason reason) override;
 
 private:
-    // The core's name of a control of this window; kNone for any other window.
-    [[nodiscard]] Control CoreControlOf(HWND control) const;
-    [[nodiscard]] HWND WindowOf(Control control) const;
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR id, DWORD_PTR self);
@@ -73,23 +81,19 @@ private:
     HWND lblEncrypt_ = nullptr;
     HWND lblDecrypt_ = nullptr;
     HWND statusBar_ = nullptr;
-    HWND toolTips_ = nullptr;
-    std::array<HWND, 4> buttons_{};
+    // The picture buttons' pictures, made for the monitor's DPI.
     std::array<HICON, 4> pictures_{};
     HFONT font_ = nullptr;
-    HMENU menu_ = nullptr;
-    COLORREF encryptColour_ = 0;
-    COLORREF decryptColour_ = 0;
-    HBRUSH encryptBrush_ = nullptr;
-    HBRUSH decryptBrush_ = nullptr;
     // The control that had the focus when the window was deactivated.
     HWND lastFocus_ = nullptr;
     // How the focus is about to reach the code-number box, while a key or a click moves it.
     std::optional<FocusReason> focusReason_;
-    // Which box wraps anywhere, once the load has set the mode: setting a box's break
-    // procedure wraps its whole text again, so it is set only when it changes.
-    std::optional<TextBox> cipherBox_;
-    bool decryptActive_ = false;
+    // The mode's look, once the load has set the mode: the labels keep the default background
+    // until then, and a box's break procedure is set only when it changes, since setting it
+    // wraps the box's whole text again.
+    std::optional<ModeLook> look_;
+    // The output is drawn greyed while it is not that of the input.
+    bool outputStale_ = false;
     MainWindowCore core_{*this};
 };
 

@@ -10,9 +10,9 @@
 #include "win32/about_box.h"
 #include "win32/accessible.h"
 #include "win32/clipboard.h"
+#include "win32/control_makers.h"
 #include "win32/edit_text.h"
 #include "win32/menus.h"
-#include "win32/resource_ids.h"
 
 // What the core reads and writes of the window: the boxes' texts, the mode's look, the buttons,
 // the menu's entries, the notice, the clipboard and the focus.
@@ -21,27 +21,11 @@ namespace vellumark::win32 {
 
 namespace {
 
-std::u16string TextOf(HWND control) {
-    const int length = GetWindowTextLengthW(control);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(control, text.data(), length + 1);
-    return std::u16string(text.begin(), text.begin() + copied);
-}
-
 // A cipher text has no words: its box fills every line to the edge rather than breaking
 // after each "!" and "?".
 int CALLBACK BreakAnywhere(LPWSTR /*text*/, int position, int /*length*/, int action) {
     return action == WB_ISDELIMITER ? FALSE : position;
 }
-
-// The controls that the core speaks of, by their identifiers.
-constexpr std::pair<Control, int> kControlIds[] = {
-    {Control::kTxtCodeNum, IDC_TXT_CODE_NUM},       {Control::kTxtIn, IDC_TXT_IN},
-    {Control::kCmdPasteInput, IDC_CMD_PASTE_INPUT}, {Control::kCmdClearInput, IDC_CMD_CLEAR_INPUT},
-    {Control::kCmdCutOutput, IDC_CMD_CUT_OUTPUT},   {Control::kCmdCopyOutput, IDC_CMD_COPY_OUTPUT},
-    {Control::kTxtOut, IDC_TXT_OUT},                {Control::kLblEncrypt, IDC_LBL_ENCRYPT},
-    {Control::kLblDecrypt, IDC_LBL_DECRYPT},
-};
 
 }  // namespace
 
@@ -50,21 +34,17 @@ Control MainWindow::CoreControlOf(HWND control) const {
         return Control::kNone;
     }
     const int id = GetDlgCtrlID(control);
-    for (const auto& [named, controlId] : kControlIds) {
-        if (controlId == id) {
-            return named;
+    for (const ControlMaker& maker : kMakers) {
+        if (maker.id == id) {
+            return ControlNamed(maker.name).value_or(Control::kNone);
         }
     }
     return Control::kNone;
 }
 
 HWND MainWindow::WindowOf(Control control) const {
-    for (const auto& [named, id] : kControlIds) {
-        if (named == control) {
-            return GetDlgItem(window_, id);
-        }
-    }
-    return nullptr;
+    const ControlMaker* maker = MakerOf(ControlName(control));
+    return maker == nullptr ? nullptr : GetDlgItem(window_, maker->id);
 }
 
 Control MainWindow::FocusedControl() const {
@@ -130,24 +110,21 @@ void MainWindow::SetOutputText(std::u16string_view text) {
     SetWindowTextW(txtOut_, ForEditBox(text).c_str());
 }
 
+void MainWindow::ShowOutputStale(bool stale) {
+    outputStale_ = stale;
+    InvalidateRect(txtOut_, nullptr, TRUE);
+}
+
 void MainWindow::ShowMode(const ModeLook& look) {
-    encryptColour_ = look.encryptColour;
-    decryptColour_ = look.decryptColour;
-    for (HBRUSH* brush : {&encryptBrush_, &decryptBrush_}) {
-        DeleteObject(*brush);
-    }
-    encryptBrush_ = CreateSolidBrush(encryptColour_);
-    decryptBrush_ = CreateSolidBrush(decryptColour_);
+    const std::optional<ModeLook> shown = std::exchange(look_, look);
     InvalidateRect(lblEncrypt_, nullptr, TRUE);
     InvalidateRect(lblDecrypt_, nullptr, TRUE);
-    if (decryptActive_ != look.decryptChecked) {
-        decryptActive_ = look.decryptChecked;
+    if (shown.value_or(ModeLook{}).decryptChecked != look.decryptChecked) {
         for (HWND label : {lblEncrypt_, lblDecrypt_}) {
             NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, label, OBJID_CLIENT, CHILDID_SELF);
         }
     }
-    if (cipherBox_ != look.cipherBox) {
-        cipherBox_ = look.cipherBox;
+    if (!shown || shown->cipherBox != look.cipherBox) {
         const bool inputIsCipher = look.cipherBox == TextBox::kInput;
         SendMessageW(txtIn_, EM_SETWORDBREAKPROC, 0,
                      reinterpret_cast<LPARAM>(inputIsCipher ? BreakAnywhere : nullptr));
@@ -157,12 +134,14 @@ void MainWindow::ShowMode(const ModeLook& look) {
 }
 
 void MainWindow::EnableButton(Button button, bool enabled) {
-    EnableWindow(buttons_[static_cast<std::size_t>(button)], enabled ? TRUE : FALSE);
+    EnableWindow(WindowOf(ControlOf(button)), enabled ? TRUE : FALSE);
 }
 
 void MainWindow::ShowCommand(Command command, const CommandState& state) {
-    CheckMenuItem(menu_, static_cast<UINT>(IdOf(command)), state.checked ? MF_CHECKED : MF_UNCHECKED);
-    EnableMenuItem(menu_, static_cast<UINT>(IdOf(command)), state.enabled ? MF_ENABLED : MF_GRAYED);
+    const HMENU menu = GetMenu(window_);
+    CheckMenuItem(menu, static_cast<UINT>(IdOf(command)),
+                  state.checked ? MF_CHECKED : MF_UNCHECKED);
+    EnableMenuItem(menu, static_cast<UINT>(IdOf(command)), state.enabled ? MF_ENABLED : MF_GRAYED);
 }
 
 void MainWindow::OpenAbout() {

@@ -1,10 +1,10 @@
 #include "win32/metrics.h"
 
+#include <iterator>
+
 namespace vellumark::win32 {
 
 namespace {
-
-constexpr UINT kDefaultDpi = kDesignDpi;
 
 // The per-monitor calls came with Windows 10 (1607); older systems have one DPI for all.
 template <typename Function>
@@ -32,7 +32,7 @@ UINT DpiOf(HWND window) {
     if (screen != nullptr) {
         ReleaseDC(nullptr, screen);
     }
-    return dpi > 0 ? static_cast<UINT>(dpi) : kDefaultDpi;
+    return dpi > 0 ? static_cast<UINT>(dpi) : kDesignDpi;
 }
 
 void PlaceControl(HWND control, const TwipsRect& place, UINT dpi) {
@@ -62,7 +62,7 @@ HFONT MakeFont(const wchar_t* face, int centipoints, int weight, bool italic, bo
     font.lfUnderline = underline ? TRUE : FALSE;
     font.lfCharSet = ANSI_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
-    lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
+    lstrcpynW(std::begin(font.lfFaceName), face, LF_FACESIZE);
     return CreateFontIndirectW(&font);
 }
 

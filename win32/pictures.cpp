@@ -17,7 +17,7 @@ constexpr DWORD kDestinationAndNotSource = 0x00220326;
 
 HICON LoadButtonPicture(int id, UINT dpi) {
     const int size = MulDiv(kPictureSize, static_cast<int>(dpi), 96);
-    const auto colour =
+    auto* const colour =
         static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
                                         IMAGE_BITMAP, size, size, LR_CREATEDIBSECTION));
     if (colour == nullptr) {

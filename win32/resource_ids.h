@@ -1,6 +1,7 @@
 #pragma once
 // Identifiers shared by the resource script and the code: resources and the controls of the
 // two windows. Plain macros, because the resource compiler reads this file.
+// NOLINTBEGIN(cppcoreguidelines-macro-usage)
 
 // Resources. The program icon is 1, from resources/vellumark.rc.
 #define IDR_PROGRAM_ICON 1
@@ -33,3 +34,4 @@
 #define IDC_LABEL1 403
 #define IDC_LABEL2 404
 #define IDC_IMAGE1 405
+// NOLINTEND(cppcoreguidelines-macro-usage)

@@ -12,6 +12,24 @@ std::u16string AboutAddress() {
     return {kHomepage.begin(), kHomepage.end()};
 }
 
+std::u16string AboutCaption(std::string_view name) {
+    if (name == "Label1") {
+        return std::u16string(kAboutTitle);
+    }
+    if (name == "Label2") {
+        return AboutVersionText();
+    }
+    if (name == "Label3") {
+        return std::u16string(kAboutCredit);
+    }
+    if (name == "lblUrl") {
+        return AboutAddress();
+    }
+    const ControlDesign* design = FindControl(kFrmAboutControls, name);
+    return design == nullptr ? std::u16string()
+                             : std::u16string(design->caption.begin(), design->caption.end());
+}
+
 PixelRect AddressLabelPlace(const PixelRect& designed, int textWidth, int textHeight) {
     // The centre pixel of an even width is the left one of the middle two, for the design's
     // place and for the text alike.

@@ -17,6 +17,9 @@ inline constexpr std::u16string_view kAboutCredit = u"By the Vellumark authors";
 std::u16string AboutVersionText();
 // The author's web address, which the box shows and opens; set when the build is configured.
 std::u16string AboutAddress();
+// The text that the box's control `name` shows: the title, the version, the credit, the
+// address, or else the design's caption.
+std::u16string AboutCaption(std::string_view name);
 
 // Where the address label stands: the size of its text (`textWidth` by `textHeight` pixels),
 // grown or shrunk about the centre of its design place `designed`, so that an address longer

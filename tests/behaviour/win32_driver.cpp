@@ -26,21 +26,18 @@
 #include <vector>
 
 #include "tests/behaviour/table.h"
+#include "win32/clipboard.h"
+#include "win32/edit_text.h"
 #include "win32/main_window.h"
 #include "win32/menus.h"
 #include "win32/resource_ids.h"
-#include "window_core/commands.h"
 #include "window_core/clipboard_formats.h"
+#include "window_core/commands.h"
 
 namespace vellumark::behaviour {
 namespace {
 
-std::u16string TextOf(HWND control) {
-    const int length = GetWindowTextLengthW(control);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(control, text.data(), length + 1);
-    return {text.begin(), text.begin() + copied};
-}
+using win32::TextOf;
 
 struct Chord {
     UINT key = 0;
@@ -194,13 +191,15 @@ public:
         state.selection = state.codeNumber.substr(start, end - start);
         const vellumark::Control focus = window_.FocusedControl();
         state.focus = focus == vellumark::Control::kNone ? "none" : std::string(ControlName(focus));
-        for (const int id : {IDC_CMD_PASTE_INPUT, IDC_CMD_CLEAR_INPUT, IDC_CMD_CUT_OUTPUT,
-                             IDC_CMD_COPY_OUTPUT}) {
-            if (IsWindowEnabled(Control(id)) != 0) {
-                state.enabled.emplace_back(ControlName(ControlOfId(id)));
+        for (const vellumark::Control button :
+             {vellumark::Control::kCmdPasteInput, vellumark::Control::kCmdClearInput,
+              vellumark::Control::kCmdCutOutput, vellumark::Control::kCmdCopyOutput}) {
+            if (IsWindowEnabled(window_.WindowOf(button)) != 0) {
+                state.enabled.emplace_back(ControlName(button));
             }
         }
         state.look = Look();
+        state.outputLook = OutputLook();
         state.notice = TextOf(Control(IDC_STATUS_BAR));
         ReadClipboard(state);
         return state;
@@ -209,25 +208,12 @@ public:
 private:
     [[nodiscard]] HWND Control(int id) const { return GetDlgItem(window_.handle(), id); }
 
-    static vellumark::Control ControlOfId(int id) {
-        return static_cast<vellumark::Control>(static_cast<int>(vellumark::Control::kCmdPasteInput) +
-                                               id - IDC_CMD_PASTE_INPUT);
-    }
-
     [[nodiscard]] HWND Named(const std::string& name) const {
-        constexpr std::pair<std::string_view, int> kIds[] = {
-            {"txtCodeNum", IDC_TXT_CODE_NUM},         {"txtIn", IDC_TXT_IN},
-            {"cmdPasteInput", IDC_CMD_PASTE_INPUT},   {"cmdClearInput", IDC_CMD_CLEAR_INPUT},
-            {"cmdCutOutput", IDC_CMD_CUT_OUTPUT},     {"cmdCopyOutput", IDC_CMD_COPY_OUTPUT},
-            {"txtOut", IDC_TXT_OUT},                  {"lblEncrypt", IDC_LBL_ENCRYPT},
-            {"lblDecrypt", IDC_LBL_DECRYPT},
-        };
-        for (const auto& [named, id] : kIds) {
-            if (named == name) {
-                return Control(id);
-            }
+        const std::optional<vellumark::Control> control = ControlNamed(name);
+        if (!control) {
+            throw std::runtime_error("no control " + name);
         }
-        throw std::runtime_error("no control " + name);
+        return window_.WindowOf(*control);
     }
 
     static WPARAM MenuCommand(const std::string& entry) {
@@ -349,8 +335,10 @@ private:
         RECT client{};
         GetClientRect(target, &client);
         // A box is clicked past the end of its text, anything else in its middle.
-        const bool box = target == Control(IDC_TXT_CODE_NUM) || target == Control(IDC_TXT_IN) ||
-                         target == Control(IDC_TXT_OUT);
+        const vellumark::Control control = window_.CoreControlOf(target);
+        const bool box = control == vellumark::Control::kTxtCodeNum ||
+                         control == vellumark::Control::kTxtIn ||
+                         control == vellumark::Control::kTxtOut;
         const LPARAM at = box ? MAKELPARAM(client.right - 2, client.bottom - 2)
                               : MAKELPARAM(client.right / 2, client.bottom / 2);
         UINT down = WM_LBUTTONDOWN;
@@ -382,20 +370,14 @@ private:
             holder_.emplace();
             return;
         }
-        if (OpenClipboard(nullptr) == 0) {
+        if (step.word == "text" ? !win32::WriteClipboardText(nullptr, step.text, false)
+                                : OpenClipboard(nullptr) == 0) {
             throw std::runtime_error("the clipboard does not open");
         }
-        EmptyClipboard();
-        if (step.word == "text") {
-            const std::size_t bytes = (step.text.size() + 1) * sizeof(char16_t);
-            const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-            auto* target = static_cast<char16_t*>(GlobalLock(memory));
-            std::copy(step.text.begin(), step.text.end(), target);
-            target[step.text.size()] = u'\0';
-            GlobalUnlock(memory);
-            SetClipboardData(CF_UNICODETEXT, memory);
+        if (step.word != "text") {
+            EmptyClipboard();
+            CloseClipboard();
         }
-        CloseClipboard();
     }
 
     void ReadClipboard(State& state) {
@@ -419,20 +401,30 @@ private:
         CloseClipboard();
     }
 
-    // The colour that the window gives a label's background, as it would paint it.
-    [[nodiscard]] COLORREF Background(HWND label) const {
+    // The colours that the window gives a static control or the read-only output, as it would
+    // paint it: its background and its text.
+    [[nodiscard]] std::pair<COLORREF, COLORREF> Colours(HWND control) const {
         const HDC dc = CreateCompatibleDC(nullptr);
         SendMessageW(window_.handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                     reinterpret_cast<LPARAM>(label));
-        const COLORREF colour = GetBkColor(dc);
+                     reinterpret_cast<LPARAM>(control));
+        const std::pair<COLORREF, COLORREF> colours{GetBkColor(dc), GetTextColor(dc)};
         DeleteDC(dc);
-        return colour;
+        return colours;
+    }
+
+    // "stale" in the system's grey text, "current" in its window text.
+    [[nodiscard]] std::string OutputLook() const {
+        const COLORREF text = Colours(Control(IDC_TXT_OUT)).second;
+        if (text == GetSysColor(COLOR_GRAYTEXT)) {
+            return "stale";
+        }
+        return text == GetSysColor(COLOR_WINDOWTEXT) ? "current" : "drawn in another colour";
     }
 
     // "encrypt" or "decrypt" when the lit label, the menu's check mark and the box that wraps
     // anywhere agree on it; else what each shows.
     [[nodiscard]] std::string Look() const {
-        const auto lit = [this](int id) { return Background(Control(id)) == kActiveModeColour; };
+        const auto lit = [this](int id) { return Colours(Control(id)).first == kActiveModeColour; };
         const HMENU menu = GetMenu(window_.handle());
         const auto checked = [menu](UINT id) {
             MENUITEMINFOW item{};

@@ -12,18 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "win32/edit_text.h"
 #include "win32/menus.h"
 #include "win32/resource_ids.h"
 
 namespace vellumark::win32 {
 namespace {
-
-std::wstring TextOf(HWND control) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 // The live-region events raised in this process, as a screen reader hears them (0x8019, which the
 // headers declare only for Windows 8).
@@ -113,7 +107,7 @@ TEST_F(MainWindowTest, ShiftTabSelectsTheCodeNumberForSixNewDigits) {
     for (const wchar_t digit : std::wstring(L"1234567")) {
         SendMessageW(Control(IDC_TXT_CODE_NUM), WM_CHAR, digit, 0);
     }
-    EXPECT_EQ(TextOf(Control(IDC_TXT_CODE_NUM)), L"123456");
+    EXPECT_EQ(TextOf(Control(IDC_TXT_CODE_NUM)), u"123456");
 }
 
 TEST_F(MainWindowTest, AButtonThatDisablesItselfHandsTheFocusOn) {
@@ -122,7 +116,7 @@ TEST_F(MainWindowTest, AButtonThatDisablesItselfHandsTheFocusOn) {
         SetFocus(Control(button));
         SendMessageW(Control(button), WM_KEYDOWN, VK_SPACE, 0);
         SendMessageW(Control(button), WM_KEYUP, VK_SPACE, 0);
-        EXPECT_EQ(TextOf(Control(IDC_TXT_IN)), L"") << button;
+        EXPECT_EQ(TextOf(Control(IDC_TXT_IN)), u"") << button;
         EXPECT_EQ(GetFocus(), Control(IDC_TXT_OUT)) << button;
     }
 }
@@ -133,7 +127,7 @@ TEST_F(MainWindowTest, ABoxThatFailsTheProgramsTextStillReportsTheUsersChanges) 
         EXPECT_THROW(window_.core().ClearInput(), std::runtime_error);
     }
     Type(IDC_TXT_IN, L"Hello");
-    EXPECT_NE(TextOf(Control(IDC_TXT_OUT)), L"");
+    EXPECT_NE(TextOf(Control(IDC_TXT_OUT)), u"");
 }
 
 TEST_F(MainWindowTest, AModeThatFailsToShowIsTheModeThatWorks) {
@@ -144,7 +138,7 @@ TEST_F(MainWindowTest, AModeThatFailsToShowIsTheModeThatWorks) {
                      std::runtime_error);
     }
     Type(IDC_TXT_IN, L"1VuV0AAA");
-    EXPECT_EQ(TextOf(Control(IDC_TXT_OUT)), L"caf\u00e9");
+    EXPECT_EQ(TextOf(Control(IDC_TXT_OUT)), u"caf\u00e9");
 }
 
 TEST_F(MainWindowTest, AnInputCutAtTheBoxsLimitSaysSo) {
@@ -155,7 +149,7 @@ TEST_F(MainWindowTest, AnInputCutAtTheBoxsLimitSaysSo) {
     Type(IDC_TXT_IN, L"Hello, world");
     // The notice comes once the cut text has been handled, by a message to the window.
     DispatchPending();
-    EXPECT_EQ(TextOf(input), L"Hello");
+    EXPECT_EQ(TextOf(input), u"Hello");
     EXPECT_EQ(StatusText(), L"Input over 131,064 characters: the rest was not taken.");
 }
 

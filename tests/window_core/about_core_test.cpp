@@ -12,6 +12,9 @@ TEST(AboutCoreTest, TextsComeFromTheBuild) {
     EXPECT_EQ(AboutVersionText(), u"Version 1.0");
     EXPECT_EQ(kAboutCredit, u"By the Vellumark authors");
     EXPECT_EQ(AboutAddress().substr(0, 8), u"https://");
+    EXPECT_EQ(AboutCaption("Label2"), AboutVersionText());
+    EXPECT_EQ(AboutCaption("lblUrl"), AboutAddress());
+    EXPECT_EQ(AboutCaption("cmdOk"), u"Ok");
 }
 
 TEST(AboutCoreTest, EnterAndSpaceCloseTheBoxEscLeavesItOpen) {

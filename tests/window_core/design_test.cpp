@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/row_name.h"
+#include "window_core/controls.h"
 #include "window_core/design.h"
 
 namespace vellumark {
@@ -136,6 +137,12 @@ INSTANTIATE_TEST_SUITE_P(Windows, DesignTableTest, ::testing::ValuesIn(Windows()
 TEST(DesignTableTest, MainWindowIs434By198PixelsAt96Dpi) {
     EXPECT_EQ(TwipsToPixels(kFrmMain.clientWidth), 434);
     EXPECT_EQ(TwipsToPixels(kFrmMain.clientHeight), 198);
+}
+
+TEST(DesignTableTest, ATextBoxIsNamedAfterItsFrame) {
+    EXPECT_EQ(TextBoxName(Control::kTxtCodeNum), u"Code #");
+    EXPECT_EQ(TextBoxName(Control::kTxtOut), u"Output");
+    EXPECT_EQ(TextBoxName(Control::kLblEncrypt), u"");
 }
 
 TEST(DesignTableTest, FocusGoesThroughTheBoxesAndButtonsInTabOrder) {

@@ -1,0 +1,101 @@
+#include "win32/main_window.h"
+
+// What the subclassed controls report before their own procedures see it: the mode labels'
+// presses, the code-number box's clicks and menu, a copy out of the output, and what screen
+// readers hear of the boxes and labels.
+
+#include <commctrl.h>
+
+#include <string_view>
+
+#include "win32/accessible.h"
+#include "win32/edit_text.h"
+
+namespace vellumark::win32 {
+
+namespace {
+
+MouseButton MouseButtonOf(UINT message) {
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP) {
+        return MouseButton::kLeft;
+    }
+    if (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP) {
+        return MouseButton::kRight;
+    }
+    return message == WM_MBUTTONDOWN || message == WM_MBUTTONUP ? MouseButton::kMiddle
+                                                                : MouseButton::kOther;
+}
+
+}  // namespace
+
+LRESULT CALLBACK MainWindow::ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR /*id*/, DWORD_PTR self) {
+    return reinterpret_cast<MainWindow*>(self)->HandleControl(control, message, wParam, lParam);
+}
+
+LRESULT MainWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    const Control named = CoreControlOf(control);
+    const bool label = named == Control::kLblEncrypt || named == Control::kLblDecrypt;
+    if (message == WM_GETOBJECT) {
+        // A text box is named after its frame: the output box follows a button, not a label,
+        // in the z-order, and the others say the same as their labels. The lit label says in
+        // words that its mode is the active one.
+        AccessibleTexts texts;
+        texts.name = WideString(TextBoxName(named));
+        if (label) {
+            const bool decrypt = look_ && look_->decryptChecked;
+            texts.description =
+                WideString(ModeLabelDescription((named == Control::kLblDecrypt) == decrypt));
+        }
+        if (const LRESULT object = AnnotatedObject(control, wParam, lParam, texts); object != 0) {
+            return object;
+        }
+    }
+    if (named == Control::kTxtOut && (message == WM_COPY || message == WM_CUT) &&
+        !core_.OnOutputCopy()) {
+        // Ctrl+C, Ctrl+Insert and the box's own menu all copy by WM_COPY; a read-only box's
+        // cut copies too.
+        return 0;
+    }
+    if (label) {
+        if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
+            message == WM_XBUTTONDOWN) {
+            core_.OnModeLabelPress(named, MouseButtonOf(message));
+            return 0;
+        }
+        if (message == WM_NCHITTEST) {
+            // A static control is transparent to the mouse unless it says otherwise.
+            return HTCLIENT;
+        }
+    } else if (named == Control::kTxtCodeNum) {
+        switch (message) {
+            case WM_LBUTTONDOWN:
+            case WM_RBUTTONDOWN:
+            case WM_MBUTTONDOWN:
+                // Every button brings the focus, also those that the edit box itself leaves
+                // alone; the click then decides what to select.
+                FocusControl(Control::kTxtCodeNum, message == WM_RBUTTONDOWN
+                                                       ? FocusReason::kRightButton
+                                                       : FocusReason::kMouse);
+                break;
+            case WM_LBUTTONUP:
+            case WM_RBUTTONUP:
+            case WM_MBUTTONUP: {
+                const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
+                core_.OnCodeNumberClick(MouseButtonOf(message));
+                return result;
+            }
+            case WM_CONTEXTMENU:
+                // The box's menu, opened by a right click from another control, focuses the
+                // box first; it is focused here for the right button, so that the number is
+                // selected and the menu's Paste replaces it.
+                FocusControl(Control::kTxtCodeNum, FocusReason::kRightButton);
+                break;
+            default:
+                break;
+        }
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
+}
+
+}  // namespace vellumark::win32
