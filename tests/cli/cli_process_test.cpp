@@ -80,15 +80,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Only one trailing line ending goes.
         TextRow{"OneTrailingLineBreakOnly", {"encrypt", "--code", "408153"}, "Hello\n\n",
                 "w76Yo!5NEIAA\n"},
-        TextRow{"EncryptLonger", {"encrypt", "--code", "408153"}, "Hello, World!\n",
-                "w76Yo!56g7VD3e?HPQAA\n"},
         TextRow{"Decrypt", {"decrypt", "--code", "408153"}, "w76Yo!5A\n", "Hello\n"},
         TextRow{"DecryptAcrossLineBreaks", {"decrypt", "--code", "408153"},
                 "w76Yo!5\r\n6g7VD3e?\nHPQAA\n", "Hello, World!\n"},
-        TextRow{"CodeWithLeadingZeros",
-                {"encrypt", "--code", "000042"},
-                "The quick brown fox",
-                "Og!gl6y74EzEplvMS8LMr7JIrQAA\n"},
         // UTF-8 in, Windows-1252 inside, UTF-8 out.
         TextRow{"EncryptUtf8", {"encrypt", "--code", "408153"}, "caf\xC3\xA9\n", "1VuV0AAA\n"},
         TextRow{"DecryptToUtf8", {"decrypt", "--code", "408153"}, "1VuV0AAA", "caf\xC3\xA9\n"},
@@ -151,12 +145,9 @@ TEST_P(CliInvalidCode, SaysInvalidCodeNumberAndExitsTwo) {
 
 INSTANTIATE_TEST_SUITE_P(
     ValidationTable, CliInvalidCode,
-    testing::Values(InvalidCodeRow{"Empty", ""}, InvalidCodeRow{"Zero", "0"},
-                    InvalidCodeRow{"SixZeros", "000000"}, InvalidCodeRow{"LeadingBlank", " 12"},
-                    InvalidCodeRow{"TrailingBlank", "12 "}, InvalidCodeRow{"PlusSign", "+12"},
-                    InvalidCodeRow{"Letter", "12a"}, InvalidCodeRow{"Fraction", "1.5"},
-                    InvalidCodeRow{"Exponent", "1e3"}, InvalidCodeRow{"SevenDigits", "1234567"},
-                    InvalidCodeRow{"Negative", "-5"}),
+    // Which texts are code numbers is the engine's (tests/engine/code_number_test.cpp); here
+    // only that the CLI asks it, also for an empty --code, which is given and so not missing.
+    testing::Values(InvalidCodeRow{"Empty", ""}, InvalidCodeRow{"Letter", "12a"}),
     RowName<InvalidCodeRow>);
 
 struct UsageRow {

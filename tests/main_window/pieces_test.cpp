@@ -42,10 +42,8 @@ void PiecesTest::colourOfReadsTheBlueGreenRedLayout_data() {
     QTest::addColumn<uint>("value");
     QTest::addColumn<QColor>("colour");
     QTest::newRow("active mode") << 65280u << QColor(0x00, 0xFF, 0x00);
-    QTest::newRow("inactive mode") << 32768u << QColor(0x00, 0x80, 0x00);
     QTest::newRow("red is the low byte") << 0x0000FFu << QColor(0xFF, 0x00, 0x00);
     QTest::newRow("blue is the high byte") << 0xFF0000u << QColor(0x00, 0x00, 0xFF);
-    QTest::newRow("silver") << 0xC0C0C0u << QColor(0xC0, 0xC0, 0xC0);
 }
 
 void PiecesTest::colourOfReadsTheBlueGreenRedLayout() {
