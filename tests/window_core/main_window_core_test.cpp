@@ -17,6 +17,14 @@
 namespace vellumark {
 namespace {
 
+// The rows of tests/behaviour show when entering the code number selects it; a left press
+// selects it whole in any case, so no row sees a focus by the mouse that selects on its own.
+TEST(MainWindowCoreTest, AFocusByTheMouseLeavesTheSelectionToThePress) {
+    RecordingView view;
+    view.core.OnCodeNumberFocus(FocusReason::kMouse);
+    EXPECT_EQ(view.selections, 0);
+}
+
 TEST(MainWindowCoreTest, RefusesAHugeInputWithoutReadingItAll) {
     for (const CryptMode mode : {kModeEncrypt, kModeDecrypt}) {
         RecordingView view;

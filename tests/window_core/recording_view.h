@@ -22,6 +22,7 @@ public:
     bool reportsEdits = false;
     mutable std::size_t inputReads = 0;
     mutable std::size_t pieceReads = 0;
+    int selections = 0;
     Control focused = Control::kNone;
     bool copyEnabled = false;
     bool cutEnabled = false;
@@ -77,7 +78,7 @@ public:
     void ShowCommand(Command /*command*/, const CommandState& /*state*/) override {}
     void OpenAbout() override {}
     void Exit() override {}
-    void SelectWholeCodeNumber() override {}
+    void SelectWholeCodeNumber() override { ++selections; }
     std::optional<std::u16string> ClipboardText() const override { return std::u16string(); }
     void PutOnClipboard(std::u16string_view /*text*/, bool /*secret*/) override {}
     Control FocusedControl() const override { return focused; }
