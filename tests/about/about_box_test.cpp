@@ -87,8 +87,7 @@ private slots:
 
     void loadCentresOnTheMainWindow_data();
     void loadCentresOnTheMainWindow();
-    void reopeningCentresOverTheMovedMainWindow();
-    void eachOpeningLoadsTheBoxAnew();
+    void eachOpeningLoadsTheBoxAnewOverTheMainWindow();
     void theMainWindowTakesNoInputWhileTheBoxIsOpen();
 
     void windowHasNoTitleBarAndAFixedSize();
@@ -149,13 +148,15 @@ void AboutBoxTest::loadCentresOnTheMainWindow() {
     QCOMPARE(box.frameGeometry().topLeft(), expected);
 }
 
-void AboutBoxTest::reopeningCentresOverTheMovedMainWindow() {
+// Each opening centres a new box over where the main window is then; whatever an opening
+// leaves in the box is gone at the next one.
+void AboutBoxTest::eachOpeningLoadsTheBoxAnewOverTheMainWindow() {
     QVERIFY(PlaceFrame(main_.get(), QRect(100, 100, 440, 260)));
-
     QPoint first;
     WhileOpen([&first](QWidget* box) {
         first = box->pos();
-        QTest::mouseClick(Child<QPushButton>(box, "cmdOk"), Qt::LeftButton);
+        Child<QLabel>(box, "Label2")->setText(QStringLiteral("changed"));
+        box->move(0, 0);
     });
     vellumark::OpenAbout(main_.get());
     QCOMPARE(first, QPoint(144, 127));  // (440 - 352) / 2 + 100, (260 - 207) / 2 + 100
@@ -163,34 +164,15 @@ void AboutBoxTest::reopeningCentresOverTheMovedMainWindow() {
     // Moving the window moves its frame; the size stays.
     main_->move(500, 20);
     QTRY_COMPARE(main_->frameGeometry(), QRect(500, 20, 440, 260));
-    QPoint second;
-    WhileOpen([&second](QWidget* box) {
-        second = box->pos();
-        QTest::mouseClick(Child<QPushButton>(box, "cmdOk"), Qt::LeftButton);
-    });
-    vellumark::OpenAbout(main_.get());
-    QCOMPARE(second, QPoint(544, 47));  // the half pixel of 46.5 goes down the screen
-}
-
-void AboutBoxTest::eachOpeningLoadsTheBoxAnew() {
-    QVERIFY(PlaceFrame(main_.get(), QRect(100, 100, 440, 260)));
-
-    // Whatever an opening leaves in the box is gone at the next one.
-    WhileOpen([](QWidget* box) {
-        Child<QLabel>(box, "Label2")->setText(QStringLiteral("changed"));
-        box->move(0, 0);
-    });
-    vellumark::OpenAbout(main_.get());
-
     QString text;
-    QPoint where;
-    WhileOpen([&text, &where](QWidget* box) {
+    QPoint second;
+    WhileOpen([&text, &second](QWidget* box) {
         text = Child<QLabel>(box, "Label2")->text();
-        where = box->pos();
+        second = box->pos();
     });
     vellumark::OpenAbout(main_.get());
     QCOMPARE(text, QStringLiteral("Version 1.0"));
-    QCOMPARE(where, QPoint(144, 127));
+    QCOMPARE(second, QPoint(544, 47));  // the half pixel of 46.5 goes down the screen
     QVERIFY(main_->findChildren<frmAbout*>().isEmpty());
 }
 
@@ -372,7 +354,6 @@ void AboutBoxTest::onlyOkTakesTheFocus() {
 void AboutBoxTest::everyClickOnTheAddressOpensItOnce_data() {
     QTest::addColumn<int>("leftClicks");
     QTest::addColumn<int>("otherClicks");
-    QTest::newRow("one click") << 1 << 0;
     QTest::newRow("three clicks") << 3 << 0;
     QTest::newRow("right and middle buttons do nothing") << 0 << 2;
 }
@@ -436,8 +417,6 @@ void AboutBoxTest::releaseOffTheAddressOpensNothing() {
     QTest::mousePress(url, Qt::LeftButton);
     QTest::mouseRelease(url, Qt::LeftButton, {}, QPoint(url->width() / 2, url->height() + 5));
     QVERIFY(opened_.isEmpty());
-    QTest::mouseClick(url, Qt::LeftButton);
-    QCOMPARE(opened_.size(), 1);
 }
 
 // ---------------------------------------------------------------------------------------
