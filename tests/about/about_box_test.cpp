@@ -85,8 +85,7 @@ private slots:
     void init();
     void cleanup();
 
-    void loadCentresOnTheMainWindow_data();
-    void loadCentresOnTheMainWindow();
+    void loadCentresOnTheMainWindowBeyondTheScreensEdge();
     void eachOpeningLoadsTheBoxAnewOverTheMainWindow();
     void theMainWindowTakesNoInputWhileTheBoxIsOpen();
 
@@ -124,28 +123,16 @@ void AboutBoxTest::cleanup() {
 // ---------------------------------------------------------------------------------------
 // Centring
 
-void AboutBoxTest::loadCentresOnTheMainWindow_data() {
-    QTest::addColumn<QRect>("mainRect");
-    QTest::addColumn<QPoint>("expected");
-
-    // Pixels; the box is 352 x 207 outside.
-    QTest::newRow("main wider and taller") << QRect(100, 50, 440, 260) << QPoint(144, 77);
-    QTest::newRow("main near the left edge") << QRect(0, 0, 300, 150) << QPoint(-26, -28);
-    QTest::newRow("odd differences") << QRect(10, 10, 353, 208) << QPoint(11, 11);
-}
-
-void AboutBoxTest::loadCentresOnTheMainWindow() {
-    QFETCH(QRect, mainRect);
-    QFETCH(QPoint, expected);
-
-    QVERIFY(PlaceFrame(main_.get(), mainRect));
-
-    frmAbout box(main_.get());
+// Placed before it shows, and also off the screen's edge (the arithmetic is about_placement's;
+// the box over a window away from the edges is eachOpeningLoadsTheBoxAnewOverTheMainWindow's).
+void AboutBoxTest::loadCentresOnTheMainWindowBeyondTheScreensEdge() {
+    QVERIFY(PlaceFrame(main_.get(), QRect(0, 0, 300, 150)));
+    frmAbout box(main_.get());  // 352 x 207 outside
     QCOMPARE(box.frameGeometry().size(), QSize(kBoxWidth, kBoxHeight));
-    QCOMPARE(box.pos(), expected);
+    QCOMPARE(box.pos(), QPoint(-26, -28));
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
-    QCOMPARE(box.frameGeometry().topLeft(), expected);
+    QCOMPARE(box.frameGeometry().topLeft(), QPoint(-26, -28));
 }
 
 // Each opening centres a new box over where the main window is then; whatever an opening
@@ -255,10 +242,14 @@ void AboutBoxTest::labelFonts_data() {
     QTest::addColumn<bool>("border");
 
     // Their texts are the design table's and the build's (layout_test, about_core_test).
-    QTest::newRow("Label1") << "Label1" << "MS Sans Serif" << 12.0 << true << false << false << true;
-    QTest::newRow("Label2") << "Label2" << "" << 0.0 << false << false << false << true;
-    QTest::newRow("Label3") << "Label3" << "Arial" << 12.0 << true << true << false << false;
-    QTest::newRow("lblUrl") << "lblUrl" << "Arial" << 9.75 << false << false << true << false;
+    QTest::newRow("Label1") << "Label1"
+                            << "MS Sans Serif" << 12.0 << true << false << false << true;
+    QTest::newRow("Label2") << "Label2"
+                            << "" << 0.0 << false << false << false << true;
+    QTest::newRow("Label3") << "Label3"
+                            << "Arial" << 12.0 << true << true << false << false;
+    QTest::newRow("lblUrl") << "lblUrl"
+                            << "Arial" << 9.75 << false << false << true << false;
 }
 
 void AboutBoxTest::labelFonts() {
@@ -290,12 +281,11 @@ void AboutBoxTest::labelFonts() {
     }
 }
 
+// Blue as drawn is contrast_test's, underlined labelFonts'; blue also while the box is inactive.
 void AboutBoxTest::addressIsBlueUnderlinedAndFitsItsText() {
     frmAbout box(main_.get());
     auto* url = Child<QLabel>(&box, "lblUrl");
-    QCOMPARE(url->palette().color(QPalette::Active, QPalette::WindowText), QColor(0, 0, 255));
     QCOMPARE(url->palette().color(QPalette::Inactive, QPalette::WindowText), QColor(0, 0, 255));
-    QVERIFY(url->font().underline());
 
     // The label takes its text's size, keeps its top and the centre of its design place
     // (70, 48, 94 x 16), and stays inside the frame.

@@ -182,7 +182,6 @@ INSTANTIATE_TEST_SUITE_P(
                     UsageRow{"TopNotANumber", {"recover", "--top", "5x"}},
                     UsageRow{"KnownWithoutText", {"recover", "--known"}},
                     UsageRow{"RecoverWithCode", {"recover", "--code", "1"}},
-                    UsageRow{"RecoverWithDecrypt", {"recover", "decrypt"}},
                     UsageRow{"DecryptWithKnown", {"decrypt", "--code", "1", "--known", "He"}}),
     RowName<UsageRow>);
 
@@ -335,7 +334,6 @@ INSTANTIATE_TEST_SUITE_P(
         ShellRow{"yes | \"$0\" encrypt --code 5", 1, "", kTextTooLong},
         ShellRow{"yes | \"$0\" encrypt --code 5 --bytes", 1, "", kBytesTooLong},
         ShellRow{"yes AAAA | \"$0\" decrypt --code 5", 1, "", kCipherTooLong},
-        ShellRow{"yes AAAA | \"$0\" decrypt --code 5 --bytes", 1, "", kCipherTooLong},
         ShellRow{"yes AAAA | \"$0\" recover", 1, "", kCipherTooLong},
         // 40 MB of blanks and line breaks, which decryption skips as they come.
         ShellRow{"{ yes ' ' | head -c 40000000; echo 'w76Yo!5A'; } | \"$0\" decrypt --code 408153",

@@ -11,7 +11,6 @@
 
 #include <array>
 
-
 namespace vellumark {
 namespace {
 

@@ -28,16 +28,16 @@ TEST_P(TwipsToPixelsTest, RoundsHalfUp) {
     EXPECT_EQ(TwipsToPixels(GetParam().twips, GetParam().dpi), GetParam().pixels);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TwipsToPixelsTest,
-    // What the MulDiv sweep below leaves out: halves of a twip, places left of or above the
-    // window, and places beyond its 7,000 twips.
-    ::testing::Values(PixelRow{"HalfGoesUp", 7.5, 96, 1}, PixelRow{"OneAndAHalf", 22.5, 96, 2},
-                      PixelRow{"MinusHalfGoesUp", -7.5, 96, 0},
-                      PixelRow{"MinusOneAndAHalf", -22.5, 96, -1},
-                      PixelRow{"MinusAPixel", -15.0, 96, -1},
-                      PixelRow{"FarRight", 28800.0, 96, 1920}),
-    RowName<PixelRow>);
+INSTANTIATE_TEST_SUITE_P(Rows, TwipsToPixelsTest,
+                         // What the MulDiv sweep below leaves out: halves of a twip, places left of
+                         // or above the window, and places beyond its 7,000 twips.
+                         ::testing::Values(PixelRow{"HalfGoesUp", 7.5, 96, 1},
+                                           PixelRow{"OneAndAHalf", 22.5, 96, 2},
+                                           PixelRow{"MinusHalfGoesUp", -7.5, 96, 0},
+                                           PixelRow{"MinusOneAndAHalf", -22.5, 96, -1},
+                                           PixelRow{"MinusAPixel", -15.0, 96, -1},
+                                           PixelRow{"FarRight", 28800.0, 96, 1920}),
+                         RowName<PixelRow>);
 
 TEST(TwipsToPixelsTest, AgreesWithWindowsMulDivWherePlacesAreNotNegative) {
     for (const int dpi : {96, 120, 144, 168, 192, 288}) {
