@@ -85,16 +85,14 @@ private slots:
     void init();
     void cleanup();
 
-    void loadCentresOnTheMainWindow_data();
-    void loadCentresOnTheMainWindow();
-    void reopeningCentresOverTheMovedMainWindow();
-    void eachOpeningLoadsTheBoxAnew();
+    void loadCentresOnTheMainWindowBeyondTheScreensEdge();
+    void eachOpeningLoadsTheBoxAnewOverTheMainWindow();
     void theMainWindowTakesNoInputWhileTheBoxIsOpen();
 
     void windowHasNoTitleBarAndAFixedSize();
     void dialogFrameIsRaised();
-    void fontsAndTexts_data();
-    void fontsAndTexts();
+    void labelFonts_data();
+    void labelFonts();
     void addressIsBlueUnderlinedAndFitsItsText();
     void iconFillsTheImage();
     void onlyOkTakesTheFocus();
@@ -125,39 +123,27 @@ void AboutBoxTest::cleanup() {
 // ---------------------------------------------------------------------------------------
 // Centring
 
-void AboutBoxTest::loadCentresOnTheMainWindow_data() {
-    QTest::addColumn<QRect>("mainRect");
-    QTest::addColumn<QPoint>("expected");
-
-    // Pixels; the box is 352 x 207 outside.
-    QTest::newRow("main wider and taller") << QRect(100, 50, 440, 260) << QPoint(144, 77);
-    QTest::newRow("main narrower and lower") << QRect(300, 200, 200, 100) << QPoint(224, 147);
-    QTest::newRow("same size") << QRect(40, 30, kBoxWidth, kBoxHeight) << QPoint(40, 30);
-    QTest::newRow("main near the left edge") << QRect(0, 0, 300, 150) << QPoint(-26, -28);
-    QTest::newRow("odd differences") << QRect(10, 10, 353, 208) << QPoint(11, 11);
-}
-
-void AboutBoxTest::loadCentresOnTheMainWindow() {
-    QFETCH(QRect, mainRect);
-    QFETCH(QPoint, expected);
-
-    QVERIFY(PlaceFrame(main_.get(), mainRect));
-
-    frmAbout box(main_.get());
+// Placed before it shows, and also off the screen's edge (the arithmetic is about_placement's;
+// the box over a window away from the edges is eachOpeningLoadsTheBoxAnewOverTheMainWindow's).
+void AboutBoxTest::loadCentresOnTheMainWindowBeyondTheScreensEdge() {
+    QVERIFY(PlaceFrame(main_.get(), QRect(0, 0, 300, 150)));
+    frmAbout box(main_.get());  // 352 x 207 outside
     QCOMPARE(box.frameGeometry().size(), QSize(kBoxWidth, kBoxHeight));
-    QCOMPARE(box.pos(), expected);
+    QCOMPARE(box.pos(), QPoint(-26, -28));
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
-    QCOMPARE(box.frameGeometry().topLeft(), expected);
+    QCOMPARE(box.frameGeometry().topLeft(), QPoint(-26, -28));
 }
 
-void AboutBoxTest::reopeningCentresOverTheMovedMainWindow() {
+// Each opening centres a new box over where the main window is then; whatever an opening
+// leaves in the box is gone at the next one.
+void AboutBoxTest::eachOpeningLoadsTheBoxAnewOverTheMainWindow() {
     QVERIFY(PlaceFrame(main_.get(), QRect(100, 100, 440, 260)));
-
     QPoint first;
     WhileOpen([&first](QWidget* box) {
         first = box->pos();
-        QTest::mouseClick(Child<QPushButton>(box, "cmdOk"), Qt::LeftButton);
+        Child<QLabel>(box, "Label2")->setText(QStringLiteral("changed"));
+        box->move(0, 0);
     });
     vellumark::OpenAbout(main_.get());
     QCOMPARE(first, QPoint(144, 127));  // (440 - 352) / 2 + 100, (260 - 207) / 2 + 100
@@ -165,34 +151,15 @@ void AboutBoxTest::reopeningCentresOverTheMovedMainWindow() {
     // Moving the window moves its frame; the size stays.
     main_->move(500, 20);
     QTRY_COMPARE(main_->frameGeometry(), QRect(500, 20, 440, 260));
-    QPoint second;
-    WhileOpen([&second](QWidget* box) {
-        second = box->pos();
-        QTest::mouseClick(Child<QPushButton>(box, "cmdOk"), Qt::LeftButton);
-    });
-    vellumark::OpenAbout(main_.get());
-    QCOMPARE(second, QPoint(544, 47));  // the half pixel of 46.5 goes down the screen
-}
-
-void AboutBoxTest::eachOpeningLoadsTheBoxAnew() {
-    QVERIFY(PlaceFrame(main_.get(), QRect(100, 100, 440, 260)));
-
-    // Whatever an opening leaves in the box is gone at the next one.
-    WhileOpen([](QWidget* box) {
-        Child<QLabel>(box, "Label2")->setText(QStringLiteral("changed"));
-        box->move(0, 0);
-    });
-    vellumark::OpenAbout(main_.get());
-
     QString text;
-    QPoint where;
-    WhileOpen([&text, &where](QWidget* box) {
+    QPoint second;
+    WhileOpen([&text, &second](QWidget* box) {
         text = Child<QLabel>(box, "Label2")->text();
-        where = box->pos();
+        second = box->pos();
     });
     vellumark::OpenAbout(main_.get());
     QCOMPARE(text, QStringLiteral("Version 1.0"));
-    QCOMPARE(where, QPoint(144, 127));
+    QCOMPARE(second, QPoint(544, 47));  // the half pixel of 46.5 goes down the screen
     QVERIFY(main_->findChildren<frmAbout*>().isEmpty());
 }
 
@@ -265,9 +232,8 @@ void AboutBoxTest::dialogFrameIsRaised() {
     QCOMPARE(QColor(shot.pixel(shot.width() - 1, midY)), shadow);
 }
 
-void AboutBoxTest::fontsAndTexts_data() {
+void AboutBoxTest::labelFonts_data() {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("family");  // empty: the default font
     QTest::addColumn<qreal>("pointSize");
     QTest::addColumn<bool>("bold");
@@ -275,22 +241,19 @@ void AboutBoxTest::fontsAndTexts_data() {
     QTest::addColumn<bool>("underline");
     QTest::addColumn<bool>("border");
 
+    // Their texts are the design table's and the build's (layout_test, about_core_test).
     QTest::newRow("Label1") << "Label1"
-                            << "Vellumark"
                             << "MS Sans Serif" << 12.0 << true << false << false << true;
     QTest::newRow("Label2") << "Label2"
-                            << "Version 1.0"
                             << "" << 0.0 << false << false << false << true;
     QTest::newRow("Label3") << "Label3"
-                            << "By the Vellumark authors"
                             << "Arial" << 12.0 << true << true << false << false;
-    QTest::newRow("lblUrl") << "lblUrl" << QString::fromUtf8(vellumark::kHomepage) << "Arial" << 9.75 << false << false
-                            << true << false;
+    QTest::newRow("lblUrl") << "lblUrl"
+                            << "Arial" << 9.75 << false << false << true << false;
 }
 
-void AboutBoxTest::fontsAndTexts() {
+void AboutBoxTest::labelFonts() {
     QFETCH(QString, name);
-    QFETCH(QString, text);
     QFETCH(QString, family);
     QFETCH(qreal, pointSize);
     QFETCH(bool, bold);
@@ -301,7 +264,6 @@ void AboutBoxTest::fontsAndTexts() {
     frmAbout box(main_.get());
     auto* label = box.findChild<QLabel*>(name);
     QVERIFY(label != nullptr);
-    QCOMPARE(label->text(), text);
     const QFont font = label->font();
     if (family.isEmpty()) {
         QCOMPARE(font, box.font());
@@ -319,12 +281,11 @@ void AboutBoxTest::fontsAndTexts() {
     }
 }
 
+// Blue as drawn is contrast_test's, underlined labelFonts'; blue also while the box is inactive.
 void AboutBoxTest::addressIsBlueUnderlinedAndFitsItsText() {
     frmAbout box(main_.get());
     auto* url = Child<QLabel>(&box, "lblUrl");
-    QCOMPARE(url->palette().color(QPalette::Active, QPalette::WindowText), QColor(0, 0, 255));
     QCOMPARE(url->palette().color(QPalette::Inactive, QPalette::WindowText), QColor(0, 0, 255));
-    QVERIFY(url->font().underline());
 
     // The label takes its text's size, keeps its top and the centre of its design place
     // (70, 48, 94 x 16), and stays inside the frame.
@@ -383,10 +344,8 @@ void AboutBoxTest::onlyOkTakesTheFocus() {
 void AboutBoxTest::everyClickOnTheAddressOpensItOnce_data() {
     QTest::addColumn<int>("leftClicks");
     QTest::addColumn<int>("otherClicks");
-    QTest::newRow("one click") << 1 << 0;
     QTest::newRow("three clicks") << 3 << 0;
     QTest::newRow("right and middle buttons do nothing") << 0 << 2;
-    QTest::newRow("mixed") << 2 << 2;
 }
 
 void AboutBoxTest::everyClickOnTheAddressOpensItOnce() {
@@ -448,8 +407,6 @@ void AboutBoxTest::releaseOffTheAddressOpensNothing() {
     QTest::mousePress(url, Qt::LeftButton);
     QTest::mouseRelease(url, Qt::LeftButton, {}, QPoint(url->width() / 2, url->height() + 5));
     QVERIFY(opened_.isEmpty());
-    QTest::mouseClick(url, Qt::LeftButton);
-    QCOMPARE(opened_.size(), 1);
 }
 
 // ---------------------------------------------------------------------------------------

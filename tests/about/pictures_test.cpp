@@ -77,8 +77,6 @@ private slots:
     void handCursor();
     void themeIconsAreTheIconsImages_data();
     void themeIconsAreTheIconsImages();
-    void compiledInResources_data();
-    void compiledInResources();
     void hotSpotReader_data();
     void hotSpotReader();
 };
@@ -166,14 +164,6 @@ void PicturesTest::programIcon() {
         offset += images[i].bytes;
     }
     QCOMPARE(offset, 1078);
-
-    QImageReader reader(QStringLiteral(VELLUMARK_RESOURCES_DIR "/vellumark.ico"));
-    QCOMPARE(reader.imageCount(), 2);
-    const QImage big = reader.read();
-    QCOMPARE(big.size(), QSize(32, 32));
-    QVERIFY(big.hasAlphaChannel());
-    QVERIFY(reader.jumpToNextImage());
-    QCOMPARE(reader.read().size(), QSize(16, 16));
 }
 
 void PicturesTest::handCursor() {
@@ -194,11 +184,6 @@ void PicturesTest::handCursor() {
     // The hot spot is on the hand: the mask bit of (5, 0) is solid.
     const int mask = 22 + 40 + 64 + 512 + (31 - 0) * 4 + 5 / 8;
     QCOMPARE((U8(b, mask) >> (7 - 5)) & 1u, 0u);
-
-    const QCursor cursor = vellumark::LoadCursorFile(QStringLiteral(":/pictures/hand.cur"));
-    QCOMPARE(cursor.shape(), Qt::BitmapCursor);
-    QCOMPARE(cursor.hotSpot(), QPoint(5, 0));
-    QCOMPARE(cursor.pixmap().size(), QSize(32, 32));
 }
 
 void PicturesTest::themeIconsAreTheIconsImages_data() {
@@ -229,27 +214,6 @@ void PicturesTest::themeIconsAreTheIconsImages() {
             }
         }
     }
-}
-
-void PicturesTest::compiledInResources_data() {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("paste") << ":/pictures/paste.bmp" << QSize(16, 16);
-    QTest::newRow("clear") << ":/pictures/clear.bmp" << QSize(16, 16);
-    QTest::newRow("cut") << ":/pictures/cut.bmp" << QSize(16, 16);
-    QTest::newRow("copy") << ":/pictures/copy.bmp" << QSize(16, 16);
-    QTest::newRow("icon") << ":/pictures/vellumark.ico" << QSize(32, 32);
-    QTest::newRow("cursor") << ":/pictures/hand.cur" << QSize(32, 32);
-}
-
-void PicturesTest::compiledInResources() {
-    QFETCH(QString, path);
-    QFETCH(QSize, size);
-    QVERIFY(QFile::exists(path));
-    QImageReader reader(path);
-    const QImage image = reader.read();
-    QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
-    QCOMPARE(image.size(), size);
 }
 
 void PicturesTest::hotSpotReader_data() {

@@ -80,22 +80,15 @@ INSTANTIATE_TEST_SUITE_P(
         // Only one trailing line ending goes.
         TextRow{"OneTrailingLineBreakOnly", {"encrypt", "--code", "408153"}, "Hello\n\n",
                 "w76Yo!5NEIAA\n"},
-        TextRow{"EncryptLonger", {"encrypt", "--code", "408153"}, "Hello, World!\n",
-                "w76Yo!56g7VD3e?HPQAA\n"},
         TextRow{"Decrypt", {"decrypt", "--code", "408153"}, "w76Yo!5A\n", "Hello\n"},
         TextRow{"DecryptAcrossLineBreaks", {"decrypt", "--code", "408153"},
                 "w76Yo!5\r\n6g7VD3e?\nHPQAA\n", "Hello, World!\n"},
-        TextRow{"CodeWithLeadingZeros",
-                {"encrypt", "--code", "000042"},
-                "The quick brown fox",
-                "Og!gl6y74EzEplvMS8LMr7JIrQAA\n"},
         // UTF-8 in, Windows-1252 inside, UTF-8 out.
         TextRow{"EncryptUtf8", {"encrypt", "--code", "408153"}, "caf\xC3\xA9\n", "1VuV0AAA\n"},
         TextRow{"DecryptToUtf8", {"decrypt", "--code", "408153"}, "1VuV0AAA", "caf\xC3\xA9\n"},
         TextRow{"EncryptNothing", {"encrypt", "--code", "408153"}, "", "\n"},
         // In bytes mode the line feed is data, and nothing is added.
         TextRow{"EncryptBytes", {"encrypt", "--code", "408153", "--bytes"}, "Hello\n", "w76Yo!5l"},
-        TextRow{"DecryptBytes", {"decrypt", "--code", "408153", "--bytes"}, "w76Yo!5l", "Hello\n"},
         TextRow{"DecryptBytesOfWindows1252", {"decrypt", "--bytes", "--code", "408153"},
                 "1VuV0AAA", "caf\xE9"},
         // Line breaks: CR LF inside the cipher, as the windows hold them, whichever came in;
@@ -151,12 +144,9 @@ TEST_P(CliInvalidCode, SaysInvalidCodeNumberAndExitsTwo) {
 
 INSTANTIATE_TEST_SUITE_P(
     ValidationTable, CliInvalidCode,
-    testing::Values(InvalidCodeRow{"Empty", ""}, InvalidCodeRow{"Zero", "0"},
-                    InvalidCodeRow{"SixZeros", "000000"}, InvalidCodeRow{"LeadingBlank", " 12"},
-                    InvalidCodeRow{"TrailingBlank", "12 "}, InvalidCodeRow{"PlusSign", "+12"},
-                    InvalidCodeRow{"Letter", "12a"}, InvalidCodeRow{"Fraction", "1.5"},
-                    InvalidCodeRow{"Exponent", "1e3"}, InvalidCodeRow{"SevenDigits", "1234567"},
-                    InvalidCodeRow{"Negative", "-5"}),
+    // Which texts are code numbers is the engine's (tests/engine/code_number_test.cpp); here
+    // only that the CLI asks it, also for an empty --code, which is given and so not missing.
+    testing::Values(InvalidCodeRow{"Empty", ""}, InvalidCodeRow{"Letter", "12a"}),
     RowName<InvalidCodeRow>);
 
 struct UsageRow {
@@ -182,7 +172,7 @@ TEST_P(CliUsage, ExitsTwoWithAOneLineHint) {
 
 INSTANTIATE_TEST_SUITE_P(
     Mistakes, CliUsage,
-    testing::Values(UsageRow{"NoArguments", {}}, UsageRow{"NoCommand", {"--code", "1"}},
+    testing::Values(UsageRow{"NoCommand", {"--code", "1"}},
                     UsageRow{"NoCode", {"encrypt"}},
                     UsageRow{"CodeWithoutNumber", {"encrypt", "--code"}},
                     UsageRow{"TwoCommands", {"encrypt", "decrypt", "--code", "1"}},
@@ -192,7 +182,6 @@ INSTANTIATE_TEST_SUITE_P(
                     UsageRow{"TopNotANumber", {"recover", "--top", "5x"}},
                     UsageRow{"KnownWithoutText", {"recover", "--known"}},
                     UsageRow{"RecoverWithCode", {"recover", "--code", "1"}},
-                    UsageRow{"RecoverWithDecrypt", {"recover", "decrypt"}},
                     UsageRow{"DecryptWithKnown", {"decrypt", "--code", "1", "--known", "He"}}),
     RowName<UsageRow>);
 
@@ -345,14 +334,11 @@ INSTANTIATE_TEST_SUITE_P(
         ShellRow{"yes | \"$0\" encrypt --code 5", 1, "", kTextTooLong},
         ShellRow{"yes | \"$0\" encrypt --code 5 --bytes", 1, "", kBytesTooLong},
         ShellRow{"yes AAAA | \"$0\" decrypt --code 5", 1, "", kCipherTooLong},
-        ShellRow{"yes AAAA | \"$0\" decrypt --code 5 --bytes", 1, "", kCipherTooLong},
         ShellRow{"yes AAAA | \"$0\" recover", 1, "", kCipherTooLong},
         // 40 MB of blanks and line breaks, which decryption skips as they come.
         ShellRow{"{ yes ' ' | head -c 40000000; echo 'w76Yo!5A'; } | \"$0\" decrypt --code 408153",
                  0, "Hello\n", ""},
         ShellRow{"\"$0\" encrypt --code 5 </", 1, "",
-                 "vellumark-cli: cannot read standard input: Is a directory\n"},
-        ShellRow{"\"$0\" decrypt --code 5 </", 1, "",
                  "vellumark-cli: cannot read standard input: Is a directory\n"},
         ShellRow{"\"$0\" recover </", 1, "",
                  "vellumark-cli: cannot read standard input: Is a directory\n"}));

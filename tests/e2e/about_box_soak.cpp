@@ -21,6 +21,7 @@
 
 #include "about/frm_about.h"
 #include "main_window/frm_main.h"
+#include "tests/main_window/window_fixture.h"
 
 namespace {
 
@@ -65,11 +66,7 @@ int main(int argc, char* argv[]) {
         std::fputs("the main window was not shown\n", stderr);
         return 1;
     }
-    auto* const about = mainWindow.findChild<QAction*>(QStringLiteral("mnuAbout"));
-    if (about == nullptr) {
-        std::fputs("the main window has no About entry\n", stderr);
-        return 1;
-    }
+    auto* const about = vellumark::testing::Widget<QAction>(mainWindow, "mnuAbout");
 
     // Closes each box that opens, with Enter, a random while after it is first exposed.
     QTimer closer;

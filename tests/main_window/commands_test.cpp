@@ -1,5 +1,6 @@
 // The clipboard commands' wiring in the Qt window that the behaviour table cannot see: how the
-// text reaches the platform's clipboard, and the Exit and About entries.
+// text reaches the platform's clipboard. (About is the table's; Exit, which ends the program,
+// the end-to-end tests'.)
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -25,7 +26,6 @@ class CommandsTest : public QObject {
 private slots:
     void copyClearsTheClipboardThenPutsTheOutput();
     void theOutputBoxsMenuCopiesNoStaleOutput();
-    void exitAndAboutAreSignalled();
 };
 
 void CommandsTest::copyClearsTheClipboardThenPutsTheOutput() {
@@ -60,18 +60,6 @@ void CommandsTest::theOutputBoxsMenuCopiesNoStaleOutput() {
     menu->close();
     QCOMPARE(Clipboard().text(), QStringLiteral("kept"));
     QCOMPARE(w->notice(), NoticeKind::kStaleCopy);
-}
-
-void CommandsTest::exitAndAboutAreSignalled() {
-    const auto w = OpenWindow();
-    const Controls c(*w);
-    QSignalSpy exits(w.get(), &frmMain::exitRequested);
-    QSignalSpy abouts(w.get(), &frmMain::aboutRequested);
-    c.mnuAbout->trigger();
-    QCOMPARE(abouts.count(), 1);
-    QCOMPARE(exits.count(), 0);
-    c.mnuExit->trigger();
-    QCOMPARE(exits.count(), 1);
 }
 
 QTEST_MAIN(CommandsTest)

@@ -46,7 +46,6 @@ void CryptStateTest::everyEditRecomputesOnce() {
     QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
     QTest::mouseClick(c.cmdPasteInput, Qt::LeftButton);
     QCOMPARE(recomputed.count(), 4);
-    QVERIFY(OutputIsCurrent(*w));
 }
 
 void CryptStateTest::modeLabelsSwitchOnThePressNotTheRelease() {

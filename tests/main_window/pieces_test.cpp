@@ -1,7 +1,6 @@
 // The main window's Qt pieces, without a window: reading a text box exactly, colours and
 // pictures.
 
-#include <QPlainTextEdit>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -29,23 +28,16 @@ void PiecesTest::textOfKeepsNoBreakSpacesAndTurnsSeparatorsIntoLineFeeds() {
     QTextCursor cursor(&document);
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(QString(QChar::LineSeparator) + QStringLiteral("d"));
+    // Qt's own toPlainText() would give a blank for the no-break space.
     QCOMPARE(TextOf(document), QStringLiteral("a\u00A0b\nc\nd"));
-    // The Qt reading that this one replaces would have lost the no-break space.
-    QCOMPARE(document.toPlainText(), QStringLiteral("a b\nc\nd"));
-
-    QPlainTextEdit box;
-    box.setPlainText(QStringLiteral("\u00A0"));
-    QCOMPARE(TextOf(box), QStringLiteral("\u00A0"));
 }
 
 void PiecesTest::colourOfReadsTheBlueGreenRedLayout_data() {
     QTest::addColumn<uint>("value");
     QTest::addColumn<QColor>("colour");
     QTest::newRow("active mode") << 65280u << QColor(0x00, 0xFF, 0x00);
-    QTest::newRow("inactive mode") << 32768u << QColor(0x00, 0x80, 0x00);
     QTest::newRow("red is the low byte") << 0x0000FFu << QColor(0xFF, 0x00, 0x00);
     QTest::newRow("blue is the high byte") << 0xFF0000u << QColor(0x00, 0x00, 0xFF);
-    QTest::newRow("silver") << 0xC0C0C0u << QColor(0xC0, 0xC0, 0xC0);
 }
 
 void PiecesTest::colourOfReadsTheBlueGreenRedLayout() {

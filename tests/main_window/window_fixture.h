@@ -1,6 +1,6 @@
 #pragma once
-// What the window tests share: finding controls by their names, the output that the cipher
-// gives for a text, and opening the window as the program does.
+// What the window tests share: finding controls by their names, typing into them, and opening
+// the window as the program does.
 
 #include <QAction>
 #include <QApplication>
@@ -10,16 +10,13 @@
 #include <QPlainTextEdit>
 #include <QString>
 #include <QTest>
-#include <QTextDocument>
 #include <QToolButton>
 #include <QWindow>
 #include <chrono>
-#include <cstdint>
 #include <memory>
 #include <string>
 
 #include "about/last_frame.h"
-#include "engine/code_number.h"
 #include "engine/crypt_text.h"
 #include "main_window/frm_main.h"
 #include "main_window/qt_text.h"
@@ -80,38 +77,8 @@ struct Controls {
     QAction* mnuAbout;
 };
 
-// The six-digit text of the random code number that the draw `r` picks.
-inline QString RandomCode(float r) {
-    return QString::fromStdString(RandomCodeText(r));
-}
-
 inline QString FromBytes(const std::string& bytes) {
     return QStringOf(Windows1252ToUtf16(bytes));
-}
-
-// What the output box must show for `input`: the cipher's own answer, straight from the
-// engine, for a text to encrypt with its line breaks as CR LF.
-inline QString Expected(QString input, CryptMode mode, float codeNum) {
-    if (mode == kModeEncrypt) {
-        input.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-            .replace(u'\r', u'\n')
-            .replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-    }
-    return FromBytes(CryptText(Utf16ToWindows1252(Utf16Of(input)).bytes, mode, codeNum));
-}
-
-// `text` as a text box holds it: a carriage return, alone or before a line feed, becomes one
-// line break, as in any plain-text box.
-inline QString AsShown(const QString& text) {
-    QTextDocument document;
-    document.setPlainText(text);
-    return TextOf(document);
-}
-
-// The output box against the engine, under the window's current mode and code number.
-inline bool OutputIsCurrent(const frmMain& w) {
-    const Controls c(w);
-    return TextOf(*c.txtOut) == AsShown(Expected(TextOf(*c.txtIn), w.mode(), w.code_number()));
 }
 
 // How long a test lets a closing window wait for its last frame (about/last_frame.h): as long

@@ -29,21 +29,6 @@ qsizetype OffSurrogates(const QString& text, qsizetype position) {
     return position;
 }
 
-void SendKey(QWidget* target, Qt::Key key, const QString& text,
-             Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::sendKeyEvent(QTest::Press, target, key, text, modifiers);
-    QTest::sendKeyEvent(QTest::Release, target, key, text, modifiers);
-}
-
-// Types one character as its key would, also characters that no key of a US keyboard makes.
-void TypeCharacter(QWidget* target, const QString& character) {
-    const char16_t unit = character.at(0).unicode();
-    const Qt::Key key = unit >= 0x20 && unit < 0x7F
-                            ? static_cast<Qt::Key>(QChar(unit).toUpper().unicode())
-                            : Qt::Key_unknown;
-    SendKey(target, key, character);
-}
-
 QPoint SomewhereIn(Rng& rng, const QWidget& widget) {
     return {Between(rng, 1, std::max(1, widget.width() - 2)),
             Between(rng, 1, std::max(1, widget.height() - 2))};
@@ -157,7 +142,7 @@ void Actions::TypeIntoInput(const Before& before, Expect& expect) {
     const auto [start, end] = PlaceInputCaret();
     if (OneIn(rng, 12)) {
         Log(QStringLiteral("Return into the input at %1..%2").arg(start).arg(end));
-        SendKey(c.txtIn, Qt::Key_Return, QStringLiteral("\r"));
+        testing::TypeKeys(c.txtIn, QStringLiteral("\n"));
         expect.input = before.input.left(start) + u'\n' + before.input.mid(end);
         return;
     }
@@ -166,7 +151,7 @@ void Actions::TypeIntoInput(const Before& before, Expect& expect) {
             .arg(Describe(character))
             .arg(start)
             .arg(end));
-    TypeCharacter(c.txtIn, character);
+    testing::TypeKeys(c.txtIn, character);
     expect.input = before.input.left(start) + character + before.input.mid(end);
 }
 
@@ -232,7 +217,7 @@ void Actions::TypeIntoCode(const Before&, Expect& expect) {
             .arg(c.txtCodeNum->cursorPosition())
             .arg(c.txtCodeNum->selectedText()));
     expect.code = CodeAfterInsert(character);
-    TypeCharacter(c.txtCodeNum, character);
+    testing::TypeKeys(c.txtCodeNum, character);
 }
 
 void Actions::DeleteInCode(const Before&, Expect& expect) {
@@ -495,7 +480,7 @@ void Actions::KeysInOutput(const Before&, Expect&) {
         default: {
             const QString character = KeyCharacter(rng);
             Log(QStringLiteral("type %1 into the output").arg(Describe(character)));
-            TypeCharacter(c.txtOut, character);
+            testing::TypeKeys(c.txtOut, character);
             break;
         }
     }

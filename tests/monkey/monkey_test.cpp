@@ -69,7 +69,7 @@ private:
     unsigned long step = 0;
     std::deque<QString> log;
 
-    std::unique_ptr<frmMain> w;
+    vellumark::testing::OpenedWindow w;
     std::unique_ptr<Model> model;
     std::unique_ptr<Actions> act;
 };
@@ -106,14 +106,10 @@ QString MonkeyTest::Report(const QString& failure) const {
 }
 
 void MonkeyTest::monkey() {
-    w = std::make_unique<frmMain>();
+    w = vellumark::testing::OpenWindow();
     model = std::make_unique<Model>(*w);
     act = std::make_unique<Actions>(*model, rng, [this](const QString& entry) { Log(entry); });
     const Controls& c = model->c;
-
-    w->show();
-    QApplication::setActiveWindow(w.get());
-    QVERIFY(QTest::qWaitForWindowActive(w.get()));
     model->mode = kModeEncrypt;
     {
         // The window as it opens: the default code, encrypt mode, nothing in or out.

@@ -7,10 +7,12 @@
 #include "engine/code_text.h"
 #include "engine/crypt_text.h"
 #include "engine/overflow_error.h"
-#include "main_window/qt_text.h"
 #include "runtime/windows1252.h"
+#include "tests/main_window/window_fixture.h"
 
 namespace vellumark::monkey {
+
+using testing::FromBytes;
 
 namespace {
 
@@ -81,10 +83,6 @@ char32_t ControlCharacter(Rng& rng) {
         default:
             return kOdd.at(static_cast<std::size_t>(Between(rng, 0, 13)));
     }
-}
-
-QString FromBytes(const std::string& bytes) {
-    return QStringOf(Windows1252ToUtf16(bytes));
 }
 
 // A run of characters from `next`, with a line break now and then.

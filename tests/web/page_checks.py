@@ -27,6 +27,14 @@ TARGETS = ["txtCodeNum", "lblEncrypt", "lblDecrypt", "txtIn", "cmdPasteInput",
            "cmdClearInput", "txtOut", "cmdCutOutput", "cmdCopyOutput"]
 
 
+def fill(driver, text):
+    """Puts `text` into the input box at once, as a paste of the browser's own does."""
+    driver.execute_script("""
+        const box = document.getElementById('txtIn');
+        box.value = arguments[0];
+        box.dispatchEvent(new Event('input', {bubbles: true}));""", text)
+
+
 def check_requests(_):
     server, url = serve.serve()
     driver = browser.start(log_network=True)
@@ -80,16 +88,10 @@ def check_phone(arguments):
                  deviceScaleFactor=2, mobile=True)
         browser.open_page(driver)
         # The longest notice there is: the last character of a text at the limit.
-        page.driver.execute_script("""
-            const box = document.getElementById('txtIn');
-            box.value = 'q'.repeat(32765) + '\\u{1F600}';
-            box.dispatchEvent(new Event('input', {bubbles: true}));""")
+        fill(driver, "q" * 32765 + "\U0001F600")
         rects, clipped, scroll_width = driver.execute_script(MEASURE, TARGETS)
         if arguments.screenshots:
-            page.driver.execute_script("""
-                const box = document.getElementById('txtIn');
-                box.value = 'Meet me at noon by the old mill.';
-                box.dispatchEvent(new Event('input', {bubbles: true}));""")
+            fill(driver, "Meet me at noon by the old mill.")
             driver.save_screenshot(os.path.join(arguments.screenshots, "web-phone.png"))
     finally:
         driver.quit()
@@ -130,10 +132,7 @@ def check_file(arguments):
         copied = read("txtIn")
         # Copied by hand, an output that the box holds in several pieces comes whole.
         page.key("Ctrl+E")
-        driver.execute_script("""
-            const box = document.getElementById('txtIn');
-            box.value = 'Meet me at noon by the old mill. '.repeat(200);
-            box.dispatchEvent(new Event('input', {bubbles: true}));""")
+        fill(driver, "Meet me at noon by the old mill. " * 200)
         page.click("txtOut")
         page.key("Ctrl+A")
         page.key("Ctrl+C")
@@ -148,13 +147,9 @@ def check_file(arguments):
         driver.execute_script("document.getElementById('txtIn').setSelectionRange(2500, 2500)")
         page.type("x")
         edited = read("txtOut")
-        driver.execute_script("""
-            const box = document.getElementById('txtIn');
-            const text = box.value;
-            for (const value of ['', text]) {
-              box.value = value;
-              box.dispatchEvent(new Event('input', {bubbles: true}));
-            }""")
+        text = driver.execute_script("return document.getElementById('txtIn').value")
+        fill(driver, "")
+        fill(driver, text)
         whole = whole and edited == read("txtOut")
         if arguments.screenshots:
             page.key("Ctrl+E")

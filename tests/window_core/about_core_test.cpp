@@ -1,4 +1,4 @@
-// The about box's texts, keys and the address label's place, as every front end shows them.
+// The about box's texts, Enter and the address label's place, as every front end shows them.
 
 #include <gtest/gtest.h>
 
@@ -17,12 +17,10 @@ TEST(AboutCoreTest, TextsComeFromTheBuild) {
     EXPECT_EQ(AboutCaption("cmdOk"), u"Ok");
 }
 
-TEST(AboutCoreTest, EnterAndSpaceCloseTheBoxEscLeavesItOpen) {
+// The row the_about_box_opens_and_closes_by_keyboard shows the other keys; Enter on the box
+// no row presses, and the Qt and Win32 dialogs would close on it whatever the core said.
+TEST(AboutCoreTest, EnterClosesTheBox) {
     EXPECT_TRUE(ClosesAboutBox({Key::kEnter}));
-    EXPECT_TRUE(ClosesAboutBox({Key::kKeypadEnter}));
-    EXPECT_TRUE(ClosesAboutBox({Key::kSpace}));
-    EXPECT_FALSE(ClosesAboutBox({Key::kEscape}));
-    EXPECT_FALSE(ClosesAboutBox({Key::kEnter, false, false, true}));
 }
 
 // The design's place: 94 pixels wide from x = 70, so its centre is pixel 116.

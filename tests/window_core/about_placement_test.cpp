@@ -37,7 +37,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, CentredEdgeTest,
                              EdgeRow{"SameSizeCoversExactly", 5280.0f, 1500.0f, 5280.0f, 1500.0f},
                              EdgeRow{"OffTheScreensLeftEdge", 5280.0f, -3000.0f, 6600.0f, -2340.0f},
                              EdgeRow{"OddPixelDifference", 5280.0f, 1500.0f, 5295.0f, 1507.5f},
-                             EdgeRow{"AtTheOrigin", 3105.0f, 0.0f, 3105.0f, 0.0f},
                              // 2^24 + 1.5 is no float; the sum rounds to the nearest, 2^24 + 2.
                              EdgeRow{"SinglePrecision", 0.0f, 16777216.0f, 3.0f, 16777218.0f}),
                          RowName<EdgeRow>);

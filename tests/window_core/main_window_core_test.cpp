@@ -17,20 +17,12 @@
 namespace vellumark {
 namespace {
 
-TEST(MainWindowCoreTest, SelectsTheCodeNumberOnlyWhenTheUserEntersIt) {
+// The rows of tests/behaviour show when entering the code number selects it; a left press
+// selects it whole in any case, so no row sees a focus by the mouse that selects on its own.
+TEST(MainWindowCoreTest, AFocusByTheMouseLeavesTheSelectionToThePress) {
     RecordingView view;
-    for (const FocusReason reason : {FocusReason::kFirstShow, FocusReason::kTab,
-                                     FocusReason::kAccessKey, FocusReason::kRightButton}) {
-        view.core.OnCodeNumberFocus(reason);
-    }
-    view.core.OnCodeNumberClick(MouseButton::kLeft);
-    EXPECT_EQ(view.selections, 5);
-
     view.core.OnCodeNumberFocus(FocusReason::kMouse);
-    view.core.OnCodeNumberFocus(FocusReason::kReturned);
-    view.core.OnCodeNumberClick(MouseButton::kRight);
-    view.core.OnCodeNumberClick(MouseButton::kMiddle);
-    EXPECT_EQ(view.selections, 5);
+    EXPECT_EQ(view.selections, 0);
 }
 
 TEST(MainWindowCoreTest, RefusesAHugeInputWithoutReadingItAll) {
@@ -66,51 +58,19 @@ TEST(MainWindowCoreTest, ADisabledButtonDoesNothing) {
     EXPECT_EQ(view.input, u"");
 }
 
-// Copy and Cut hand out the output only while it is that of the input.
-struct HandOutRow {
-    const char* name;
-    CryptMode mode;
-    std::vector<std::u16string> inputs;  // typed one after the other
-    bool handedOut;
-};
-
-void PrintTo(const HandOutRow& row, std::ostream* out) {
-    *out << row.name;
-}
-
-class HandOutTest : public ::testing::TestWithParam<HandOutRow> {};
-
-TEST_P(HandOutTest, CopyAndCutOnlyForTheOutputOfTheInput) {
+// Copy and Cut hand out no output that a refusal left behind, whether or not the box reports
+// its edits (the row stale_output_is_not_handed_out shows the rest).
+TEST(MainWindowCoreTest, CopyAndCutHandOutNoOutputOfARefusedInput) {
     for (const bool reportsEdits : {false, true}) {
         RecordingView view;
         view.reportsEdits = reportsEdits;
         view.core.Load();
-        view.core.ModeSet(GetParam().mode);
-        for (const std::u16string& input : GetParam().inputs) {
-            view.SetInputText(input);
-        }
-        EXPECT_EQ(view.copyEnabled, GetParam().handedOut) << reportsEdits;
-        EXPECT_EQ(view.cutEnabled, GetParam().handedOut) << reportsEdits;
+        view.SetInputText(u"Hello");
+        view.SetInputText(std::u16string(32767, u'a'));
+        EXPECT_FALSE(view.copyEnabled) << reportsEdits;
+        EXPECT_FALSE(view.cutEnabled) << reportsEdits;
     }
 }
-
-const std::u16string kHello = u"Hello";
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, HandOutTest,
-    ::testing::Values(
-        HandOutRow{"TheOutputOfTheInput", kModeEncrypt, {kHello}, true},
-        HandOutRow{"EmptyOutput", kModeEncrypt, {u""}, false},
-        HandOutRow{"RefusedCharacter", kModeEncrypt, {kHello, kHello + u"\u4E2D"}, false},
-        HandOutRow{"RefusedLength", kModeEncrypt, {kHello, std::u16string(32767, u'a')}, false},
-        HandOutRow{"RefusedCipherTextLength",
-                   kModeDecrypt,
-                   {u"w76Yo!56", std::u16string(43689, u'A')},
-                   false},
-        // The output the same as before the refusal: its box need not report a change.
-        HandOutRow{
-            "BackToTheInputOfTheOutput", kModeEncrypt, {kHello, kHello + u"\u4E2D", kHello}, true}),
-    RowName<HandOutRow>);
 
 // A box that reports its edits gives the core's copy of the input; the decision from it must be
 // the one from reading the whole box, without reading it.
@@ -203,11 +163,6 @@ TEST(MainWindowCoreTest, RandomCodeTakesTheGeneratorsNextValue) {
         EXPECT_EQ(view.codeNumber, std::u16string(expected.begin(), expected.end()));
         EXPECT_EQ(ProcessGenerator().state(), ahead.state());
     }
-}
-
-TEST(MainWindowCoreTest, TheCipherTextBoxFollowsTheMode) {
-    EXPECT_EQ(MainWindowCore::LookOf(kModeEncrypt).cipherBox, TextBox::kOutput);
-    EXPECT_EQ(MainWindowCore::LookOf(kModeDecrypt).cipherBox, TextBox::kInput);
 }
 
 }  // namespace
