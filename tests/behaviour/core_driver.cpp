@@ -354,32 +354,30 @@ private:
     }
 
     void MenuKey(std::string_view chord) {
-        std::vector<Command> entries;
+        const char16_t letter = chord.size() == 1 ? static_cast<char16_t>(chord[0]) : u'\0';
+        std::vector<const CommandDesign*> entries;
         for (const CommandDesign& entry : kCommands) {
-            if (entry.menu == *openMenu_) {
-                entries.push_back(entry.command);
+            if (entry.menu == *openMenu_ &&
+                (letter == u'\0' || AccessLetter(entry.caption) == letter)) {
+                entries.push_back(&entry);
             }
         }
-        std::optional<Command> chosen;
         if (chord == "Down" || chord == "Up") {
             active_ = (active_ + (chord == "Down" ? 1 : entries.size() - 1)) % entries.size();
-        } else if (chord == "Enter" || chord == "Space") {
-            chosen = entries[active_];
-        } else if (chord.size() == 1) {
-            for (const CommandDesign& entry : kCommands) {
-                if (entry.menu == *openMenu_ &&
-                    AccessLetter(entry.caption) == static_cast<char16_t>(chord[0])) {
-                    chosen = entry.command;
-                }
-            }
-        } else if (chord != "Esc") {
+            return;
+        }
+        if (chord == "Esc") {
+            openMenu_.reset();
+            return;
+        }
+        if (chord != "Enter" && chord != "Space" && chord.size() != 1) {
             throw std::runtime_error("the fake menu takes no " + std::string(chord));
         }
-        if (chosen || chord == "Esc") {
+        // An entry's letter runs the one entry it picked out.
+        const std::size_t chosen = letter != u'\0' ? 0 : active_;
+        if (chosen < entries.size()) {
             openMenu_.reset();
-        }
-        if (chosen) {
-            core_.RunCommand(*chosen);
+            core_.RunCommand(entries[chosen]->command);
         }
     }
 

@@ -32,7 +32,6 @@
 #include "win32/menus.h"
 #include "win32/resource_ids.h"
 #include "window_core/clipboard_formats.h"
-#include "window_core/commands.h"
 
 namespace vellumark::behaviour {
 namespace {
@@ -138,7 +137,7 @@ public:
 
     void Apply(const Step& step) override {
         if (step.kind != StepKind::kKey) {
-            RunMenuKeys();
+            RunWaitingKeys();
         }
         switch (step.kind) {
             case StepKind::kKey:
@@ -179,7 +178,7 @@ public:
     }
 
     State Read() override {
-        RunMenuKeys();
+        RunWaitingKeys();
         State state;
         state.codeNumber = TextOf(Control(IDC_TXT_CODE_NUM));
         state.input = AsShown(TextOf(Control(IDC_TXT_IN)));
@@ -255,45 +254,33 @@ private:
         SetKeyboardState(keys.data());
     }
 
-    // A menu opened from the keyboard runs a loop of its own until it closes. So from Alt and
-    // a menu's letter on, the keys wait until the next step or read, and then go in one at a
-    // time, each once the last is done: the first from here, the rest from a timer, which
-    // fires only when the queue is empty, inside the menu's loop too. The timer also ends a
-    // loop that the keys left open, so that a faulty row fails rather than hangs.
-    static bool OpensMenu(const Chord& chord) {
-        return chord.alt && !chord.control && !chord.shift &&
-               std::any_of(std::begin(kMenus), std::end(kMenus), [&chord](const MenuDesign& menu) {
-                   return AccessLetter(menu.caption) == chord.key;
-               });
-    }
-
-    bool PostNextMenuKey() {
-        if (menuKeys_.empty()) {
+    // A menu opened from the keyboard runs a loop of its own until it closes. So from any Alt
+    // key on, the keys wait until the next other step or read, and then go in one at a time,
+    // each once the last is done: the first from here, the rest from a timer, which fires only
+    // when the queue is empty, inside the menu's loop too. The timer also ends a loop that the
+    // keys left open, so that a faulty row fails rather than hangs.
+    bool PostNextWaitingKey() {
+        if (waitingKeys_.empty()) {
             return false;
         }
-        const Chord chord = menuKeys_.front();
-        menuKeys_.erase(menuKeys_.begin());
-        SetModifiers(chord);
-        PostKey(Focus(), chord);
+        SetModifiers(waitingKeys_.front());
+        PostKey(Focus(), waitingKeys_.front());
+        waitingKeys_.erase(waitingKeys_.begin());
         return true;
     }
 
-    static void CALLBACK OnMenuTimer(HWND /*window*/, UINT /*message*/, UINT_PTR /*id*/,
-                                     DWORD /*time*/) {
-        constexpr int kIdleTicksBeforeGivingUp = 300;
-        if (!feeder_->PostNextMenuKey() && ++feeder_->idleTicks_ > kIdleTicksBeforeGivingUp) {
+    static void CALLBACK OnKeyTimer(HWND /*window*/, UINT /*message*/, UINT_PTR /*id*/,
+                                    DWORD /*time*/) {
+        if (!feeder_->PostNextWaitingKey() && ++feeder_->idleTicks_ > 300) {
             EndMenu();
         }
     }
 
-    void RunMenuKeys() {
-        if (menuKeys_.empty()) {
-            return;
-        }
+    void RunWaitingKeys() {
         feeder_ = this;
         idleTicks_ = 0;
-        const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, OnMenuTimer);
-        while (PostNextMenuKey()) {
+        const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, OnKeyTimer);
+        while (PostNextWaitingKey()) {
             Pump();
         }
         KillTimer(nullptr, timer);
@@ -301,14 +288,10 @@ private:
     }
 
     void Key(const Chord& chord) {
-        if (!menuKeys_.empty() || OpensMenu(chord)) {
-            menuKeys_.push_back(chord);
-            return;
+        waitingKeys_.push_back(chord);
+        if (!chord.alt && waitingKeys_.size() == 1) {
+            RunWaitingKeys();
         }
-        SetModifiers(chord);
-        PostKey(Focus(), chord);
-        Pump();
-        SetModifiers({});
     }
 
     static void PostKey(HWND target, const Chord& chord) {
@@ -454,9 +437,9 @@ private:
 
     win32::MainWindow window_{SW_SHOWNORMAL};
     std::optional<ClipboardHolder> holder_;
-    std::vector<Chord> menuKeys_;  // for a menu's loop, waiting to go in
+    std::vector<Chord> waitingKeys_;  // for a menu's loop
     int idleTicks_ = 0;
-    static inline Win32Driver* feeder_ = nullptr;  // the timer's driver
+    static inline Win32Driver* feeder_ = nullptr;  // the timer's
 };
 
 // Rows that this window under Wine cannot run, and why.
