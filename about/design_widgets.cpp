@@ -7,6 +7,8 @@
 #include <QToolButton>
 #include <vector>
 
+#include "window_core/screen_reader.h"
+
 namespace vellumark {
 
 namespace {
@@ -27,21 +29,6 @@ QWidget* WidgetOfKind(const ControlDesign& control, QWidget* container) {
             break;
     }
     return new QLabel(container);
-}
-
-// What a screen reader calls a control in a captioned frame: a text box by the frame's caption
-// ("Input"), another control by its own caption or tool tip and the frame's ("Paste input",
-// "Encrypt mode"). Other controls read their own caption.
-QString AccessibleName(const ControlDesign& control, const QGroupBox* frame) {
-    if (frame == nullptr || frame->title().isEmpty()) {
-        return {};
-    }
-    QString within = QString(frame->title()).remove(u'&');
-    if (control.kind == ControlKind::kTextBox) {
-        return within;
-    }
-    return Latin1Text(control.caption.empty() ? control.toolTip : control.caption) + u' ' +
-           within.toLower();
 }
 
 void SetCaption(QWidget& widget, const QString& caption) {
@@ -70,9 +57,11 @@ void BuildDesign(QWidget& window, QWidget& client, const WindowDesign& design,
     for (std::size_t i = 0; i < count; ++i) {
         const ControlDesign& control = controls[i];
         QWidget* container = &client;
+        std::string_view frameCaption;
         for (std::size_t j = 0; j < i; ++j) {
             if (controls[j].name == control.container) {
                 container = built[j];
+                frameCaption = controls[j].caption;
             }
         }
         QWidget* widget = own ? own(control, container) : nullptr;
@@ -84,7 +73,7 @@ void BuildDesign(QWidget& window, QWidget& client, const WindowDesign& design,
         widget->setGeometry(place.left, place.top, place.width, place.height);
         SetCaption(*widget, Latin1Text(control.caption));
         widget->setToolTip(Latin1Text(control.toolTip));
-        widget->setAccessibleName(AccessibleName(control, qobject_cast<QGroupBox*>(container)));
+        widget->setAccessibleName(QStringOf(NameInFrame(control, frameCaption)));
         if (control.kind == ControlKind::kCommandButton) {
             // A click gives a button the focus, as a classic button takes it.
             widget->setFocusPolicy(Qt::StrongFocus);

@@ -40,6 +40,15 @@ inline QString Latin1Text(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The core's texts are UTF-16, as Qt's are: the conversions only reinterpret.
+inline std::u16string_view Utf16Of(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+inline QString QStringOf(std::u16string_view text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()),
+                   static_cast<qsizetype>(text.size()));
+}
+
 // The designs' colours are 0x00BBGGRR.
 inline QColor ColourOf(std::uint32_t bgr) {
     return QColor(static_cast<int>(bgr & 0xFFu), static_cast<int>((bgr >> 8) & 0xFFu),

@@ -2,6 +2,7 @@
 
 #include <qdrawutil.h>
 #include <QDesktopServices>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -10,11 +11,11 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "about/cursor_file.h"
 #include "about/design_widgets.h"
 #include "about/last_frame.h"
 #include "about/qt_key_press.h"
 #include "window_core/about_core.h"
+#include "window_core/cursor_file.h"
 #include "window_core/text_contrast.h"
 
 namespace vellumark {
@@ -27,11 +28,6 @@ constexpr int kFrameWidth = 3;
 
 // The point size of the address.
 constexpr qreal kUrlPoints = 9.75;
-
-QString QStringOf(std::u16string_view text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()),
-                   static_cast<qsizetype>(text.size()));
-}
 
 // The design's blue where it reads on the dialog, as on every light desktop; else the
 // palette's link colour, made readable where it is not.
@@ -46,6 +42,20 @@ void ColourAddress(QLabel& address) {
         own.setColor(group, QPalette::WindowText, ColourOf(colour));
     }
     address.setPalette(own);
+}
+
+// The hand over the address, pointing where its file says; the arrow where the file cannot
+// be read.
+QCursor HandCursor() {
+    QFile file(QStringLiteral(":/pictures/hand.cur"));
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const std::optional<HotSpot> hotSpot =
+        CursorHotSpot(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    QPixmap hand;
+    if (!hotSpot || !hand.loadFromData(bytes, "cur")) {
+        return QCursor(Qt::ArrowCursor);
+    }
+    return QCursor(hand, hotSpot->x, hotSpot->y);
 }
 
 void OpenWithDesktop(const QString& address) {
@@ -84,9 +94,9 @@ frmAbout::frmAbout(QWidget* mainWindow)
     for (const char* boxed : {"Label1", "Label2", "Image1"}) {
         DesignWidget<QLabel>(*this, boxed)->setFrameStyle(QFrame::Box | QFrame::Plain);
     }
-    DesignWidget<QLabel>(*this, "Label1")->setText(QStringOf(kAboutTitle));
-    DesignWidget<QLabel>(*this, "Label2")->setText(QStringOf(AboutVersionText()));
-    DesignWidget<QLabel>(*this, "Label3")->setText(QStringOf(kAboutCredit));
+    for (const char* label : {"Label1", "Label2", "Label3", "lblUrl"}) {
+        DesignWidget<QLabel>(*this, label)->setText(QStringOf(AboutCaption(label)));
+    }
 
     lblUrl_ = DesignWidget<QLabel>(*this, "lblUrl");
     QFont urlFont(QStringLiteral("Arial"));
@@ -94,7 +104,6 @@ frmAbout::frmAbout(QWidget* mainWindow)
     urlFont.setUnderline(true);
     lblUrl_->setFont(urlFont);
     lblUrl_->setTextInteractionFlags(Qt::NoTextInteraction);
-    lblUrl_->setText(QStringOf(AboutAddress()));
     ColourAddress(*lblUrl_);
     const QRect designed = lblUrl_->geometry();
     const QSize text = lblUrl_->sizeHint();
@@ -102,7 +111,7 @@ frmAbout::frmAbout(QWidget* mainWindow)
         AddressLabelPlace({designed.x(), designed.y(), designed.width(), designed.height()},
                           text.width(), text.height());
     lblUrl_->setGeometry(place.left, place.top, place.width, place.height);
-    lblUrl_->setCursor(LoadCursorFile(QStringLiteral(":/pictures/hand.cur")));
+    lblUrl_->setCursor(HandCursor());
     lblUrl_->installEventFilter(this);
 
     // The icon is stretched to the image's inside pixel for pixel, so its edges stay crisp

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBitmap>
 #include <QClipboard>
 #include <QEvent>
 #include <QGroupBox>
@@ -27,8 +28,8 @@
 #include "main_window/code_number_edit.h"
 #include "main_window/mode_label.h"
 #include "main_window/output_box.h"
-#include "main_window/pictures.h"
 #include "main_window/qt_text.h"
+#include "window_core/screen_reader.h"
 
 namespace vellumark {
 
@@ -47,6 +48,17 @@ void ShowCheck(QAction& entry, bool checked) {
         entry.setChecked(false);
         entry.setCheckable(false);
     }
+}
+
+// The button pictures are 16-colour bitmaps drawn on silver, named after the buttons' tool
+// tips. The silver is left off, so that the picture sits on the button face of any style; a
+// build without the pictures shows bare buttons.
+QPixmap ButtonPicture(const QString& toolTip) {
+    QPixmap picture(QStringLiteral(":/pictures/%1.bmp").arg(toolTip.toLower()));
+    if (!picture.isNull()) {
+        picture.setMask(picture.createMaskFromColor(QColor(0xC0, 0xC0, 0xC0), Qt::MaskInColor));
+    }
+    return picture;
 }
 
 }  // namespace
@@ -80,7 +92,6 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(kProgramIcon));
     // The places and sizes are in pixels, laid out for the classic 8-point dialog font, "MS
     // Sans Serif" or a face of its metrics (SubstituteClassicFonts): a desktop's larger
     // default would not fit "Encrypt" into its label or six digits into the code-number box.
@@ -106,19 +117,13 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     }
     txtOut_->setReadOnly(true);
     txtOut_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    const std::pair<const QString&, const char*> buttonLooks[] = {
-        {kPastePicture, "Replaces the input with the text on the clipboard"},
-        {kClearPicture, "Empties the input"},
-        {kCutPicture, "Copies the output to the clipboard, then clears the input"},
-        {kCopyPicture, "Puts the output on the clipboard"},
-    };
     for (const Button button :
          {Button::kPasteInput, Button::kClearInput, Button::kCutOutput, Button::kCopyOutput}) {
-        const auto& [picture, description] = buttonLooks[static_cast<std::size_t>(button)];
         QToolButton* widget = ButtonWidget(button);
-        widget->setIcon(PictureIcon(picture));
-        widget->setIconSize(QPixmap(picture).size());
-        widget->setAccessibleDescription(QString::fromLatin1(description));
+        const QPixmap picture = ButtonPicture(widget->toolTip());
+        widget->setIcon(picture);
+        widget->setIconSize(picture.size());
+        widget->setAccessibleDescription(QStringOf(ButtonDescription(button)));
         widget->setEnabled(core_.enabled(button));
     }
 
@@ -400,28 +405,22 @@ void frmMain::PutOnClipboard(std::u16string_view text, bool secret) {
     vellumark::PutOnClipboard(*QGuiApplication::clipboard(), QStringOf(text), secret);
 }
 
-bool frmMain::IsMenuShortcut(const QEvent& event) const {
-    const std::optional<Command> command =
-        CommandOfShortcut(KeyPressOf(static_cast<const QKeyEvent&>(event)));
-    return command && core_.StateOf(*command).enabled;
-}
-
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
-        case QEvent::ShortcutOverride:
+        case QEvent::ShortcutOverride: {
             // Left unaccepted, the key goes on to the window's shortcuts.
-            if (IsMenuShortcut(*event)) {
+            const std::optional<Command> command =
+                CommandOfShortcut(KeyPressOf(static_cast<const QKeyEvent&>(*event)));
+            if (command && core_.StateOf(*command).enabled) {
                 event->ignore();
                 return true;
             }
             break;
+        }
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
             if (const std::optional<Button> button = ButtonOf(ControlAt(watched))) {
                 const KeyPress press = KeyPressOf(static_cast<const QKeyEvent&>(*event));
-                if (press.key == Key::kOther || press.key == Key::kEscape) {
-                    break;
-                }
                 if (event->type() == QEvent::KeyPress && core_.OnButtonKey(*button, press)) {
                     return true;
                 }

@@ -87,7 +87,6 @@ private:
     // Tells the core what an edit of the input document changed, in the document's terms.
     void ReportInputEdit(int position, int removed, int added);
     void LeaveMenuBarAfterMenu();
-    [[nodiscard]] bool IsMenuShortcut(const QEvent& event) const;
 
     // The design's controls, by their Control.
     std::array<QWidget*, static_cast<std::size_t>(Control::kLblDecrypt) + 1> controls_{};

@@ -6,20 +6,11 @@
 namespace vellumark {
 
 QString WithLineFeeds(QString text) {
-    for (QChar& character : text) {
-        if (character == QChar::ParagraphSeparator || character == QChar::LineSeparator) {
-            character = u'\n';
-        }
-    }
-    return text;
-}
-
-QString TextOf(const QTextDocument& document) {
-    return WithLineFeeds(document.toRawText());
+    return text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
 }
 
 QString TextOf(const QPlainTextEdit& box) {
-    return TextOf(*box.document());
+    return WithLineFeeds(box.document()->toRawText());
 }
 
 }  // namespace vellumark
