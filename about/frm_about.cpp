@@ -85,7 +85,6 @@ frmAbout::frmAbout(QWidget* mainWindow)
     client->move(kFrameWidth, kFrameWidth);
     setFixedSize(client->size() + 2 * QSize(kFrameWidth, kFrameWidth));
     setModal(true);
-    setAttribute(Qt::WA_DeleteOnClose, false);
     constexpr int kTitlePoints = 12;
     DesignWidget<QLabel>(*this, "Label1")
         ->setFont(QFont(QStringLiteral("MS Sans Serif"), kTitlePoints, QFont::Bold));

@@ -7,12 +7,8 @@
 #include <QString>
 #include <functional>
 
-class QWidget;
-class QEvent;
 class QLabel;
-class QPaintEvent;
 class QPushButton;
-class QKeyEvent;
 
 namespace vellumark {
 

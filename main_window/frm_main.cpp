@@ -125,11 +125,11 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
         widget->setIconSize(picture.size());
         widget->setAccessibleDescription(QStringOf(ButtonDescription(button)));
         widget->setEnabled(core_.enabled(button));
+        connect(widget, &QToolButton::clicked, this, [this, button] { core_.PressButton(button); });
     }
 
     // The notice must never widen the window, however long it is: its full text is also
     // its tool tip.
-    setStatusBar(new QStatusBar);
     statusBar()->setSizeGripEnabled(false);
     lblNotice_ = new QLabel(statusBar());
     lblNotice_->setObjectName(QStringLiteral("lblNotice"));
@@ -194,11 +194,6 @@ void frmMain::ConnectControls() {
     connect(txtIn_->document(), &QTextDocument::contentsChange, this, &frmMain::ReportInputEdit);
     connect(txtIn_, &QPlainTextEdit::textChanged, this, [this] { core_.OnInputChange(); });
     connect(txtOut_, &QPlainTextEdit::textChanged, this, [this] { core_.OnOutputChange(); });
-    for (const Button button :
-         {Button::kPasteInput, Button::kClearInput, Button::kCutOutput, Button::kCopyOutput}) {
-        connect(ButtonWidget(button), &QToolButton::clicked, this,
-                [this, button] { core_.PressButton(button); });
-    }
 
     // A line edit places its caret on the press and again on the release, so a click is told
     // to the core at both, each time after Qt's own handling.

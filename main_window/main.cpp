@@ -14,7 +14,6 @@
 
 namespace {
 
-// Shows the main window; from there on its events drive everything.
 void Main(vellumark::frmMain& mainWindow) {
     // Exit ends the program at once: no window is asked whether it may close. The window is
     // destroyed when main returns, so its last frame must be done before the event loop ends.

@@ -3,15 +3,19 @@
 // no-break space into a blank, which would change the byte 0xA0 of a text, so the raw text is
 // read and only the document's paragraph and line separators become line feeds.
 
+#include <QPlainTextEdit>
 #include <QString>
-
-class QPlainTextEdit;
+#include <QTextDocument>
 
 namespace vellumark {
 
 // A document's text with its paragraph and line separators as line feeds.
-QString WithLineFeeds(QString text);
+inline QString WithLineFeeds(QString text) {
+    return text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
+}
 
-QString TextOf(const QPlainTextEdit& box);
+inline QString TextOf(const QPlainTextEdit& box) {
+    return WithLineFeeds(box.document()->toRawText());
+}
 
 }  // namespace vellumark
