@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <map>
 #include <vector>
 
 #include "window_core/screen_reader.h"
@@ -46,14 +47,15 @@ void SetCaption(QWidget& widget, const QString& caption) {
 }  // namespace
 
 void BuildDesign(QWidget& window, QWidget& client, const WindowDesign& design,
-                 const ControlDesign* controls, const ControlDesign* const* tabOrder,
-                 std::size_t count, const OwnWidget& own) {
+                 const ControlDesign* controls, std::size_t count, const OwnWidget& own) {
     window.setObjectName(Latin1Text(design.name));
     window.setWindowTitle(Latin1Text(design.caption));
     client.setFixedSize(TwipsToPixels(design.clientWidth), TwipsToPixels(design.clientHeight));
 
     // The table lists each frame before the controls in it.
     std::vector<QWidget*> built;
+    // The controls that take the focus, by their tab index.
+    std::map<int, QWidget*> tabOrder;
     for (std::size_t i = 0; i < count; ++i) {
         const ControlDesign& control = controls[i];
         QWidget* container = &client;
@@ -78,19 +80,18 @@ void BuildDesign(QWidget& window, QWidget& client, const WindowDesign& design,
             // A click gives a button the focus, as a classic button takes it.
             widget->setFocusPolicy(Qt::StrongFocus);
         }
+        if (widget->focusPolicy() != Qt::NoFocus) {
+            tabOrder[control.tabIndex] = widget;
+        }
         built.push_back(widget);
     }
 
-    // The controls that take the focus, in tab order.
     QWidget* previous = nullptr;
-    for (std::size_t i = 0; i < count && tabOrder[i] != nullptr; ++i) {
-        QWidget* widget = built[static_cast<std::size_t>(tabOrder[i] - controls)];
-        if (widget->focusPolicy() != Qt::NoFocus) {
-            if (previous != nullptr) {
-                QWidget::setTabOrder(previous, widget);
-            }
-            previous = widget;
+    for (const auto& [index, widget] : tabOrder) {
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, widget);
         }
+        previous = widget;
     }
 }
 

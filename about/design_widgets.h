@@ -23,16 +23,14 @@ namespace vellumark {
 using OwnWidget = std::function<QWidget*(const ControlDesign& control, QWidget* container)>;
 
 // Names `window` and gives it the design's title; gives `client`, its client area, the design's
-// fixed size, and builds the controls on it.
-// `tabOrder` is InTabOrder of the `count` controls.
+// fixed size, and builds the `count` controls on it.
 void BuildDesign(QWidget& window, QWidget& client, const WindowDesign& design,
-                 const ControlDesign* controls, const ControlDesign* const* tabOrder,
-                 std::size_t count, const OwnWidget& own);
+                 const ControlDesign* controls, std::size_t count, const OwnWidget& own);
 
 template <std::size_t N>
 void BuildDesign(QWidget& window, QWidget& client, const WindowDesign& design,
                  const std::array<ControlDesign, N>& controls, const OwnWidget& own = {}) {
-    BuildDesign(window, client, design, controls.data(), InTabOrder(controls).data(), N, own);
+    BuildDesign(window, client, design, controls.data(), N, own);
 }
 
 // The design's texts are ASCII.

@@ -133,8 +133,6 @@ frmAbout::frmAbout(QWidget* mainWindow)
     }
 }
 
-frmAbout::~frmAbout() = default;
-
 void frmAbout::done(int result) {
     LetFramesSettle(*this);
     QDialog::done(result);

@@ -27,7 +27,6 @@ public:
     // Loads the box: builds its controls and, given the main window, centres it on that
     // window's outer rectangle, before it is ever shown.
     explicit frmAbout(QWidget* mainWindow);
-    ~frmAbout() override;
 
     // Every way of closing the box ends here: it hides only once its last frame is done.
     void done(int result) override;

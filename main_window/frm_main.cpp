@@ -153,8 +153,6 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     txtCodeNum_->setFocus(Qt::OtherFocusReason);
 }
 
-frmMain::~frmMain() = default;
-
 namespace {
 
 MouseButton MouseButtonOf(Qt::MouseButton button) {

@@ -26,7 +26,6 @@ class frmMain : public QMainWindow, private MainWindowView {
 
 public:
     explicit frmMain(QWidget* parent = nullptr);
-    ~frmMain() override;
 
     // kModeEncrypt, kModeDecrypt, kModeToggle; any other value only recomputes.
     void ModeSet(CryptMode bytWhat) { core_.ModeSet(bytWhat); }
