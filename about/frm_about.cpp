@@ -58,22 +58,7 @@ QCursor HandCursor() {
     return QCursor(hand, hotSpot->x, hotSpot->y);
 }
 
-void OpenWithDesktop(const QString& address) {
-    // The desktop decides which program opens the address; whether it could is not our
-    // business, as the box has nothing to say when it fails.
-    static_cast<void>(QDesktopServices::openUrl(QUrl::fromUserInput(address)));
-}
-
-LinkOpener& CurrentOpener() {
-    static LinkOpener opener = OpenWithDesktop;
-    return opener;
-}
-
 }  // namespace
-
-void SetLinkOpener(LinkOpener opener) {
-    CurrentOpener() = opener ? std::move(opener) : LinkOpener(OpenWithDesktop);
-}
 
 frmAbout::frmAbout(QWidget* mainWindow)
     // The main window is the parent only so that the window manager treats the box as its
@@ -140,10 +125,9 @@ void frmAbout::done(int result) {
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
     if (watched == cmdOk_ &&
-        (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
-        if (AnswerKey(static_cast<const QKeyEvent&>(*event))) {
-            return true;
-        }
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
+        AnswerKey(static_cast<const QKeyEvent&>(*event))) {
+        return true;
     }
     if (watched == lblUrl_) {
         // A click is a press and a release of the left button, both on the address.
@@ -155,7 +139,9 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
                                lblUrl_->rect().contains(mouse->position().toPoint());
             urlPressed_ = false;
             if (click) {
-                OpenLink();
+                // The desktop decides which program opens the address; whether it could is
+                // not our business, as the box has nothing to say when it fails.
+                static_cast<void>(QDesktopServices::openUrl(QUrl::fromUserInput(lblUrl_->text())));
             }
         }
     }
@@ -187,13 +173,6 @@ bool frmAbout::AnswerKey(const QKeyEvent& event) {
         accept();
     }
     return true;
-}
-
-void frmAbout::OpenLink() {
-    // Copied first, so that an opener that replaces itself cannot pull the rug from under
-    // its own call.
-    const LinkOpener opener = CurrentOpener();
-    opener(lblUrl_->text());
 }
 
 void OpenAbout(QWidget* mainWindow) {
