@@ -26,9 +26,6 @@ namespace {
 // manager draws nothing around a window without a title bar.
 constexpr int kFrameWidth = 3;
 
-// The point size of the address.
-constexpr qreal kUrlPoints = 9.75;
-
 // The design's blue where it reads on the dialog, as on every light desktop; else the
 // palette's link colour, made readable where it is not.
 void ColourAddress(QLabel& address) {
@@ -71,6 +68,7 @@ frmAbout::frmAbout(QWidget* mainWindow)
     setFixedSize(client->size() + 2 * QSize(kFrameWidth, kFrameWidth));
     setModal(true);
     constexpr int kTitlePoints = 12;
+    constexpr qreal kUrlPoints = 9.75;
     DesignWidget<QLabel>(*this, "Label1")
         ->setFont(QFont(QStringLiteral("MS Sans Serif"), kTitlePoints, QFont::Bold));
     DesignWidget<QLabel>(*this, "Label3")

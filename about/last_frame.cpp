@@ -39,12 +39,9 @@ void LetFramesSettle(QWidget& window, std::chrono::milliseconds bound) {
     }
     QEventLoop wait;
     UpdateSeen seen(wait);
-    QTimer giveUp;
-    giveUp.setSingleShot(true);
-    QObject::connect(&giveUp, &QTimer::timeout, &wait, &QEventLoop::quit);
     handle->installEventFilter(&seen);
     handle->requestUpdate();
-    giveUp.start(bound);
+    QTimer::singleShot(bound, &wait, &QEventLoop::quit);
     wait.exec(QEventLoop::ExcludeUserInputEvents);
     if (handle != nullptr) {
         handle->removeEventFilter(&seen);

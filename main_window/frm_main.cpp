@@ -109,7 +109,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
         frame->installEventFilter(this);
     }
 
-    txtCodeNum_->setAccessibleName(QStringLiteral("Code number"));
+    txtCodeNum_->setAccessibleName(QStringOf(kCodeNumberName));
     for (QPlainTextEdit* box : {txtIn_, static_cast<QPlainTextEdit*>(txtOut_)}) {
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -134,7 +134,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     lblNotice_ = new QLabel(statusBar());
     lblNotice_->setObjectName(QStringLiteral("lblNotice"));
     lblNotice_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    lblNotice_->setAccessibleName(QStringLiteral("Notice"));
+    lblNotice_->setAccessibleName(QStringOf(kNoticeName));
     statusBar()->addWidget(lblNotice_, 1);
     // The client area keeps its size; the status bar adds its height below it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -19,4 +19,9 @@ std::u16string NameInFrame(const ControlDesign& control, std::string_view frameC
 // What a picture button does, said beside its name: its picture alone tells little.
 std::u16string_view ButtonDescription(Button button);
 
+// The code-number box's name, in words rather than its frame's "Code #".
+inline constexpr std::u16string_view kCodeNumberName = u"Code number";
+// The name of the bar that shows the notices.
+inline constexpr std::u16string_view kNoticeName = u"Notice";
+
 }  // namespace vellumark
