@@ -18,7 +18,6 @@
 #include <QTextDocument>
 #include <QToolButton>
 #include <algorithm>
-#include <utility>
 
 #include "about/design_widgets.h"
 #include "about/last_frame.h"
@@ -92,10 +91,9 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    // The places and sizes are in pixels, laid out for the classic 8-point dialog font, "MS
-    // Sans Serif" or a face of its metrics (SubstituteClassicFonts): a desktop's larger
-    // default would not fit "Encrypt" into its label or six digits into the code-number box.
-    // The menu bar and the status bar keep the desktop's font.
+    // The design is laid out in pixels for the classic 8-point "MS Sans Serif" or a face of its
+    // metrics (SubstituteClassicFonts): a desktop's larger default would not fit "Encrypt" into
+    // its label. The menu bar and the status bar keep the desktop's font.
     QFont dialogFont = client->font();
     dialogFont.setFamily(QStringLiteral("MS Sans Serif"));
     dialogFont.setPixelSize(kDialogFontPixels);
