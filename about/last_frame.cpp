@@ -39,9 +39,12 @@ void LetFramesSettle(QWidget& window, std::chrono::milliseconds bound) {
     }
     QEventLoop wait;
     UpdateSeen seen(wait);
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, &wait, &QEventLoop::quit);
     handle->installEventFilter(&seen);
     handle->requestUpdate();
-    QTimer::singleShot(bound, &wait, &QEventLoop::quit);
+    giveUp.start(bound);
     wait.exec(QEventLoop::ExcludeUserInputEvents);
     if (handle != nullptr) {
         handle->removeEventFilter(&seen);
