@@ -15,14 +15,17 @@ mergeInto(LibraryManager.library, {
       vmControls[control] = element;
     }
   },
+  // A menu's title, with its place in the bar as data-index, and its empty list of entries.
   vm_add_menu: function (name, caption, length) {
     var id = UTF8ToString(name);
+    var bar = document.getElementById('menuBar');
     var title = vmElement('button', {type: 'button', id: id, class: 'menu-title', tabindex: -1,
-                                     role: 'menuitem', 'aria-haspopup': 'menu', 'aria-expanded': false});
+                                     role: 'menuitem', 'aria-haspopup': 'menu', 'aria-expanded': false,
+                                     'data-index': bar.childElementCount});
     vmCaption(title, vmText(caption, length));
     var menu = vmElement('div', {class: 'menu'});
     menu.append(title, vmElement('div', {class: 'menu-list', role: 'menu', 'aria-labelledby': id}));
-    document.getElementById('menuBar').append(menu);
+    bar.append(menu);
   },
   // An entry of the menu added last.
   vm_add_entry: function (command, name, caption, length, shortcut, shortcutLength, separatorBefore) {
@@ -54,6 +57,21 @@ mergeInto(LibraryManager.library, {
       entry.removeAttribute('aria-checked');
     }
     entry.setAttribute('aria-disabled', String(!enabled));
+  },
+  // The open menu, and the title or the open menu's entry that has the keyboard's focus; with
+  // none, the focus leaves the menus.
+  vm_show_menus: function (open, menu, entry) {
+    var menus = document.querySelectorAll('#menuBar .menu');
+    menus.forEach(function (each, index) {
+      each.classList.toggle('open', index === open);
+      each.querySelector('.menu-title').setAttribute('aria-expanded', String(index === open));
+    });
+    if (menu >= 0) {
+      var title = menus[menu].querySelector('.menu-title');
+      (entry >= 0 ? menus[menu].querySelectorAll('[data-menu]')[entry] : title).focus();
+    } else if (document.activeElement && document.activeElement.closest('#menuBar')) {
+      document.activeElement.blur();
+    }
   },
   // Every key sets the notice again: only a change goes to the page. The address also links.
   vm_set_text: function (id, text, length) {

@@ -14,6 +14,8 @@ void vm_add_menu(const char* name, const char16_t* caption, int length);
 void vm_add_entry(int command, const char* name, const char16_t* caption, int length,
                   const char16_t* shortcut, int shortcutLength, int separatorBefore);
 void vm_show_command(int command, int checked, int enabled);
+// The open menu and the menu and entry that the keyboard is on, each -1 for none (MenuBar).
+void vm_show_menus(int open, int menu, int entry);
 // The text of the element with that id: the notice, the about box's labels.
 void vm_set_text(const char* id, const char16_t* text, int length);
 // A text that the page hands over in two steps: its length from these, its units by

@@ -36,12 +36,16 @@ MouseButton MouseOf(int domButton) {
     return domButton >= 0 && domButton < 3 ? kButtons[domButton] : MouseButton::kOther;
 }
 
-vellumark::KeyPress PressOf(std::string_view code, int shift, int control, int alt) {
-    constexpr std::pair<std::string_view, Key> kKeys[] = {{"Enter", Key::kEnter},
-                                                          {"NumpadEnter", Key::kKeypadEnter},
-                                                          {"Space", Key::kSpace},
-                                                          {"Escape", Key::kEscape}};
+vellumark::KeyPress PressOf(std::string_view code, int shift, int control, int alt, int meta) {
+    constexpr std::pair<std::string_view, Key> kKeys[] = {
+        {"Enter", Key::kEnter},    {"NumpadEnter", Key::kKeypadEnter},
+        {"Space", Key::kSpace},    {"Escape", Key::kEscape},
+        {"Tab", Key::kTab},        {"F10", Key::kF10},
+        {"ArrowLeft", Key::kLeft}, {"ArrowRight", Key::kRight},
+        {"ArrowUp", Key::kUp},     {"ArrowDown", Key::kDown},
+        {"Home", Key::kHome},      {"End", Key::kEnd}};
     vellumark::KeyPress press{Key::kOther, shift != 0, control != 0, alt != 0};
+    press.meta = meta != 0;
     for (const auto& [name, key] : kKeys) {
         if (code == name) {
             press.key = key;
@@ -76,21 +80,26 @@ EMSCRIPTEN_KEEPALIVE void web_input(int control) {
 }
 
 // A key on the page; 1 when the page must leave it alone (preventDefault).
-EMSCRIPTEN_KEEPALIVE int web_key(const char* code, int shift, int control, int alt) {
-    const vellumark::KeyPress press = PressOf(code, shift, control, alt);
+EMSCRIPTEN_KEEPALIVE int web_key(const char* code, int shift, int control, int alt, int meta) {
+    const vellumark::KeyPress press = PressOf(code, shift, control, alt, meta);
+    const vellumark::MenuBar::Outcome menus = View().menus().OnKey(press, View().FocusedControl());
+    if (menus.taken) {
+        View().ShowMenus(menus);
+        return 1;
+    }
     if (Core().OnShortcutKey(press)) {
         return 1;
     }
     if (press.alt && !press.control && !press.shift && press.letter != u'\0') {
         return Core().OnAccessKey(press.letter) ? 1 : 0;
     }
-    if (std::string_view(code) == "Tab" && !press.control && !press.alt) {
+    if (press.key == Key::kTab && !press.control && !press.alt) {
         // The window's own tab order, round its end, rather than on into the browser.
         return Core().OnTabKey(press.shift) != Control::kNone ? 1 : 0;
     }
     const std::optional<vellumark::Button> button = ButtonOf(View().FocusedControl());
-    if (!button || (press.key != Key::kEnter && press.key != Key::kKeypadEnter &&
-                    press.key != Key::kSpace)) {
+    if (!button ||
+        (press.key != Key::kEnter && press.key != Key::kKeypadEnter && press.key != Key::kSpace)) {
         return 0;
     }
     // Only the core presses a button, so the browser's own press by these keys never comes.
@@ -100,8 +109,9 @@ EMSCRIPTEN_KEEPALIVE int web_key(const char* code, int shift, int control, int a
 }
 
 // A key while the about box is open, which takes every key.
-EMSCRIPTEN_KEEPALIVE int web_about_key(const char* code, int shift, int control, int alt) {
-    if (vellumark::ClosesAboutBox(PressOf(code, shift, control, alt))) {
+EMSCRIPTEN_KEEPALIVE int web_about_key(const char* code, int shift, int control, int alt,
+                                       int meta) {
+    if (vellumark::ClosesAboutBox(PressOf(code, shift, control, alt, meta))) {
         vm_close_about();
     }
     return 1;
@@ -152,12 +162,16 @@ EMSCRIPTEN_KEEPALIVE void web_focus(int control) {
     View().OnFocus(static_cast<Control>(control));
 }
 
-EMSCRIPTEN_KEEPALIVE void web_menu(int entry) {
-    for (const vellumark::CommandDesign& design : vellumark::kCommands) {
-        if (static_cast<int>(design.command) == entry) {
-            Core().RunCommand(design.command);
-        }
-    }
+// A menu entry clicked, by its Command number.
+EMSCRIPTEN_KEEPALIVE void web_menu(int command) {
+    View().ShowMenus(View().menus().Choose(static_cast<vellumark::Command>(command)));
+}
+
+// A mouse button pressed on the title of the menu `menu` (kMenus' index), or (-1) anywhere but
+// in the menus.
+EMSCRIPTEN_KEEPALIVE void web_menu_press(int menu) {
+    vellumark::MenuBar& menus = View().menus();
+    View().ShowMenus(menu < 0 ? menus.Leave() : menus.OnTitlePress(static_cast<std::size_t>(menu)));
 }
 
 // A copy out of the output box by any path (keys, the box's menu, a drag); 0: copy nothing.

@@ -72,6 +72,21 @@ void WebView::OnSchemeChange() {
     }
 }
 
+void WebView::ShowMenus(const MenuBar::Outcome& outcome) {
+    const std::optional<MenuBar::Place> place = menus_.keyboard();
+    const auto index = [](std::optional<std::size_t> at) {
+        return at ? static_cast<int>(*at) : -1;
+    };
+    vm_show_menus(index(menus_.open()), index(place ? std::optional(place->menu) : std::nullopt),
+                  index(place ? place->entry : std::nullopt));
+    if (outcome.back) {
+        FocusControl(*outcome.back, FocusReason::kReturned);
+    }
+    if (outcome.run) {
+        core_.RunCommand(*outcome.run);
+    }
+}
+
 std::u16string WebView::CodeNumberText() const {
     return page::Held(vm_hold_value(Number(Control::kTxtCodeNum)));
 }

@@ -11,6 +11,7 @@
 
 #include "web/web_clipboard.h"
 #include "window_core/main_window_core.h"
+#include "window_core/menu_bar.h"
 
 namespace vellumark {
 
@@ -18,6 +19,7 @@ class WebView final : public MainWindowView {
 public:
     MainWindowCore& core() { return core_; }
     WebClipboard& clipboard() { return clipboard_; }
+    MenuBar& menus() { return menus_; }
 
     // The page is built: the core loads, and the code-number box takes the focus as the
     // window's first control.
@@ -29,6 +31,9 @@ public:
     void ExpectFocus(FocusReason reason) { focusReason_ = reason; }
     // The page's colour scheme changed between light and dark: the mode labels' text follows.
     void OnSchemeChange();
+    // Draws the menus as menus() has them, then sends the focus back and runs the entry that
+    // `outcome` says.
+    void ShowMenus(const MenuBar::Outcome& outcome);
 
     // MainWindowView
     [[nodiscard]] std::u16string CodeNumberText() const override;
@@ -61,12 +66,13 @@ public:
 
 private:
     // Follows the input box's last change; `report` (if any) is told of it.
-    using EditReport = std::function<void(std::size_t position, std::size_t removed,
-                                          std::u16string_view added)>;
+    using EditReport =
+        std::function<void(std::size_t position, std::size_t removed, std::u16string_view added)>;
     void TakeInputEdit(const EditReport& report);
 
     MainWindowCore core_{*this};
     WebClipboard clipboard_{*this};
+    MenuBar menus_{[this](Command command) { return core_.StateOf(command).enabled; }};
     // The boxes' texts as the boxes hold them (line breaks as LF), the input kept by its edits.
     std::u16string input_;
     std::u16string output_;

@@ -14,12 +14,12 @@
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 #include "runtime/utf16.h"
 #include "tests/behaviour/table.h"
 #include "window_core/about_core.h"
 #include "window_core/main_window_core.h"
+#include "window_core/menu_bar.h"
 
 namespace vellumark::behaviour {
 namespace {
@@ -42,6 +42,27 @@ struct Box {
         }
     }
 };
+
+// A key of the table ("Enter", "Left", "E") as a toolkit reports it; letters in upper case.
+KeyPress PressOf(std::string_view name, bool shift, bool ctrl, bool alt) {
+    constexpr std::pair<std::string_view, Key> kKeys[] = {
+        {"Enter", Key::kEnter}, {"KeypadEnter", Key::kKeypadEnter},
+        {"Space", Key::kSpace}, {"Esc", Key::kEscape},
+        {"Tab", Key::kTab},     {"F10", Key::kF10},
+        {"Left", Key::kLeft},   {"Right", Key::kRight},
+        {"Up", Key::kUp},       {"Down", Key::kDown},
+        {"Home", Key::kHome},   {"End", Key::kEnd}};
+    KeyPress press{Key::kOther, shift, ctrl, alt};
+    for (const auto& [named, key] : kKeys) {
+        if (name == named) {
+            press.key = key;
+        }
+    }
+    if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') {
+        press.letter = static_cast<char16_t>(name[0]);
+    }
+    return press;
+}
 
 class FakeView final : public MainWindowView {
 public:
@@ -75,12 +96,7 @@ public:
                 break;
             }
         }
-        const KeyPress press{chord == "Enter"         ? vellumark::Key::kEnter
-                             : chord == "KeypadEnter" ? vellumark::Key::kKeypadEnter
-                             : chord == "Space"       ? vellumark::Key::kSpace
-                             : chord == "Esc"         ? vellumark::Key::kEscape
-                                                      : vellumark::Key::kOther,
-                             shift, ctrl, alt};
+        const KeyPress press = PressOf(chord, shift, ctrl, alt);
         if (aboutOpen_) {
             // The modal box takes every key; the focus comes back as from any dialog.
             if (ClosesAboutBox(press)) {
@@ -90,16 +106,22 @@ public:
             }
             return;
         }
-        if (openMenu_) {
-            MenuKey(chord);
+        const MenuBar::Outcome menus = menus_.OnKey(press, focus_);
+        if (menus.taken) {
+            if (menus.back) {
+                MoveFocus(*menus.back, FocusReason::kReturned);
+            }
+            if (menus.run) {
+                core_.RunCommand(*menus.run);
+            }
             return;
         }
         if (ctrl && !alt && !shift && chord.size() == 1) {
-            Shortcut(chord[0]);
+            Shortcut(press);
             return;
         }
         if (alt && !ctrl && !shift && chord.size() == 1) {
-            if (!core_.OnAccessKey(static_cast<char16_t>(chord[0])) && !OpenMenu(chord[0])) {
+            if (!core_.OnAccessKey(press.letter)) {
                 throw std::runtime_error("Alt+" + std::string(chord) + " is no access key");
             }
             return;
@@ -304,14 +326,12 @@ private:
                commands_[static_cast<std::size_t>(Command::kSetDecrypt)].checked == decrypt;
     }
 
-    void Shortcut(char letter) {
-        KeyPress press;
-        press.control = true;
-        press.letter = static_cast<char16_t>(letter);
+    void Shortcut(const KeyPress& press) {
         if (core_.OnShortcutKey(press)) {
             return;
         }
         // The boxes' own keys.
+        const auto letter = static_cast<char>(press.letter);
         switch (letter) {
             case 'A':
                 if (Box* box = Focused()) {
@@ -336,48 +356,6 @@ private:
                 break;
             default:
                 throw std::runtime_error(std::string("no shortcut Ctrl+") + letter);
-        }
-    }
-
-    // The menu bar from the keyboard, as the toolkits run it: Alt and a menu's access letter
-    // open it with its first entry active; Up and Down move round its entries, Enter or Space
-    // runs the active one, an entry's access letter runs it, Esc closes the menu.
-    bool OpenMenu(char letter) {
-        for (const MenuDesign& menu : kMenus) {
-            if (AccessLetter(menu.caption) == static_cast<char16_t>(letter)) {
-                openMenu_ = menu.menu;
-                active_ = 0;
-                return true;
-            }
-        }
-        return false;
-    }
-
-    void MenuKey(std::string_view chord) {
-        const char16_t letter = chord.size() == 1 ? static_cast<char16_t>(chord[0]) : u'\0';
-        std::vector<const CommandDesign*> entries;
-        for (const CommandDesign& entry : kCommands) {
-            if (entry.menu == *openMenu_ &&
-                (letter == u'\0' || AccessLetter(entry.caption) == letter)) {
-                entries.push_back(&entry);
-            }
-        }
-        if (chord == "Down" || chord == "Up") {
-            active_ = (active_ + (chord == "Down" ? 1 : entries.size() - 1)) % entries.size();
-            return;
-        }
-        if (chord == "Esc") {
-            openMenu_.reset();
-            return;
-        }
-        if (chord != "Enter" && chord != "Space" && chord.size() != 1) {
-            throw std::runtime_error("the fake menu takes no " + std::string(chord));
-        }
-        // An entry's letter runs the one entry it picked out.
-        const std::size_t chosen = letter != u'\0' ? 0 : active_;
-        if (chosen < entries.size()) {
-            openMenu_.reset();
-            core_.RunCommand(entries[chosen]->command);
         }
     }
 
@@ -446,8 +424,7 @@ private:
     std::optional<ModeLook> look_;
     bool outputStale_ = false;
     bool aboutOpen_ = false;
-    std::optional<Menu> openMenu_;
-    std::size_t active_ = 0;  // the open menu's active entry
+    MenuBar menus_{[this](Command command) { return core_.StateOf(command).enabled; }};
     CommandState commands_[std::size(kCommands)] = {};
     std::u16string notice_;
     std::optional<std::u16string> clipboard_;
