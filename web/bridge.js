@@ -111,8 +111,7 @@ function vmElement(tag, attributes) {
   return element;
 }
 
-// A menu caption's "&" marks its access letter, which is underlined and kept as the element's
-// data-key.
+// A caption's "&" marks its access letter, which is underlined.
 function vmCaption(element, caption) {
   var mark = caption.indexOf('&');
   if (mark < 0 || mark + 1 >= caption.length) {
@@ -122,7 +121,6 @@ function vmCaption(element, caption) {
   var letter = document.createElement('u');
   letter.textContent = caption.charAt(mark + 1);
   element.append(caption.substring(0, mark), letter, caption.substring(mark + 2));
-  element.dataset.key = letter.textContent.toUpperCase();
 }
 
 // The WebAssembly is inside this script: compiled from there at once, without asking fetch()

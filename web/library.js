@@ -37,13 +37,11 @@ mergeInto(LibraryManager.library, {
                                   role: 'menuitem'});
     var label = document.createElement('span');
     vmCaption(label, vmText(caption, length));
-    entry.dataset.key = label.dataset.key || '';
     entry.append(label);
     if (shortcutLength) {
       var keys = document.createElement('kbd');
       keys.textContent = vmText(shortcut, shortcutLength);
       entry.append(keys);
-      entry.setAttribute('aria-keyshortcuts', keys.textContent.replace('Ctrl+', 'Control+'));
     }
     list.append(entry);
   },
@@ -72,6 +70,13 @@ mergeInto(LibraryManager.library, {
     } else if (document.activeElement && document.activeElement.closest('#menuBar')) {
       document.activeElement.blur();
     }
+  },
+  vm_set_caption: function (id, caption) {
+    var element = document.getElementById(UTF8ToString(id));
+    vmCaption(element.querySelector('.caption') || element, UTF8ToString(caption));
+  },
+  vm_set_attribute: function (id, name, value) {
+    document.getElementById(UTF8ToString(id)).setAttribute(UTF8ToString(name), UTF8ToString(value));
   },
   // Every key sets the notice again: only a change goes to the page. The address also links.
   vm_set_text: function (id, text, length) {

@@ -13,11 +13,14 @@ void vm_place(const char* name, int control, int left, int top, int width, int h
 void vm_add_menu(const char* name, const char16_t* caption, int length);
 void vm_add_entry(int command, const char* name, const char16_t* caption, int length,
                   const char16_t* shortcut, int shortcutLength, int separatorBefore);
-void vm_show_command(int command, int checked, int enabled);
+void vm_show_command(int command, bool checked, bool enabled);
 // The open menu and the menu and entry that the keyboard is on, each -1 for none (MenuBar).
 void vm_show_menus(int open, int menu, int entry);
 // The text of the element with that id: the notice, the about box's labels.
 void vm_set_text(const char* id, const char16_t* text, int length);
+// A main window's design caption ("&" before the access key's letter), or its frame's.
+void vm_set_caption(const char* id, const char* caption);
+void vm_set_attribute(const char* id, const char* name, const char* value);
 // A text that the page hands over in two steps: its length from these, its units by
 // vm_copy_held. vm_edit writes the box's last edit's position and removed units at `edit`.
 int vm_hold_value(int control);
@@ -25,13 +28,13 @@ int vm_edit(int control, std::int32_t* edit);
 void vm_copy_held(char16_t* to);
 void vm_set_value(int control, const char16_t* text, int length);
 void vm_set_output(const char16_t* text, int length);
-void vm_show_stale(int stale);
+void vm_show_stale(bool stale);
 void vm_select_all(int control);
 // The page's colour scheme's text colour (`text`) or face, as 0x00BBGGRR.
 int vm_scheme_colour(int text);
 void vm_show_mode(int encryptColour, int decryptColour, int encryptText, int decryptText,
-                  int encryptChecked, int decryptChecked, int cipherInInput);
-void vm_enable(int control, int enabled);
+                  bool encryptChecked, bool decryptChecked, bool cipherInInput);
+void vm_enable(int control, bool enabled);
 int vm_focused();
 void vm_focus(int control);
 // Asks the browser for the clipboard's text, which comes later to web_clipboard_read.

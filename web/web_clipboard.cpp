@@ -7,9 +7,10 @@
 
 namespace vellumark {
 
-void WebClipboard::Press(Button button, bool pastes, const std::function<void()>& press) {
-    if (pastes && view_.core().enabled(button)) {
-        waiting_ = press;
+void WebClipboard::Press(Button button) {
+    MainWindowCore& core = view_.core();
+    if (button == Button::kPasteInput && core.enabled(button)) {
+        pasting_ = true;
         vm_read_clipboard();
         return;
     }
@@ -18,16 +19,14 @@ void WebClipboard::Press(Button button, bool pastes, const std::function<void()>
     } else if (button == Button::kCopyOutput) {
         cutInput_.reset();
     }
-    press();
+    core.PressButton(button);
 }
 
 void WebClipboard::OnRead(std::optional<std::u16string> text) {
     text_ = std::move(text);
     const bool refused = !text_;
-    if (waiting_) {
-        const std::function<void()> press = std::move(waiting_);
-        waiting_ = nullptr;
-        press();
+    if (std::exchange(pasting_, false)) {
+        view_.core().PressButton(Button::kPasteInput);
     }
     text_.reset();
     if (refused) {
@@ -48,11 +47,6 @@ void WebClipboard::OnWriteRefused() {
     view_.FocusControl(Control::kTxtOut, FocusReason::kReturned);
     vm_select_all(static_cast<int>(Control::kTxtOut));
     view_.core().OnClipboardRefused(false);
-}
-
-void WebClipboard::Put(std::u16string_view text) {
-    // Browsers offer no formats that keep a text out of clipboard histories.
-    vm_write_clipboard(text.data(), page::Length(text));
 }
 
 }  // namespace vellumark

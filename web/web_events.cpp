@@ -4,7 +4,6 @@
 
 #include <emscripten/emscripten.h>
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -58,10 +57,6 @@ vellumark::KeyPress PressOf(std::string_view code, int shift, int control, int a
     return press;
 }
 
-void PressButton(vellumark::Button button, bool pastes, const std::function<void()>& press) {
-    View().clipboard().Press(button, pastes, press);
-}
-
 }  // namespace
 
 // NOLINTBEGIN(readability-identifier-naming): C names, as the page calls them.
@@ -103,8 +98,9 @@ EMSCRIPTEN_KEEPALIVE int web_key(const char* code, int shift, int control, int a
         return 0;
     }
     // Only the core presses a button, so the browser's own press by these keys never comes.
-    PressButton(*button, PressesButton(press),
-                [button = *button, press] { Core().OnButtonKey(button, press); });
+    if (PressesButton(press)) {
+        View().clipboard().Press(*button);
+    }
     return 1;
 }
 
@@ -150,8 +146,7 @@ EMSCRIPTEN_KEEPALIVE void web_click(int number, int domButton) {
     const auto control = static_cast<Control>(number);
     if (const std::optional<vellumark::Button> button = ButtonOf(control)) {
         if (MouseOf(domButton) == MouseButton::kLeft) {
-            PressButton(*button, *button == vellumark::Button::kPasteInput,
-                        [button = *button] { Core().PressButton(button); });
+            View().clipboard().Press(*button);
         }
     } else if (control == Control::kTxtCodeNum) {
         Core().OnCodeNumberClick(MouseOf(domButton));

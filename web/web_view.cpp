@@ -35,26 +35,24 @@ void WebView::Start() {
     BuildPage();
     // Whatever the browser put back into the input (a form restored on going back), which
     // the core reads as it loads.
-    TakeInputEdit(nullptr);
+    TakeInputEdit(false);
     core_.Load();
     FocusControl(Control::kTxtCodeNum, FocusReason::kFirstShow);
 }
 
 void WebView::OnInputEdit() {
-    TakeInputEdit([this](std::size_t position, std::size_t removed, std::u16string_view added) {
-        core_.OnInputEdit(position, removed, added);
-    });
+    TakeInputEdit(true);
     core_.OnInputChange();
 }
 
-void WebView::TakeInputEdit(const EditReport& report) {
+void WebView::TakeInputEdit(bool report) {
     std::array<std::int32_t, 2> edit{};
     const std::u16string added = page::Held(vm_edit(Number(Control::kTxtIn), edit.data()));
     const auto position = static_cast<std::size_t>(edit[0]);
     const auto removed = static_cast<std::size_t>(edit[1]);
     input_.replace(position, removed, added);
     if (report) {
-        report(position, removed, added);
+        core_.OnInputEdit(position, removed, added);
     }
 }
 
@@ -87,14 +85,6 @@ void WebView::ShowMenus(const MenuBar::Outcome& outcome) {
     }
 }
 
-std::u16string WebView::CodeNumberText() const {
-    return page::Held(vm_hold_value(Number(Control::kTxtCodeNum)));
-}
-
-void WebView::SetCodeNumberText(std::u16string_view text) {
-    vm_set_value(Number(Control::kTxtCodeNum), text.data(), page::Length(text));
-}
-
 void WebView::SetInputText(std::u16string_view text) {
     input_ = AsBoxHolds(text);
     vm_set_value(Number(Control::kTxtIn), input_.data(), page::Length(input_));
@@ -103,10 +93,6 @@ void WebView::SetInputText(std::u16string_view text) {
 void WebView::SetOutputText(std::u16string_view text) {
     output_ = AsBoxHolds(text);
     vm_set_output(output_.data(), page::Length(output_));
-}
-
-void WebView::ShowOutputStale(bool stale) {
-    vm_show_stale(stale ? 1 : 0);
 }
 
 void WebView::ShowMode(const ModeLook& look) {
@@ -118,24 +104,7 @@ void WebView::ShowMode(const ModeLook& look) {
     vm_show_mode(static_cast<int>(look.encryptColour), static_cast<int>(look.decryptColour),
                  static_cast<int>(ModeTextColour(look.encryptColour, text, face)),
                  static_cast<int>(ModeTextColour(look.decryptColour, text, face)),
-                 look.encryptChecked ? 1 : 0, look.decryptChecked ? 1 : 0,
-                 look.cipherBox == TextBox::kInput ? 1 : 0);
-}
-
-void WebView::EnableButton(Button button, bool enabled) {
-    vm_enable(Number(ControlOf(button)), enabled ? 1 : 0);
-}
-
-void WebView::ShowNotice(std::u16string_view text) {
-    vm_set_text("notice", text.data(), page::Length(text));
-}
-
-void WebView::ShowCommand(Command command, const CommandState& state) {
-    vm_show_command(static_cast<int>(command), state.checked ? 1 : 0, state.enabled ? 1 : 0);
-}
-
-void WebView::OpenAbout() {
-    vm_open_about();
+                 look.encryptChecked, look.decryptChecked, look.cipherBox == TextBox::kInput);
 }
 
 void WebView::Exit() {
@@ -145,14 +114,6 @@ void WebView::Exit() {
     SetInputText(u"");
     SetOutputText(u"");
     vm_exit();
-}
-
-void WebView::SelectWholeCodeNumber() {
-    vm_select_all(Number(Control::kTxtCodeNum));
-}
-
-Control WebView::FocusedControl() const {
-    return static_cast<Control>(vm_focused());
 }
 
 void WebView::FocusControl(Control control, FocusReason reason) {

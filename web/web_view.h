@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "web/page_calls.h"
 #include "web/web_clipboard.h"
 #include "window_core/main_window_core.h"
 #include "window_core/menu_bar.h"
@@ -36,7 +37,9 @@ public:
     void ShowMenus(const MenuBar::Outcome& outcome);
 
     // MainWindowView
-    [[nodiscard]] std::u16string CodeNumberText() const override;
+    [[nodiscard]] std::u16string CodeNumberText() const override {
+        return page::Held(vm_hold_value(static_cast<int>(Control::kTxtCodeNum)));
+    }
     [[nodiscard]] std::u16string InputText() const override { return input_; }
     void ReadInput(const std::function<bool(std::u16string_view piece)>& read) const override {
         read(input_);
@@ -44,31 +47,40 @@ public:
     [[nodiscard]] std::size_t InputLength() const override { return input_.size(); }
     [[nodiscard]] bool OutputEmpty() const override { return output_.empty(); }
     [[nodiscard]] std::u16string OutputText() const override { return output_; }
-    void SetCodeNumberText(std::u16string_view text) override;
+    void SetCodeNumberText(std::u16string_view text) override {
+        vm_set_value(static_cast<int>(Control::kTxtCodeNum), text.data(), page::Length(text));
+    }
     void SetInputText(std::u16string_view text) override;
     void SetOutputText(std::u16string_view text) override;
-    void ShowOutputStale(bool stale) override;
+    void ShowOutputStale(bool stale) override { vm_show_stale(stale); }
     void ShowMode(const ModeLook& look) override;
-    void EnableButton(Button button, bool enabled) override;
-    void ShowNotice(std::u16string_view text) override;
-    void ShowCommand(Command command, const CommandState& state) override;
-    void OpenAbout() override;
+    void EnableButton(Button button, bool enabled) override {
+        vm_enable(static_cast<int>(ControlOf(button)), enabled);
+    }
+    void ShowNotice(std::u16string_view text) override {
+        vm_set_text("notice", text.data(), page::Length(text));
+    }
+    void ShowCommand(Command command, const CommandState& state) override {
+        vm_show_command(static_cast<int>(command), state.checked, state.enabled);
+    }
+    void OpenAbout() override { vm_open_about(); }
     void Exit() override;
-    void SelectWholeCodeNumber() override;
+    void SelectWholeCodeNumber() override { vm_select_all(static_cast<int>(Control::kTxtCodeNum)); }
     [[nodiscard]] std::optional<std::u16string> ClipboardText() const override {
         return clipboard_.text();
     }
+    // Browsers offer no formats that keep a text out of clipboard histories.
     void PutOnClipboard(std::u16string_view text, bool /*secret*/) override {
-        WebClipboard::Put(text);
+        vm_write_clipboard(text.data(), page::Length(text));
     }
-    [[nodiscard]] Control FocusedControl() const override;
+    [[nodiscard]] Control FocusedControl() const override {
+        return static_cast<Control>(vm_focused());
+    }
     void FocusControl(Control control, FocusReason reason) override;
 
 private:
-    // Follows the input box's last change; `report` (if any) is told of it.
-    using EditReport =
-        std::function<void(std::size_t position, std::size_t removed, std::u16string_view added)>;
-    void TakeInputEdit(const EditReport& report);
+    // Follows the input box's last change, which the core is told of if `report`.
+    void TakeInputEdit(bool report);
 
     MainWindowCore core_{*this};
     WebClipboard clipboard_{*this};

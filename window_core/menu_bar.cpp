@@ -29,13 +29,6 @@ std::vector<const CommandDesign*> EntriesOf(std::size_t menu) {
     return entries;
 }
 
-// The key was the bar's, and it did no more than move what open() and keyboard() say.
-MenuBar::Outcome Taken() {
-    MenuBar::Outcome outcome;
-    outcome.taken = true;
-    return outcome;
-}
-
 }  // namespace
 
 MenuBar::Outcome MenuBar::OnKey(const KeyPress& press, Control focused) {
@@ -50,10 +43,12 @@ MenuBar::Outcome MenuBar::OnKey(const KeyPress& press, Control focused) {
         } else if (menu) {
             OpenFromKeyboard(*menu, false);
         } else {
-            return {};
+            Outcome ignored;
+            ignored.taken = false;
+            return ignored;
         }
         back_ = focused;
-        return Taken();
+        return {};
     }
     if (!back_) {
         // A menu opened by the mouse, with the focus still in the window: keys work it too.
@@ -70,7 +65,7 @@ MenuBar::Outcome MenuBar::OnKey(const KeyPress& press, Control focused) {
         case Key::kLeft:
         case Key::kRight:
             Beside(menu, press.key == Key::kRight ? 1 : kMenuCount - 1);
-            return Taken();
+            return {};
         case Key::kUp:
         case Key::kDown:
             if (entry) {
@@ -79,13 +74,13 @@ MenuBar::Outcome MenuBar::OnKey(const KeyPress& press, Control focused) {
             } else {
                 OpenFromKeyboard(menu, press.key == Key::kUp);
             }
-            return Taken();
+            return {};
         case Key::kHome:
         case Key::kEnd:
             if (entry) {
                 keyboard_->entry = press.key == Key::kHome ? 0 : entries.size() - 1;
             }
-            return Taken();
+            return {};
         case Key::kEnter:
         case Key::kKeypadEnter:
         case Key::kSpace:
@@ -93,7 +88,7 @@ MenuBar::Outcome MenuBar::OnKey(const KeyPress& press, Control focused) {
                 return Choose(entries[*entry]->command);
             }
             OpenFromKeyboard(menu, false);
-            return Taken();
+            return {};
         default:
             break;
     }
@@ -107,7 +102,7 @@ MenuBar::Outcome MenuBar::OnKey(const KeyPress& press, Control focused) {
         OpenFromKeyboard(*named, false);
     }
     // Every other key stays in the menus, as in a window's menu bar.
-    return Taken();
+    return {};
 }
 
 MenuBar::Outcome MenuBar::OnTitlePress(std::size_t menu) {
@@ -116,12 +111,12 @@ MenuBar::Outcome MenuBar::OnTitlePress(std::size_t menu) {
     if (keyboard_) {
         keyboard_->entry.reset();
     }
-    return Taken();
+    return {};
 }
 
 MenuBar::Outcome MenuBar::Choose(Command command) {
     if (!enabled_(command)) {
-        return Taken();
+        return {};
     }
     Outcome outcome = Leave();
     outcome.run = command;
@@ -131,9 +126,7 @@ MenuBar::Outcome MenuBar::Choose(Command command) {
 MenuBar::Outcome MenuBar::Leave() {
     open_.reset();
     keyboard_.reset();
-    MenuBar::Outcome outcome = Taken();
-    outcome.back = std::exchange(back_, std::nullopt);
-    return outcome;
+    return {true, std::exchange(back_, std::nullopt), std::nullopt};
 }
 
 void MenuBar::OpenFromKeyboard(std::size_t menu, bool last) {

@@ -29,8 +29,9 @@ public:
 
     // What a key or a press did besides what open() and keyboard() now say.
     struct Outcome {
-        // The bar took the key: the toolkit must leave it alone.
-        bool taken = false;
+        // The bar took the key, and the toolkit must leave it alone; false for a key that is not
+        // the bar's.
+        bool taken = true;
         // The keyboard left the bar: the focus goes back to this control (kNone: to none).
         std::optional<Control> back;
         // The entry chosen, to run once the focus is back.
