@@ -7,46 +7,29 @@
 
 namespace vellumark {
 
-void WebClipboard::Press(Button button) {
-    MainWindowCore& core = view_.core();
-    if (button == Button::kPasteInput && core.enabled(button)) {
-        pasting_ = true;
+std::optional<std::u16string> WebClipboard::Text() {
+    if (!text_ && !std::exchange(reading_, true)) {
         vm_read_clipboard();
-        return;
     }
-    if (button == Button::kCutOutput) {
-        cutInput_ = view_.InputText();
-    } else if (button == Button::kCopyOutput) {
-        cutInput_.reset();
-    }
-    core.PressButton(button);
+    return text_;
 }
 
 void WebClipboard::OnRead(std::optional<std::u16string> text) {
+    reading_ = false;
+    if (!text) {
+        Refused(true);
+        return;
+    }
     text_ = std::move(text);
-    const bool refused = !text_;
-    if (std::exchange(pasting_, false)) {
-        view_.core().PressButton(Button::kPasteInput);
-    }
+    view_.core().PressButton(Button::kPasteInput);
     text_.reset();
-    if (refused) {
-        view_.FocusControl(Control::kTxtIn, FocusReason::kReturned);
-        vm_select_all(static_cast<int>(Control::kTxtIn));
-        view_.core().OnClipboardRefused(true);
-    }
 }
 
-void WebClipboard::OnWriteRefused() {
-    // A Cut whose text the browser did not take gives the input back, so nothing is lost.
-    if (cutInput_ && view_.InputLength() == 0) {
-        const std::u16string input = std::move(*cutInput_);
-        view_.SetInputText(input);
-        view_.core().OnInputChange();
-    }
-    cutInput_.reset();
-    view_.FocusControl(Control::kTxtOut, FocusReason::kReturned);
-    vm_select_all(static_cast<int>(Control::kTxtOut));
-    view_.core().OnClipboardRefused(false);
+void WebClipboard::Refused(bool reading) {
+    view_.core().OnClipboardRefused(reading);
+    const Control box = reading ? Control::kTxtIn : Control::kTxtOut;
+    view_.FocusControl(box, FocusReason::kReturned);
+    vm_select_all(static_cast<int>(box));
 }
 
 }  // namespace vellumark

@@ -1,12 +1,10 @@
 #pragma once
-// The browser's clipboard for the core, which asks it at once: the browser answers a read
-// later, so Paste waits for the answer; and a write that the browser refuses after a Cut gives
-// the input back.
+// The browser's clipboard for the core. The browser answers a read later: Paste's first ask
+// starts one and finds the clipboard busy, and the answer presses Paste again. A refused read
+// or write leaves the core to say so, over the text to copy or paste by hand.
 
 #include <optional>
 #include <string>
-
-#include "window_core/controls.h"
 
 namespace vellumark {
 
@@ -16,21 +14,18 @@ class WebClipboard {
 public:
     explicit WebClipboard(WebView& view) : view_(view) {}
 
-    // Presses `button` for the core, once the clipboard has answered when it is Paste.
-    void Press(Button button);
+    // The answer, while it presses Paste; else nothing, and a read starts.
+    std::optional<std::u16string> Text();
     // The answer to a read: nothing when the browser refused it.
     void OnRead(std::optional<std::u16string> text);
-    void OnWriteRefused();
-
-    // The answer for the press under way.
-    [[nodiscard]] const std::optional<std::u16string>& text() const { return text_; }
+    void OnWriteRefused() { Refused(false); }
 
 private:
+    void Refused(bool reading);
+
     WebView& view_;
     std::optional<std::u16string> text_;
-    bool pasting_ = false;
-    // The input that a Cut took, until the browser has taken the text onto the clipboard.
-    std::optional<std::u16string> cutInput_;
+    bool reading_ = false;
 };
 
 }  // namespace vellumark

@@ -74,7 +74,8 @@ EMSCRIPTEN_KEEPALIVE void web_input(int control) {
     }
 }
 
-// A key on the page; 1 when the page must leave it alone (preventDefault).
+// A key on the page; 1 when the page must leave it alone (preventDefault): so Tab stays in the
+// window's tab order, and the browser never presses a button by Enter or Space itself.
 EMSCRIPTEN_KEEPALIVE int web_key(const char* code, int shift, int control, int alt, int meta) {
     const vellumark::KeyPress press = PressOf(code, shift, control, alt, meta);
     const vellumark::MenuBar::Outcome menus = View().menus().OnKey(press, View().FocusedControl());
@@ -82,26 +83,7 @@ EMSCRIPTEN_KEEPALIVE int web_key(const char* code, int shift, int control, int a
         View().ShowMenus(menus);
         return 1;
     }
-    if (Core().OnShortcutKey(press)) {
-        return 1;
-    }
-    if (press.alt && !press.control && !press.shift && press.letter != u'\0') {
-        return Core().OnAccessKey(press.letter) ? 1 : 0;
-    }
-    if (press.key == Key::kTab && !press.control && !press.alt) {
-        // The window's own tab order, round its end, rather than on into the browser.
-        return Core().OnTabKey(press.shift) != Control::kNone ? 1 : 0;
-    }
-    const std::optional<vellumark::Button> button = ButtonOf(View().FocusedControl());
-    if (!button ||
-        (press.key != Key::kEnter && press.key != Key::kKeypadEnter && press.key != Key::kSpace)) {
-        return 0;
-    }
-    // Only the core presses a button, so the browser's own press by these keys never comes.
-    if (PressesButton(press)) {
-        View().clipboard().Press(*button);
-    }
-    return 1;
+    return Core().OnWindowKey(press) ? 1 : 0;
 }
 
 // A key while the about box is open, which takes every key.
@@ -146,7 +128,7 @@ EMSCRIPTEN_KEEPALIVE void web_click(int number, int domButton) {
     const auto control = static_cast<Control>(number);
     if (const std::optional<vellumark::Button> button = ButtonOf(control)) {
         if (MouseOf(domButton) == MouseButton::kLeft) {
-            View().clipboard().Press(*button);
+            Core().PressButton(*button);
         }
     } else if (control == Control::kTxtCodeNum) {
         Core().OnCodeNumberClick(MouseOf(domButton));

@@ -67,7 +67,7 @@ public:
     void Exit() override;
     void SelectWholeCodeNumber() override { vm_select_all(static_cast<int>(Control::kTxtCodeNum)); }
     [[nodiscard]] std::optional<std::u16string> ClipboardText() const override {
-        return clipboard_.text();
+        return clipboard_.Text();
     }
     // Browsers offer no formats that keep a text out of clipboard histories.
     void PutOnClipboard(std::u16string_view text, bool /*secret*/) override {
@@ -83,7 +83,8 @@ private:
     void TakeInputEdit(bool report);
 
     MainWindowCore core_{*this};
-    WebClipboard clipboard_{*this};
+    // Asked for its text from the const ClipboardText, it may start a read.
+    mutable WebClipboard clipboard_{*this};
     MenuBar menus_{[this](Command command) { return core_.StateOf(command).enabled; }};
     // The boxes' texts as the boxes hold them (line breaks as LF), the input kept by its edits.
     std::u16string input_;

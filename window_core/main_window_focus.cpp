@@ -68,6 +68,27 @@ bool MainWindowCore::OnShortcutKey(const KeyPress& press) {
     return true;
 }
 
+bool MainWindowCore::OnWindowKey(const KeyPress& press) {
+    if (OnShortcutKey(press)) {
+        return true;
+    }
+    if (press.alt && !press.control && !press.shift && press.letter != u'\0') {
+        return OnAccessKey(press.letter);
+    }
+    if (press.key == Key::kTab && !press.control && !press.alt) {
+        // The window's own tab order, round its end.
+        return OnTabKey(press.shift) != Control::kNone;
+    }
+    const std::optional<Button> button = ButtonOf(view_.FocusedControl());
+    if (!button ||
+        (press.key != Key::kEnter && press.key != Key::kKeypadEnter && press.key != Key::kSpace)) {
+        return false;
+    }
+    // Whatever the core leaves alone of these keys, the button does not press itself by.
+    OnButtonKey(*button, press);
+    return true;
+}
+
 bool MainWindowCore::ButtonCanTakeFocus(Control control) const {
     const std::optional<Button> button = ButtonOf(control);
     return !button || enabled(*button);

@@ -116,24 +116,14 @@ public:
             }
             return;
         }
+        if (core_.OnWindowKey(press)) {
+            return;
+        }
         if (ctrl && !alt && !shift && chord.size() == 1) {
-            Shortcut(press);
+            BoxShortcut(static_cast<char>(press.letter));
             return;
         }
-        if (alt && !ctrl && !shift && chord.size() == 1) {
-            if (!core_.OnAccessKey(press.letter)) {
-                throw std::runtime_error("Alt+" + std::string(chord) + " is no access key");
-            }
-            return;
-        }
-        if (chord == "Tab") {
-            core_.OnTabKey(shift);
-            return;
-        }
-        if (const std::optional<Button> button = ButtonOf(focus_)) {
-            if (!core_.OnButtonKey(*button, press) && press.key == vellumark::Key::kOther) {
-                throw std::runtime_error("a button takes no " + std::string(chord));
-            }
+        if (ButtonOf(focus_) && press.key == vellumark::Key::kEscape) {
             return;
         }
         Box* box = Focused();
@@ -326,12 +316,8 @@ private:
                commands_[static_cast<std::size_t>(Command::kSetDecrypt)].checked == decrypt;
     }
 
-    void Shortcut(const KeyPress& press) {
-        if (core_.OnShortcutKey(press)) {
-            return;
-        }
-        // The boxes' own keys.
-        const auto letter = static_cast<char>(press.letter);
+    // The boxes' own keys with Ctrl.
+    void BoxShortcut(char letter) {
         switch (letter) {
             case 'A':
                 if (Box* box = Focused()) {
