@@ -99,40 +99,15 @@ EMSCRIPTEN_KEEPALIVE int web_about_key(const char* code, int shift, int control,
 EMSCRIPTEN_KEEPALIVE int web_press(int number, int domButton) {
     const auto control = static_cast<Control>(number);
     const MouseButton mouse = MouseOf(domButton);
-    if (control == Control::kLblEncrypt || control == Control::kLblDecrypt) {
-        Core().OnModeLabelPress(control, mouse);
-        return 1;
-    }
-    if (const std::optional<vellumark::Button> button = ButtonOf(control)) {
-        // A button takes the focus from the left button only, and a disabled one not at all.
-        if (mouse == MouseButton::kLeft && Core().enabled(*button)) {
-            View().FocusControl(control, FocusReason::kMouse);
-        }
-        return 1;
-    }
-    if (mouse == MouseButton::kLeft) {
-        // The browser moves the focus and the caret; the focus then comes as the mouse's.
-        if (View().FocusedControl() != control) {
-            View().ExpectFocus(FocusReason::kMouse);
-        }
-        return 0;
-    }
-    // The other buttons bring the focus and leave the caret where it was; the right one
-    // comes as the box's menu, which works on the whole code number.
-    View().FocusControl(
-        control, mouse == MouseButton::kRight ? FocusReason::kRightButton : FocusReason::kMouse);
-    return 1;
+    Core().OnMousePress(control, mouse);
+    const bool box = control == Control::kTxtCodeNum || control == Control::kTxtIn ||
+                     control == Control::kTxtOut;
+    // The browser puts the caret where the left button pressed; the others leave it alone.
+    return mouse == MouseButton::kLeft && box ? 0 : 1;
 }
 
-EMSCRIPTEN_KEEPALIVE void web_click(int number, int domButton) {
-    const auto control = static_cast<Control>(number);
-    if (const std::optional<vellumark::Button> button = ButtonOf(control)) {
-        if (MouseOf(domButton) == MouseButton::kLeft) {
-            Core().PressButton(*button);
-        }
-    } else if (control == Control::kTxtCodeNum) {
-        Core().OnCodeNumberClick(MouseOf(domButton));
-    }
+EMSCRIPTEN_KEEPALIVE void web_click(int control, int domButton) {
+    Core().OnMouseClick(static_cast<Control>(control), MouseOf(domButton));
 }
 
 EMSCRIPTEN_KEEPALIVE void web_focus(int control) {

@@ -27,9 +27,8 @@ public:
     void Start();
     // The input box's value changed: the core is told the edit, not the whole text.
     void OnInputEdit();
-    // A control took the focus; it came as the last ExpectFocus said, or came back.
+    // A control took the focus: as FocusControl moves it, or else it came back.
     void OnFocus(Control control);
-    void ExpectFocus(FocusReason reason) { focusReason_ = reason; }
     // The page's colour scheme changed between light and dark: the mode labels' text follows.
     void OnSchemeChange();
     // Draws the menus as menus() has them, then sends the focus back and runs the entry that
@@ -91,7 +90,7 @@ private:
     std::u16string output_;
     // What the mode labels show, to draw again in another colour scheme.
     std::optional<ModeLook> modeLook_;
-    // How the focus comes, while the page moves it or a mouse button is down.
+    // How the focus comes, while FocusControl moves it.
     std::optional<FocusReason> focusReason_;
 };
 

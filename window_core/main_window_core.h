@@ -80,6 +80,14 @@ public:
     // Keys, presses and the focus (main_window_focus.cpp).
     // A mode label pressed with any mouse button chooses its mode, on the press.
     void OnModeLabelPress(Control label, MouseButton button);
+    // A mouse button pressed on a control, where the core moves the focus (the page, the core's
+    // driver): a mode label chooses its mode; a picture button takes the focus from the left
+    // button only, and only while enabled; a box takes it from any button, from the right one
+    // as its menu's.
+    void OnMousePress(Control control, MouseButton button);
+    // A mouse button pressed and released on a control there: the left one presses a picture
+    // button, and the code-number box takes its click.
+    void OnMouseClick(Control control, MouseButton button);
     // A button's command, by a click or a key; a disabled button does nothing.
     void PressButton(Button button);
     // A key on the focused picture button; true when it pressed the button, and the toolkit

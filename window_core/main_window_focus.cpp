@@ -17,6 +17,29 @@ void MainWindowCore::OnModeLabelPress(Control label, MouseButton /*button*/) {
     }
 }
 
+void MainWindowCore::OnMousePress(Control control, MouseButton button) {
+    if (control == Control::kLblEncrypt || control == Control::kLblDecrypt) {
+        OnModeLabelPress(control, button);
+    } else if (const std::optional<Button> pressed = ButtonOf(control)) {
+        if (button == MouseButton::kLeft && enabled(*pressed)) {
+            view_.FocusControl(control, FocusReason::kMouse);
+        }
+    } else {
+        view_.FocusControl(control, button == MouseButton::kRight ? FocusReason::kRightButton
+                                                                  : FocusReason::kMouse);
+    }
+}
+
+void MainWindowCore::OnMouseClick(Control control, MouseButton button) {
+    if (const std::optional<Button> pressed = ButtonOf(control)) {
+        if (button == MouseButton::kLeft) {
+            PressButton(*pressed);
+        }
+    } else if (control == Control::kTxtCodeNum) {
+        OnCodeNumberClick(button);
+    }
+}
+
 void MainWindowCore::PressButton(Button button) {
     if (!enabled(button)) {
         return;

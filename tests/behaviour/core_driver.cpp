@@ -166,28 +166,13 @@ public:
     }
 
     void Click(Control control, MouseButton button) {
-        if (control == Control::kLblEncrypt || control == Control::kLblDecrypt) {
-            core_.OnModeLabelPress(control, button);
-            return;
+        core_.OnMousePress(control, button);
+        // The press lands past the end of a box's text; the right button leaves the caret alone.
+        if (Box* box = Focused();
+            box != nullptr && focus_ == control && button != MouseButton::kRight) {
+            box->MoveTo(box->text.size(), false);
         }
-        if (const std::optional<Button> which = ButtonOf(control)) {
-            // Only the left button presses a button; a disabled one takes no click at all.
-            if (button == MouseButton::kLeft && Enabled(control)) {
-                MoveFocus(control, FocusReason::kMouse);
-                core_.PressButton(*which);
-            }
-            return;
-        }
-        MoveFocus(control,
-                  button == MouseButton::kRight ? FocusReason::kRightButton : FocusReason::kMouse);
-        Box& box = BoxOf(control);
-        // The press lands past the end of the text; the right button leaves the caret alone.
-        if (button != MouseButton::kRight) {
-            box.MoveTo(box.text.size(), false);
-        }
-        if (control == Control::kTxtCodeNum) {
-            core_.OnCodeNumberClick(button);
-        }
+        core_.OnMouseClick(control, button);
     }
 
     void FocusOtherwise(Control control) { MoveFocus(control, FocusReason::kReturned); }
