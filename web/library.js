@@ -3,8 +3,9 @@
 // their Control numbers, which vm_place writes onto the elements of the same design name; texts
 // travel as UTF-16 units (bridge.js's helpers).
 mergeInto(LibraryManager.library, {
-  // A design control's place in its container, as style.css's --left, --top, --width and --height.
-  vm_place: function (name, control, left, top, width, height) {
+  // A design control's place in its container, as style.css's --left, --top, --width and
+  // --height; a frame's caption goes into its caption element, a tool tip also names a button.
+  vm_place: function (name, control, left, top, width, height, caption, toolTip) {
     var element = document.getElementById(UTF8ToString(name));
     var place = {left: left, top: top, width: width, height: height};
     for (var edge in place) {
@@ -13,6 +14,13 @@ mergeInto(LibraryManager.library, {
     if (control) {
       element.dataset.control = control;
       vmControls[control] = element;
+    }
+    if (UTF8ToString(caption)) {
+      vmCaption(element.querySelector('.caption') || element, UTF8ToString(caption));
+    }
+    if (UTF8ToString(toolTip)) {
+      element.title = UTF8ToString(toolTip);
+      element.setAttribute('aria-label', element.title);
     }
   },
   // A menu's title, with its place in the bar as data-index, and its empty list of entries.
@@ -70,10 +78,6 @@ mergeInto(LibraryManager.library, {
     } else if (document.activeElement && document.activeElement.closest('#menuBar')) {
       document.activeElement.blur();
     }
-  },
-  vm_set_caption: function (id, caption) {
-    var element = document.getElementById(UTF8ToString(id));
-    vmCaption(element.querySelector('.caption') || element, UTF8ToString(caption));
   },
   vm_set_attribute: function (id, name, value) {
     document.getElementById(UTF8ToString(id)).setAttribute(UTF8ToString(name), UTF8ToString(value));

@@ -9,7 +9,10 @@
 
 // NOLINTBEGIN(readability-identifier-naming): C names, as library.js defines them.
 extern "C" {
-void vm_place(const char* name, int control, int left, int top, int width, int height);
+// A design control's place, its caption ("&" before the access key's letter; in a frame's
+// caption element for a frame) and tool tip, each "" for none.
+void vm_place(const char* name, int control, int left, int top, int width, int height,
+              const char* caption, const char* toolTip);
 void vm_add_menu(const char* name, const char16_t* caption, int length);
 void vm_add_entry(int command, const char* name, const char16_t* caption, int length,
                   const char16_t* shortcut, int shortcutLength, int separatorBefore);
@@ -18,8 +21,6 @@ void vm_show_command(int command, bool checked, bool enabled);
 void vm_show_menus(int open, int menu, int entry);
 // The text of the element with that id: the notice, the about box's labels.
 void vm_set_text(const char* id, const char16_t* text, int length);
-// A main window's design caption ("&" before the access key's letter), or its frame's.
-void vm_set_caption(const char* id, const char* caption);
 void vm_set_attribute(const char* id, const char* name, const char* value);
 // A text that the page hands over in two steps: its length from these, its units by
 // vm_copy_held. vm_edit writes the box's last edit's position and removed units at `edit`.

@@ -21,42 +21,37 @@ namespace {
 constexpr std::pair<std::string_view, Command> kModeLabels[] = {
     {"lblEncrypt", Command::kSetEncrypt}, {"lblDecrypt", Command::kSetDecrypt}};
 
-void Place(std::string_view name, int control, const TwipsRect& place) {
-    const PixelRect pixels = PixelsOf(place);
-    vm_place(std::string(name).c_str(), control, pixels.left, pixels.top, pixels.width,
-             pixels.height);
-}
-
-template <std::size_t N>
-void PlaceWindow(const WindowDesign& window, const std::array<ControlDesign, N>& controls) {
-    Place(window.name, 0, {0, 0, window.clientWidth, window.clientHeight});
-    for (const ControlDesign& design : controls) {
-        const Control control = ControlNamed(design.name).value_or(Control::kNone);
-        Place(design.name, static_cast<int>(control), design.place);
-    }
-}
-
 void SetAttribute(std::string_view id, const char* name, const std::string& value) {
     vm_set_attribute(std::string(id).c_str(), name, value.c_str());
+}
+
+// The window's client size, then each control's place with its Control number, its caption if
+// `captions` and its tool tip.
+template <std::size_t N>
+void PlaceWindow(const WindowDesign& window, const std::array<ControlDesign, N>& controls,
+                 bool captions) {
+    const PixelRect client = PixelsOf({0, 0, window.clientWidth, window.clientHeight});
+    vm_place(std::string(window.name).c_str(), 0, 0, 0, client.width, client.height, "", "");
+    for (const ControlDesign& design : controls) {
+        const PixelRect place = PixelsOf(design.place);
+        const Control control = ControlNamed(design.name).value_or(Control::kNone);
+        vm_place(std::string(design.name).c_str(), static_cast<int>(control), place.left, place.top,
+                 place.width, place.height, std::string(captions ? design.caption : "").c_str(),
+                 std::string(design.toolTip).c_str());
+    }
 }
 
 }  // namespace
 
 void BuildPage() {
-    PlaceWindow(kFrmMain, kFrmMainControls);
-    PlaceWindow(kFrmAbout, kFrmAboutControls);
+    PlaceWindow(kFrmMain, kFrmMainControls, true);
+    // The about box's texts come from the build (below).
+    PlaceWindow(kFrmAbout, kFrmAboutControls, false);
     for (const ControlDesign& design : kFrmMainControls) {
-        if (!design.caption.empty()) {
-            vm_set_caption(std::string(design.name).c_str(), std::string(design.caption).c_str());
-        }
         if (design.accessKey != 0) {
             SetAttribute(
                 ControlName(AccessKeyTarget(static_cast<char16_t>(design.accessKey)).value()),
                 "aria-keyshortcuts", std::string("Alt+") + design.accessKey);
-        }
-        if (!design.toolTip.empty()) {
-            SetAttribute(design.name, "title", std::string(design.toolTip));
-            SetAttribute(design.name, "aria-label", std::string(design.toolTip));
         }
     }
     SetAttribute(ControlName(Control::kTxtCodeNum), "maxlength",

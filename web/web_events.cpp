@@ -75,24 +75,32 @@ EMSCRIPTEN_KEEPALIVE void web_input(int control) {
 }
 
 // A key on the page; 1 when the page must leave it alone (preventDefault): so Tab stays in the
-// window's tab order, and the browser never presses a button by Enter or Space itself.
-EMSCRIPTEN_KEEPALIVE int web_key(const char* code, int shift, int control, int alt, int meta) {
+// window's tab order, and the browser never presses a button by Enter or Space itself. The
+// open about box takes every key.
+EMSCRIPTEN_KEEPALIVE int web_key(const char* code, int shift, int control, int alt, int meta,
+                                 int aboutOpen) {
     const vellumark::KeyPress press = PressOf(code, shift, control, alt, meta);
+    if (aboutOpen != 0) {
+        if (vellumark::ClosesAboutBox(press)) {
+            vm_close_about();
+        }
+        return 1;
+    }
     const vellumark::MenuBar::Outcome menus = View().menus().OnKey(press, View().FocusedControl());
     if (menus.taken) {
         View().ShowMenus(menus);
         return 1;
     }
-    return Core().OnWindowKey(press) ? 1 : 0;
-}
-
-// A key while the about box is open, which takes every key.
-EMSCRIPTEN_KEEPALIVE int web_about_key(const char* code, int shift, int control, int alt,
-                                       int meta) {
-    if (vellumark::ClosesAboutBox(PressOf(code, shift, control, alt, meta))) {
-        vm_close_about();
+    if (Core().OnWindowKey(press)) {
+        return 1;
     }
-    return 1;
+    // What a read-only text box does by itself: Ctrl+A selects its text alone.
+    const bool selectAll = press.control && !press.alt && !press.shift && press.letter == u'A';
+    if (selectAll && View().FocusedControl() == Control::kTxtOut) {
+        vm_select_all(static_cast<int>(Control::kTxtOut));
+        return 1;
+    }
+    return 0;
 }
 
 // A mouse button pressed on a control; 1 when the page must leave the press alone.

@@ -37,10 +37,9 @@ function wire() {
     if (event.isComposing) {
       return;
     }
-    var chord = [event.code, event.shiftKey, event.ctrlKey, event.altKey, event.metaKey];
-    // The about box takes every key.
-    if (Module.ccall(about.open ? 'web_about_key' : 'web_key', 'number',
-                     ['string', 'boolean', 'boolean', 'boolean', 'boolean'], chord)) {
+    var chord = [event.code, event.shiftKey, event.ctrlKey, event.altKey, event.metaKey, about.open];
+    var types = ['string', 'boolean', 'boolean', 'boolean', 'boolean', 'boolean'];
+    if (Module.ccall('web_key', 'number', types, chord)) {
       event.preventDefault();
     }
   });
@@ -59,17 +58,10 @@ function wire() {
       event.preventDefault();
     }
   });
-  // What a read-only text box does by itself: Ctrl+A selects its text alone. A copy takes the
-  // output's pieces as one text, as they are inline.
-  var output = document.getElementById('txtOut');
-  output.addEventListener('keydown', function (event) {
-    if (event.code === 'KeyA' && event.ctrlKey && !event.altKey && !event.shiftKey) {
-      event.preventDefault();
-      getSelection().selectAllChildren(output);
-    }
-  });
   // A copy of any of the output's text, by keys, the box's menu or a drag, asks the core,
-  // which keeps a stale output from being copied.
+  // which keeps a stale output from being copied. It takes the output's pieces as one text, as
+  // they are inline.
+  var output = document.getElementById('txtOut');
   ['copy', 'cut', 'dragstart'].forEach(function (type) {
     document.addEventListener(type, function (event) {
       if (getSelection().containsNode(output, true) && !Module._web_output_copy()) {
