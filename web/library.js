@@ -82,15 +82,12 @@ mergeInto(LibraryManager.library, {
   vm_set_attribute: function (id, name, value) {
     document.getElementById(UTF8ToString(id)).setAttribute(UTF8ToString(name), UTF8ToString(value));
   },
-  // Every key sets the notice again: only a change goes to the page. The address also links.
+  // The address also links.
   vm_set_text: function (id, text, length) {
     var element = document.getElementById(UTF8ToString(id));
-    var shown = vmText(text, length);
-    if (element.textContent !== shown) {
-      element.textContent = shown;
-    }
+    element.textContent = vmText(text, length);
     if (element.tagName === 'A') {
-      element.href = shown;
+      element.href = element.textContent;
     }
   },
   vm_hold_value: function (control) { return vmHold(vmControls[control].value); },
@@ -145,13 +142,7 @@ mergeInto(LibraryManager.library, {
     document.getElementById('txtIn').classList.toggle('cipher', !!cipherInInput);
     document.getElementById('txtOut').classList.toggle('cipher', !cipherInInput);
   },
-  // Every key enables the buttons again: only a change goes to the page.
-  vm_enable: function (control, enabled) {
-    var button = vmControls[control];
-    if (button.disabled !== !enabled) {
-      button.disabled = !enabled;
-    }
-  },
+  vm_enable: function (control, enabled) { vmControls[control].disabled = !enabled; },
   vm_focused: function () { return controlOf(document.activeElement); },
   vm_focus: function (control) { vmControls[control].focus(); },
   vm_read_clipboard: function () {

@@ -31,12 +31,13 @@ template <std::size_t N>
 void PlaceWindow(const WindowDesign& window, const std::array<ControlDesign, N>& controls,
                  bool captions) {
     const PixelRect client = PixelsOf({0, 0, window.clientWidth, window.clientHeight});
-    vm_place(std::string(window.name).c_str(), 0, 0, 0, client.width, client.height, "", "");
+    vm_place(std::string(window.name).c_str(), Control::kNone, 0, 0, client.width, client.height,
+             "", "");
     for (const ControlDesign& design : controls) {
         const PixelRect place = PixelsOf(design.place);
         const Control control = ControlNamed(design.name).value_or(Control::kNone);
-        vm_place(std::string(design.name).c_str(), static_cast<int>(control), place.left, place.top,
-                 place.width, place.height, std::string(captions ? design.caption : "").c_str(),
+        vm_place(std::string(design.name).c_str(), control, place.left, place.top, place.width,
+                 place.height, std::string(captions ? design.caption : "").c_str(),
                  std::string(design.toolTip).c_str());
     }
 }
@@ -64,9 +65,9 @@ void BuildPage() {
                 continue;
             }
             const std::u16string shortcut = ShortcutText(entry);
-            vm_add_entry(static_cast<int>(entry.command), std::string(entry.name).c_str(),
-                         entry.caption.data(), page::Length(entry.caption), shortcut.data(),
-                         page::Length(shortcut), entry.separatorBefore ? 1 : 0);
+            vm_add_entry(entry.command, std::string(entry.name).c_str(), entry.caption.data(),
+                         page::Length(entry.caption), shortcut.data(), page::Length(shortcut),
+                         entry.separatorBefore);
             if (entry.shortcut == u'\0') {
                 continue;
             }

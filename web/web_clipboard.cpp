@@ -29,7 +29,7 @@ void WebClipboard::Refused(bool reading) {
     view_.core().OnClipboardRefused(reading);
     const Control box = reading ? Control::kTxtIn : Control::kTxtOut;
     view_.FocusControl(box, FocusReason::kReturned);
-    vm_select_all(static_cast<int>(box));
+    vm_select_all(box);
 }
 
 }  // namespace vellumark

@@ -97,7 +97,7 @@ EMSCRIPTEN_KEEPALIVE int web_key(const char* code, int shift, int control, int a
     // What a read-only text box does by itself: Ctrl+A selects its text alone.
     const bool selectAll = press.control && !press.alt && !press.shift && press.letter == u'A';
     if (selectAll && View().FocusedControl() == Control::kTxtOut) {
-        vm_select_all(static_cast<int>(Control::kTxtOut));
+        vm_select_all(Control::kTxtOut);
         return 1;
     }
     return 0;

@@ -12,10 +12,6 @@ namespace vellumark {
 
 namespace {
 
-int Number(Control control) {
-    return static_cast<int>(control);
-}
-
 // A text box's value holds every line break as LF, whatever it was given.
 std::u16string AsBoxHolds(std::u16string_view text) {
     std::u16string held;
@@ -47,7 +43,7 @@ void WebView::OnInputEdit() {
 
 void WebView::TakeInputEdit(bool report) {
     std::array<std::int32_t, 2> edit{};
-    const std::u16string added = page::Held(vm_edit(Number(Control::kTxtIn), edit.data()));
+    const std::u16string added = page::Held(vm_edit(Control::kTxtIn, edit.data()));
     const auto position = static_cast<std::size_t>(edit[0]);
     const auto removed = static_cast<std::size_t>(edit[1]);
     input_.replace(position, removed, added);
@@ -72,11 +68,9 @@ void WebView::OnSchemeChange() {
 
 void WebView::ShowMenus(const MenuBar::Outcome& outcome) {
     const std::optional<MenuBar::Place> place = menus_.keyboard();
-    const auto index = [](std::optional<std::size_t> at) {
-        return at ? static_cast<int>(*at) : -1;
-    };
-    vm_show_menus(index(menus_.open()), index(place ? std::optional(place->menu) : std::nullopt),
-                  index(place ? place->entry : std::nullopt));
+    vm_show_menus(menus_.open() ? static_cast<int>(*menus_.open()) : -1,
+                  place ? static_cast<int>(place->menu) : -1,
+                  place && place->entry ? static_cast<int>(*place->entry) : -1);
     if (outcome.back) {
         FocusControl(*outcome.back, FocusReason::kReturned);
     }
@@ -87,7 +81,7 @@ void WebView::ShowMenus(const MenuBar::Outcome& outcome) {
 
 void WebView::SetInputText(std::u16string_view text) {
     input_ = AsBoxHolds(text);
-    vm_set_value(Number(Control::kTxtIn), input_.data(), page::Length(input_));
+    vm_set_value(Control::kTxtIn, input_.data(), page::Length(input_));
 }
 
 void WebView::SetOutputText(std::u16string_view text) {
@@ -99,12 +93,12 @@ void WebView::ShowMode(const ModeLook& look) {
     modeLook_ = look;
     // The labels' text by the rule the windows follow: the scheme's own under a light one,
     // black or white on the green under a dark one.
-    const auto text = static_cast<std::uint32_t>(vm_scheme_colour(1));
-    const auto face = static_cast<std::uint32_t>(vm_scheme_colour(0));
-    vm_show_mode(static_cast<int>(look.encryptColour), static_cast<int>(look.decryptColour),
-                 static_cast<int>(ModeTextColour(look.encryptColour, text, face)),
-                 static_cast<int>(ModeTextColour(look.decryptColour, text, face)),
-                 look.encryptChecked, look.decryptChecked, look.cipherBox == TextBox::kInput);
+    const std::uint32_t text = vm_scheme_colour(true);
+    const std::uint32_t face = vm_scheme_colour(false);
+    vm_show_mode(look.encryptColour, look.decryptColour,
+                 ModeTextColour(look.encryptColour, text, face),
+                 ModeTextColour(look.decryptColour, text, face), look.encryptChecked,
+                 look.decryptChecked, look.cipherBox == TextBox::kInput);
 }
 
 void WebView::Exit() {
@@ -121,7 +115,7 @@ void WebView::FocusControl(Control control, FocusReason reason) {
         return;
     }
     focusReason_ = reason;
-    vm_focus(Number(control));
+    vm_focus(control);
     // A page without the browser's focus moves its focus silently; the box is entered all the
     // same.
     if (focusReason_ && FocusedControl() == control) {

@@ -37,7 +37,7 @@ public:
 
     // MainWindowView
     [[nodiscard]] std::u16string CodeNumberText() const override {
-        return page::Held(vm_hold_value(static_cast<int>(Control::kTxtCodeNum)));
+        return page::Held(vm_hold_value(Control::kTxtCodeNum));
     }
     [[nodiscard]] std::u16string InputText() const override { return input_; }
     void ReadInput(const std::function<bool(std::u16string_view piece)>& read) const override {
@@ -47,24 +47,24 @@ public:
     [[nodiscard]] bool OutputEmpty() const override { return output_.empty(); }
     [[nodiscard]] std::u16string OutputText() const override { return output_; }
     void SetCodeNumberText(std::u16string_view text) override {
-        vm_set_value(static_cast<int>(Control::kTxtCodeNum), text.data(), page::Length(text));
+        vm_set_value(Control::kTxtCodeNum, text.data(), page::Length(text));
     }
     void SetInputText(std::u16string_view text) override;
     void SetOutputText(std::u16string_view text) override;
     void ShowOutputStale(bool stale) override { vm_show_stale(stale); }
     void ShowMode(const ModeLook& look) override;
     void EnableButton(Button button, bool enabled) override {
-        vm_enable(static_cast<int>(ControlOf(button)), enabled);
+        vm_enable(ControlOf(button), enabled);
     }
     void ShowNotice(std::u16string_view text) override {
         vm_set_text("notice", text.data(), page::Length(text));
     }
     void ShowCommand(Command command, const CommandState& state) override {
-        vm_show_command(static_cast<int>(command), state.checked, state.enabled);
+        vm_show_command(command, state.checked, state.enabled);
     }
     void OpenAbout() override { vm_open_about(); }
     void Exit() override;
-    void SelectWholeCodeNumber() override { vm_select_all(static_cast<int>(Control::kTxtCodeNum)); }
+    void SelectWholeCodeNumber() override { vm_select_all(Control::kTxtCodeNum); }
     [[nodiscard]] std::optional<std::u16string> ClipboardText() const override {
         return clipboard_.Text();
     }
@@ -72,9 +72,7 @@ public:
     void PutOnClipboard(std::u16string_view text, bool /*secret*/) override {
         vm_write_clipboard(text.data(), page::Length(text));
     }
-    [[nodiscard]] Control FocusedControl() const override {
-        return static_cast<Control>(vm_focused());
-    }
+    [[nodiscard]] Control FocusedControl() const override { return vm_focused(); }
     void FocusControl(Control control, FocusReason reason) override;
 
 private:
