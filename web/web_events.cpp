@@ -16,7 +16,6 @@
 namespace {
 
 using vellumark::Control;
-using vellumark::FocusReason;
 using vellumark::Key;
 using vellumark::MouseButton;
 
