@@ -140,12 +140,12 @@ EMSCRIPTEN_KEEPALIVE int web_output_copy() {
 
 // The clipboard's text, held by the page, of `length` units; -1: the browser refused.
 EMSCRIPTEN_KEEPALIVE void web_clipboard_read(int length) {
-    View().clipboard().OnRead(length < 0 ? std::nullopt
-                                         : std::optional(vellumark::page::Held(length)));
+    View().OnClipboardRead(length < 0 ? std::nullopt
+                                      : std::optional(vellumark::page::Held(length)));
 }
 
 EMSCRIPTEN_KEEPALIVE void web_clipboard_write_refused() {
-    View().clipboard().OnWriteRefused();
+    View().OnClipboardRefused(false);
 }
 
 EMSCRIPTEN_KEEPALIVE void web_scheme_change() {

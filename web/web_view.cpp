@@ -66,6 +66,31 @@ void WebView::OnSchemeChange() {
     }
 }
 
+std::optional<std::u16string> WebView::ClipboardText() const {
+    if (!clipboardText_ && !std::exchange(reading_, true)) {
+        vm_read_clipboard();
+    }
+    return clipboardText_;
+}
+
+void WebView::OnClipboardRead(std::optional<std::u16string> text) {
+    reading_ = false;
+    if (!text) {
+        OnClipboardRefused(true);
+        return;
+    }
+    clipboardText_ = std::move(text);
+    core_.PressButton(Button::kPasteInput);
+    clipboardText_.reset();
+}
+
+void WebView::OnClipboardRefused(bool reading) {
+    core_.OnClipboardRefused(reading);
+    const Control box = reading ? Control::kTxtIn : Control::kTxtOut;
+    FocusControl(box, FocusReason::kReturned);
+    vm_select_all(box);
+}
+
 void WebView::ShowMenus(const MenuBar::Outcome& outcome) {
     const std::optional<MenuBar::Place> place = menus_.keyboard();
     vm_show_menus(menus_.open() ? static_cast<int>(*menus_.open()) : -1,

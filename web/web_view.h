@@ -1,7 +1,7 @@
 #pragma once
 // The browser page as a view of the window core: reads the page's boxes and draws what the
-// core tells it on the page's elements (library.js). The page's events come in through
-// web_events.cpp, the clipboard's answers through web_clipboard.h.
+// core tells it on the page's elements (library.js); the page's events and the clipboard's
+// answers come in through web_events.cpp.
 
 #include <cstddef>
 #include <functional>
@@ -10,7 +10,6 @@
 #include <string_view>
 
 #include "web/page_calls.h"
-#include "web/web_clipboard.h"
 #include "window_core/main_window_core.h"
 #include "window_core/menu_bar.h"
 
@@ -19,7 +18,6 @@ namespace vellumark {
 class WebView final : public MainWindowView {
 public:
     MainWindowCore& core() { return core_; }
-    WebClipboard& clipboard() { return clipboard_; }
     MenuBar& menus() { return menus_; }
 
     // The page is built: the core loads, and the code-number box takes the focus as the
@@ -31,6 +29,11 @@ public:
     void OnFocus(Control control);
     // The page's colour scheme changed between light and dark: the mode labels' text follows.
     void OnSchemeChange();
+    // The answer to a read of the clipboard: nothing when the browser refused it.
+    void OnClipboardRead(std::optional<std::u16string> text);
+    // The browser refused a read (`reading`) or Copy's text: the core says so, and the page
+    // selects the text to paste over or to copy by hand.
+    void OnClipboardRefused(bool reading);
     // Draws the menus as menus() has them, then sends the focus back and runs the entry that
     // `outcome` says.
     void ShowMenus(const MenuBar::Outcome& outcome);
@@ -65,9 +68,9 @@ public:
     void OpenAbout() override { vm_open_about(); }
     void Exit() override;
     void SelectWholeCodeNumber() override { vm_select_all(Control::kTxtCodeNum); }
-    [[nodiscard]] std::optional<std::u16string> ClipboardText() const override {
-        return clipboard_.Text();
-    }
+    // The browser answers a read later: Paste's first ask starts one and finds the clipboard
+    // busy, and the answer presses Paste again.
+    [[nodiscard]] std::optional<std::u16string> ClipboardText() const override;
     // Browsers offer no formats that keep a text out of clipboard histories.
     void PutOnClipboard(std::u16string_view text, bool /*secret*/) override {
         vm_write_clipboard(text.data(), page::Length(text));
@@ -80,14 +83,15 @@ private:
     void TakeInputEdit(bool report);
 
     MainWindowCore core_{*this};
-    // Asked for its text from the const ClipboardText, it may start a read.
-    mutable WebClipboard clipboard_{*this};
     MenuBar menus_{[this](Command command) { return core_.StateOf(command).enabled; }};
     // The boxes' texts as the boxes hold them (line breaks as LF), the input kept by its edits.
     std::u16string input_;
     std::u16string output_;
     // What the mode labels show, to draw again in another colour scheme.
     std::optional<ModeLook> modeLook_;
+    // The clipboard's answer while it presses Paste again, and whether a read is under way.
+    std::optional<std::u16string> clipboardText_;
+    mutable bool reading_ = false;
     // How the focus comes, while FocusControl moves it.
     std::optional<FocusReason> focusReason_;
 };
