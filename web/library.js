@@ -127,20 +127,18 @@ mergeInto(LibraryManager.library, {
     var rgb = (text ? style.color : style.backgroundColor).match(/[0-9]+/g).map(Number);
     return rgb[0] | rgb[1] << 8 | rgb[2] << 16;
   },
-  vm_show_mode: function (encryptColour, decryptColour, encryptText, decryptText, encryptChecked, decryptChecked, cipherInInput) {
+  // A mode label's colours (0x00BBGGRR) and whether it is the active mode's.
+  vm_show_label: function (control, background, text, checked) {
     function css(colour) {
       return 'rgb(' + (colour & 255) + ',' + ((colour >> 8) & 255) + ',' + ((colour >> 16) & 255) + ')';
     }
-    var encrypt = document.getElementById('lblEncrypt');
-    var decrypt = document.getElementById('lblDecrypt');
-    encrypt.style.backgroundColor = css(encryptColour);
-    decrypt.style.backgroundColor = css(decryptColour);
-    encrypt.style.color = css(encryptText);
-    decrypt.style.color = css(decryptText);
-    encrypt.setAttribute('aria-checked', String(!!encryptChecked));
-    decrypt.setAttribute('aria-checked', String(!!decryptChecked));
-    document.getElementById('txtIn').classList.toggle('cipher', !!cipherInInput);
-    document.getElementById('txtOut').classList.toggle('cipher', !cipherInInput);
+    vmControls[control].style.backgroundColor = css(background);
+    vmControls[control].style.color = css(text);
+    vmControls[control].setAttribute('aria-checked', String(!!checked));
+  },
+  vm_show_cipher: function (inInput) {
+    document.getElementById('txtIn').classList.toggle('cipher', !!inInput);
+    document.getElementById('txtOut').classList.toggle('cipher', !inInput);
   },
   vm_enable: function (control, enabled) { vmControls[control].disabled = !enabled; },
   vm_focused: function () { return controlOf(document.activeElement); },

@@ -36,9 +36,10 @@ void vm_show_stale(bool stale);
 void vm_select_all(vellumark::Control control);
 // The page's colour scheme's text colour (`text`) or face; colours as 0x00BBGGRR.
 std::uint32_t vm_scheme_colour(bool text);
-void vm_show_mode(std::uint32_t encryptColour, std::uint32_t decryptColour,
-                  std::uint32_t encryptText, std::uint32_t decryptText, bool encryptChecked,
-                  bool decryptChecked, bool cipherInInput);
+void vm_show_label(vellumark::Control label, std::uint32_t background, std::uint32_t text,
+                   bool checked);
+// The box that holds a cipher text, which wraps anywhere: the input or the output.
+void vm_show_cipher(bool inInput);
 void vm_enable(vellumark::Control control, bool enabled);
 vellumark::Control vm_focused();
 void vm_focus(vellumark::Control control);

@@ -120,10 +120,11 @@ void WebView::ShowMode(const ModeLook& look) {
     // black or white on the green under a dark one.
     const std::uint32_t text = vm_scheme_colour(true);
     const std::uint32_t face = vm_scheme_colour(false);
-    vm_show_mode(look.encryptColour, look.decryptColour,
-                 ModeTextColour(look.encryptColour, text, face),
-                 ModeTextColour(look.decryptColour, text, face), look.encryptChecked,
-                 look.decryptChecked, look.cipherBox == TextBox::kInput);
+    vm_show_label(Control::kLblEncrypt, look.encryptColour,
+                  ModeTextColour(look.encryptColour, text, face), look.encryptChecked);
+    vm_show_label(Control::kLblDecrypt, look.decryptColour,
+                  ModeTextColour(look.decryptColour, text, face), look.decryptChecked);
+    vm_show_cipher(look.cipherBox == TextBox::kInput);
 }
 
 void WebView::Exit() {
