@@ -102,12 +102,13 @@ function vmSetOutput(text) {
   }
 }
 
-// A new element with these attributes.
-function vmElement(tag, attributes) {
+// A new element with these attributes and text.
+function vmElement(tag, attributes, text) {
   var element = document.createElement(tag);
   for (var name in attributes) {
     element.setAttribute(name, attributes[name]);
   }
+  element.textContent = text || '';
   return element;
 }
 

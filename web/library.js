@@ -1,7 +1,6 @@
-// The page's side of the view (web/page_calls.h): what the core's view does to the page's
-// elements, linked in as functions that the C++ calls (--js-library). Controls are addressed by
-// their Control numbers, which vm_place writes onto the elements of the same design name; texts
-// travel as UTF-16 units (bridge.js's helpers).
+// The page's side of the view (web/page_calls.h), linked in as functions that the C++ calls
+// (--js-library). Controls go by the Control numbers that vm_place writes onto the elements of
+// their design names; texts travel as UTF-16 units (bridge.js's helpers).
 mergeInto(LibraryManager.library, {
   // A design control's place in its container, as style.css's --left, --top, --width and
   // --height; a frame's caption goes into its caption element, a tool tip also names a button.
@@ -47,9 +46,7 @@ mergeInto(LibraryManager.library, {
     vmCaption(label, vmText(caption, length));
     entry.append(label);
     if (shortcutLength) {
-      var keys = document.createElement('kbd');
-      keys.textContent = vmText(shortcut, shortcutLength);
-      entry.append(keys);
+      entry.append(vmElement('kbd', {}, vmText(shortcut, shortcutLength)));
     }
     list.append(entry);
   },

@@ -85,9 +85,8 @@ EMSCRIPTEN_KEEPALIVE int web_key(const char* code, int shift, int control, int a
         }
         return 1;
     }
-    const vellumark::MenuBar::Outcome menus = View().menus().OnKey(press, View().FocusedControl());
-    if (menus.taken) {
-        View().ShowMenus(menus);
+    if (View().menus().OnKey(press)) {
+        View().ShowMenus();
         return 1;
     }
     if (Core().OnWindowKey(press)) {
@@ -123,14 +122,19 @@ EMSCRIPTEN_KEEPALIVE void web_focus(int control) {
 
 // A menu entry clicked, by its Command number.
 EMSCRIPTEN_KEEPALIVE void web_menu(int command) {
-    View().ShowMenus(View().menus().Choose(static_cast<vellumark::Command>(command)));
+    View().menus().Choose(static_cast<vellumark::Command>(command));
+    View().ShowMenus();
 }
 
 // A mouse button pressed on the title of the menu `menu` (kMenus' index), or (-1) anywhere but
 // in the menus.
 EMSCRIPTEN_KEEPALIVE void web_menu_press(int menu) {
-    vellumark::MenuBar& menus = View().menus();
-    View().ShowMenus(menu < 0 ? menus.Leave() : menus.OnTitlePress(static_cast<std::size_t>(menu)));
+    if (menu < 0) {
+        View().menus().Leave();
+    } else {
+        View().menus().OnTitlePress(static_cast<std::size_t>(menu));
+    }
+    View().ShowMenus();
 }
 
 // A copy out of the output box by any path (keys, the box's menu, a drag); 0: copy nothing.

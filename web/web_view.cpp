@@ -91,17 +91,11 @@ void WebView::OnClipboardRefused(bool reading) {
     vm_select_all(box);
 }
 
-void WebView::ShowMenus(const MenuBar::Outcome& outcome) {
+void WebView::ShowMenus() {
     const std::optional<MenuBar::Place> place = menus_.keyboard();
     vm_show_menus(menus_.open() ? static_cast<int>(*menus_.open()) : -1,
                   place ? static_cast<int>(place->menu) : -1,
                   place && place->entry ? static_cast<int>(*place->entry) : -1);
-    if (outcome.back) {
-        FocusControl(*outcome.back, FocusReason::kReturned);
-    }
-    if (outcome.run) {
-        core_.RunCommand(*outcome.run);
-    }
 }
 
 void WebView::SetInputText(std::u16string_view text) {

@@ -34,9 +34,8 @@ public:
     // The browser refused a read (`reading`) or Copy's text: the core says so, and the page
     // selects the text to paste over or to copy by hand.
     void OnClipboardRefused(bool reading);
-    // Draws the menus as menus() has them, then sends the focus back and runs the entry that
-    // `outcome` says.
-    void ShowMenus(const MenuBar::Outcome& outcome);
+    // Draws the menus as menus() has them.
+    void ShowMenus();
 
     // MainWindowView
     [[nodiscard]] std::u16string CodeNumberText() const override {
@@ -83,7 +82,7 @@ private:
     void TakeInputEdit(bool report);
 
     MainWindowCore core_{*this};
-    MenuBar menus_{[this](Command command) { return core_.StateOf(command).enabled; }};
+    MenuBar menus_{core_, *this};
     // The boxes' texts as the boxes hold them (line breaks as LF), the input kept by its edits.
     std::u16string input_;
     std::u16string output_;

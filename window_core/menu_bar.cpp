@@ -1,6 +1,7 @@
 #include "window_core/menu_bar.h"
 
 #include <iterator>
+#include <utility>
 #include <vector>
 
 namespace vellumark {
@@ -31,7 +32,7 @@ std::vector<const CommandDesign*> EntriesOf(std::size_t menu) {
 
 }  // namespace
 
-MenuBar::Outcome MenuBar::OnKey(const KeyPress& press, Control focused) {
+bool MenuBar::OnKey(const KeyPress& press) {
     // With Ctrl or Meta, a letter is neither a menu's nor an entry's.
     const char16_t letter = press.control || press.meta ? u'\0' : press.letter;
     if (!open_ && !keyboard_) {
@@ -43,16 +44,14 @@ MenuBar::Outcome MenuBar::OnKey(const KeyPress& press, Control focused) {
         } else if (menu) {
             OpenFromKeyboard(*menu, false);
         } else {
-            Outcome ignored;
-            ignored.taken = false;
-            return ignored;
+            return false;
         }
-        back_ = focused;
-        return {};
+        back_ = view_.FocusedControl();
+        return true;
     }
     if (!back_) {
         // A menu opened by the mouse, with the focus still in the window: keys work it too.
-        back_ = focused;
+        back_ = view_.FocusedControl();
     }
     const std::size_t menu = open_ ? *open_ : keyboard_->menu;
     const std::vector<const CommandDesign*> entries = EntriesOf(menu);
@@ -61,11 +60,12 @@ MenuBar::Outcome MenuBar::OnKey(const KeyPress& press, Control focused) {
         case Key::kEscape:
         case Key::kF10:
         case Key::kTab:
-            return Leave();
+            Leave();
+            return true;
         case Key::kLeft:
         case Key::kRight:
             Beside(menu, press.key == Key::kRight ? 1 : kMenuCount - 1);
-            return {};
+            return true;
         case Key::kUp:
         case Key::kDown:
             if (entry) {
@@ -74,59 +74,62 @@ MenuBar::Outcome MenuBar::OnKey(const KeyPress& press, Control focused) {
             } else {
                 OpenFromKeyboard(menu, press.key == Key::kUp);
             }
-            return {};
+            return true;
         case Key::kHome:
         case Key::kEnd:
             if (entry) {
                 keyboard_->entry = press.key == Key::kHome ? 0 : entries.size() - 1;
             }
-            return {};
+            return true;
         case Key::kEnter:
         case Key::kKeypadEnter:
         case Key::kSpace:
             if (entry) {
-                return Choose(entries[*entry]->command);
+                Choose(entries[*entry]->command);
+                return true;
             }
             OpenFromKeyboard(menu, false);
-            return {};
+            return true;
         default:
             break;
     }
     if (open_) {
         for (const CommandDesign* named : entries) {
             if (letter != u'\0' && AccessLetter(named->caption) == letter) {
-                return Choose(named->command);
+                Choose(named->command);
+                return true;
             }
         }
     } else if (const std::optional<std::size_t> named = MenuOfLetter(letter)) {
         OpenFromKeyboard(*named, false);
     }
     // Every other key stays in the menus, as in a window's menu bar.
-    return {};
+    return true;
 }
 
-MenuBar::Outcome MenuBar::OnTitlePress(std::size_t menu) {
+void MenuBar::OnTitlePress(std::size_t menu) {
     open_ = open_ == menu ? std::nullopt : std::optional(menu);
     // Only the open menu's entries can hold the keyboard; else their menu's title holds it.
     if (keyboard_) {
         keyboard_->entry.reset();
     }
-    return {};
 }
 
-MenuBar::Outcome MenuBar::Choose(Command command) {
-    if (!enabled_(command)) {
-        return {};
+void MenuBar::Choose(Command command) {
+    if (core_.StateOf(command).enabled) {
+        Leave();
+        core_.RunCommand(command);
     }
-    Outcome outcome = Leave();
-    outcome.run = command;
-    return outcome;
 }
 
-MenuBar::Outcome MenuBar::Leave() {
+void MenuBar::Leave() {
     open_.reset();
     keyboard_.reset();
-    return {true, std::exchange(back_, std::nullopt), std::nullopt};
+    // With none to go back to, the front end takes the focus out of the bar as it draws it.
+    const std::optional<Control> back = std::exchange(back_, std::nullopt);
+    if (back && *back != Control::kNone) {
+        view_.FocusControl(*back, FocusReason::kReturned);
+    }
 }
 
 void MenuBar::OpenFromKeyboard(std::size_t menu, bool last) {

@@ -8,13 +8,13 @@
 // the command table (commands.h).
 
 #include <cstddef>
-#include <functional>
 #include <optional>
-#include <utility>
 
 #include "window_core/commands.h"
 #include "window_core/controls.h"
 #include "window_core/keys.h"
+#include "window_core/main_window_core.h"
+#include "window_core/main_window_view.h"
 
 namespace vellumark {
 
@@ -27,30 +27,20 @@ public:
         std::optional<std::size_t> entry;
     };
 
-    // What a key or a press did besides what open() and keyboard() now say.
-    struct Outcome {
-        // The bar took the key, and the toolkit must leave it alone; false for a key that is not
-        // the bar's.
-        bool taken = true;
-        // The keyboard left the bar: the focus goes back to this control (kNone: to none).
-        std::optional<Control> back;
-        // The entry chosen, to run once the focus is back.
-        std::optional<Command> run;
-    };
+    // The bar runs `core`'s commands and moves `view`'s focus.
+    MenuBar(MainWindowCore& core, MainWindowView& view) : core_(core), view_(view) {}
 
-    // `enabled` says whether an entry can be chosen.
-    explicit MenuBar(std::function<bool(Command)> enabled) : enabled_(std::move(enabled)) {}
-
-    // A key in the window; `focused` has the focus, to go back to when the keyboard leaves
-    // the bar. Letters come in upper case.
-    Outcome OnKey(const KeyPress& press, Control focused);
+    // A key in the window, letters in upper case; true when the bar took it, and the toolkit
+    // must then leave it alone.
+    bool OnKey(const KeyPress& press);
     // A mouse button pressed on a menu's title opens the menu, or closes it if it was open.
-    Outcome OnTitlePress(std::size_t menu);
+    void OnTitlePress(std::size_t menu);
     // An entry chosen by a key or a click: the bar is left and the entry runs, unless it is
     // disabled.
-    Outcome Choose(Command command);
-    // The menus close and the keyboard leaves them, as on a press outside them.
-    Outcome Leave();
+    void Choose(Command command);
+    // The menus close, and the focus goes back where it was when the keyboard came into the
+    // bar: on a press outside the menus, or Esc, F10 or Tab.
+    void Leave();
 
     [[nodiscard]] std::optional<std::size_t> open() const { return open_; }
     [[nodiscard]] std::optional<Place> keyboard() const { return keyboard_; }
@@ -61,10 +51,11 @@ private:
     // The menu `step` titles on round the bar: opened if a menu is open, else its title.
     void Beside(std::size_t menu, std::size_t step);
 
-    std::function<bool(Command)> enabled_;
+    MainWindowCore& core_;
+    MainWindowView& view_;
     std::optional<std::size_t> open_;
     std::optional<Place> keyboard_;
-    // The control that had the focus when the keyboard came into the bar.
+    // The control that had the focus when the keyboard came into the bar (kNone: none).
     std::optional<Control> back_;
 };
 

@@ -106,17 +106,7 @@ public:
             }
             return;
         }
-        const MenuBar::Outcome menus = menus_.OnKey(press, focus_);
-        if (menus.taken) {
-            if (menus.back) {
-                MoveFocus(*menus.back, FocusReason::kReturned);
-            }
-            if (menus.run) {
-                core_.RunCommand(*menus.run);
-            }
-            return;
-        }
-        if (core_.OnWindowKey(press)) {
+        if (menus_.OnKey(press) || core_.OnWindowKey(press)) {
             return;
         }
         if (ctrl && !alt && !shift && chord.size() == 1) {
@@ -395,7 +385,7 @@ private:
     std::optional<ModeLook> look_;
     bool outputStale_ = false;
     bool aboutOpen_ = false;
-    MenuBar menus_{[this](Command command) { return core_.StateOf(command).enabled; }};
+    MenuBar menus_{core_, *this};
     CommandState commands_[std::size(kCommands)] = {};
     std::u16string notice_;
     std::optional<std::u16string> clipboard_;

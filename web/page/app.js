@@ -58,9 +58,8 @@ function wire() {
       event.preventDefault();
     }
   });
-  // A copy of any of the output's text, by keys, the box's menu or a drag, asks the core,
-  // which keeps a stale output from being copied. It takes the output's pieces as one text, as
-  // they are inline.
+  // A copy of any of the output's text (keys, the box's menu, a drag) asks the core, which
+  // keeps a stale output from being copied; it takes the output's inline pieces as one text.
   var output = document.getElementById('txtOut');
   ['copy', 'cut', 'dragstart'].forEach(function (type) {
     document.addEventListener(type, function (event) {
@@ -76,9 +75,8 @@ function wire() {
     }
   });
 
-  // The menus are the core's: a press on a title opens or closes its menu, a press anywhere but
-  // in the menus leaves them, a click on an entry chooses it. A press in the menus leaves the
-  // focus where it was (above), as a window's menu does.
+  // The menus are the core's (MenuBar): a press on a title opens or closes its menu, a press
+  // anywhere else leaves them, a click on an entry chooses it.
   document.addEventListener('mousedown', function (event) {
     var title = event.target.closest('.menu-title');
     if (title || !event.target.closest('.menu')) {
