@@ -45,19 +45,20 @@ struct Box {
 
 // A key of the table ("Enter", "Left", "E") as a toolkit reports it; letters in upper case.
 KeyPress PressOf(std::string_view name, bool shift, bool ctrl, bool alt) {
-    constexpr std::pair<std::string_view, Key> kKeys[] = {
-        {"Enter", Key::kEnter}, {"KeypadEnter", Key::kKeypadEnter},
-        {"Space", Key::kSpace}, {"Esc", Key::kEscape},
-        {"Tab", Key::kTab},     {"F10", Key::kF10},
-        {"Left", Key::kLeft},   {"Right", Key::kRight},
-        {"Up", Key::kUp},       {"Down", Key::kDown},
-        {"Home", Key::kHome},   {"End", Key::kEnd}};
-    KeyPress press{Key::kOther, shift, ctrl, alt};
-    for (const auto& [named, key] : kKeys) {
-        if (name == named) {
-            press.key = key;
-        }
-    }
+    KeyPress press{name == "Enter"         ? Key::kEnter
+                   : name == "KeypadEnter" ? Key::kKeypadEnter
+                   : name == "Space"       ? Key::kSpace
+                   : name == "Esc"         ? Key::kEscape
+                   : name == "Tab"         ? Key::kTab
+                   : name == "F10"         ? Key::kF10
+                   : name == "Left"        ? Key::kLeft
+                   : name == "Right"       ? Key::kRight
+                   : name == "Up"          ? Key::kUp
+                   : name == "Down"        ? Key::kDown
+                   : name == "Home"        ? Key::kHome
+                   : name == "End"         ? Key::kEnd
+                                           : Key::kOther,
+                   shift, ctrl, alt};
     if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') {
         press.letter = static_cast<char16_t>(name[0]);
     }
