@@ -102,17 +102,17 @@ function vmSetOutput(text) {
   }
 }
 
-// A new element with these attributes.
-function vmElement(tag, attributes) {
+// A new element with these attributes and text.
+function vmElement(tag, attributes, text) {
   var element = document.createElement(tag);
   for (var name in attributes) {
     element.setAttribute(name, attributes[name]);
   }
+  element.textContent = text || '';
   return element;
 }
 
-// A menu caption's "&" marks its access letter, which is underlined and kept as the element's
-// data-key.
+// A caption's "&" marks its access letter, which is underlined.
 function vmCaption(element, caption) {
   var mark = caption.indexOf('&');
   if (mark < 0 || mark + 1 >= caption.length) {
@@ -122,7 +122,6 @@ function vmCaption(element, caption) {
   var letter = document.createElement('u');
   letter.textContent = caption.charAt(mark + 1);
   element.append(caption.substring(0, mark), letter, caption.substring(mark + 2));
-  element.dataset.key = letter.textContent.toUpperCase();
 }
 
 // The WebAssembly is inside this script: compiled from there at once, without asking fetch()

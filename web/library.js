@@ -1,10 +1,10 @@
-// The page's side of the view (web/page_calls.h): what the core's view does to the page's
-// elements, linked in as functions that the C++ calls (--js-library). Controls are addressed by
-// their Control numbers, which vm_place writes onto the elements of the same design name; texts
-// travel as UTF-16 units (bridge.js's helpers).
+// The page's side of the view (web/page_calls.h), linked in as functions that the C++ calls
+// (--js-library). Controls go by the Control numbers that vm_place writes onto the elements of
+// their design names; texts travel as UTF-16 units (bridge.js's helpers).
 mergeInto(LibraryManager.library, {
-  // A design control's place in its container, as style.css's --left, --top, --width and --height.
-  vm_place: function (name, control, left, top, width, height) {
+  // A design control's place in its container, as style.css's --left, --top, --width and
+  // --height; a frame's caption goes into its caption element, a tool tip also names a button.
+  vm_place: function (name, control, left, top, width, height, caption, toolTip) {
     var element = document.getElementById(UTF8ToString(name));
     var place = {left: left, top: top, width: width, height: height};
     for (var edge in place) {
@@ -14,15 +14,25 @@ mergeInto(LibraryManager.library, {
       element.dataset.control = control;
       vmControls[control] = element;
     }
+    if (UTF8ToString(caption)) {
+      vmCaption(element.querySelector('.caption') || element, UTF8ToString(caption));
+    }
+    if (UTF8ToString(toolTip)) {
+      element.title = UTF8ToString(toolTip);
+      element.setAttribute('aria-label', element.title);
+    }
   },
+  // A menu's title, with its place in the bar as data-index, and its empty list of entries.
   vm_add_menu: function (name, caption, length) {
     var id = UTF8ToString(name);
+    var bar = document.getElementById('menuBar');
     var title = vmElement('button', {type: 'button', id: id, class: 'menu-title', tabindex: -1,
-                                     role: 'menuitem', 'aria-haspopup': 'menu', 'aria-expanded': false});
+                                     role: 'menuitem', 'aria-haspopup': 'menu', 'aria-expanded': false,
+                                     'data-index': bar.childElementCount});
     vmCaption(title, vmText(caption, length));
     var menu = vmElement('div', {class: 'menu'});
     menu.append(title, vmElement('div', {class: 'menu-list', role: 'menu', 'aria-labelledby': id}));
-    document.getElementById('menuBar').append(menu);
+    bar.append(menu);
   },
   // An entry of the menu added last.
   vm_add_entry: function (command, name, caption, length, shortcut, shortcutLength, separatorBefore) {
@@ -34,13 +44,9 @@ mergeInto(LibraryManager.library, {
                                   role: 'menuitem'});
     var label = document.createElement('span');
     vmCaption(label, vmText(caption, length));
-    entry.dataset.key = label.dataset.key || '';
     entry.append(label);
     if (shortcutLength) {
-      var keys = document.createElement('kbd');
-      keys.textContent = vmText(shortcut, shortcutLength);
-      entry.append(keys);
-      entry.setAttribute('aria-keyshortcuts', keys.textContent.replace('Ctrl+', 'Control+'));
+      entry.append(vmElement('kbd', {}, vmText(shortcut, shortcutLength)));
     }
     list.append(entry);
   },
@@ -55,15 +61,30 @@ mergeInto(LibraryManager.library, {
     }
     entry.setAttribute('aria-disabled', String(!enabled));
   },
-  // Every key sets the notice again: only a change goes to the page. The address also links.
+  // The open menu, and the title or the open menu's entry that has the keyboard's focus; with
+  // none, the focus leaves the menus.
+  vm_show_menus: function (open, menu, entry) {
+    var menus = document.querySelectorAll('#menuBar .menu');
+    menus.forEach(function (each, index) {
+      each.classList.toggle('open', index === open);
+      each.querySelector('.menu-title').setAttribute('aria-expanded', String(index === open));
+    });
+    if (menu >= 0) {
+      var title = menus[menu].querySelector('.menu-title');
+      (entry >= 0 ? menus[menu].querySelectorAll('[data-menu]')[entry] : title).focus();
+    } else if (document.activeElement && document.activeElement.closest('#menuBar')) {
+      document.activeElement.blur();
+    }
+  },
+  vm_set_attribute: function (id, name, value) {
+    document.getElementById(UTF8ToString(id)).setAttribute(UTF8ToString(name), UTF8ToString(value));
+  },
+  // The address also links.
   vm_set_text: function (id, text, length) {
     var element = document.getElementById(UTF8ToString(id));
-    var shown = vmText(text, length);
-    if (element.textContent !== shown) {
-      element.textContent = shown;
-    }
+    element.textContent = vmText(text, length);
     if (element.tagName === 'A') {
-      element.href = shown;
+      element.href = element.textContent;
     }
   },
   vm_hold_value: function (control) { return vmHold(vmControls[control].value); },
@@ -103,28 +124,20 @@ mergeInto(LibraryManager.library, {
     var rgb = (text ? style.color : style.backgroundColor).match(/[0-9]+/g).map(Number);
     return rgb[0] | rgb[1] << 8 | rgb[2] << 16;
   },
-  vm_show_mode: function (encryptColour, decryptColour, encryptText, decryptText, encryptChecked, decryptChecked, cipherInInput) {
+  // A mode label's colours (0x00BBGGRR) and whether it is the active mode's.
+  vm_show_label: function (control, background, text, checked) {
     function css(colour) {
       return 'rgb(' + (colour & 255) + ',' + ((colour >> 8) & 255) + ',' + ((colour >> 16) & 255) + ')';
     }
-    var encrypt = document.getElementById('lblEncrypt');
-    var decrypt = document.getElementById('lblDecrypt');
-    encrypt.style.backgroundColor = css(encryptColour);
-    decrypt.style.backgroundColor = css(decryptColour);
-    encrypt.style.color = css(encryptText);
-    decrypt.style.color = css(decryptText);
-    encrypt.setAttribute('aria-checked', String(!!encryptChecked));
-    decrypt.setAttribute('aria-checked', String(!!decryptChecked));
-    document.getElementById('txtIn').classList.toggle('cipher', !!cipherInInput);
-    document.getElementById('txtOut').classList.toggle('cipher', !cipherInInput);
+    vmControls[control].style.backgroundColor = css(background);
+    vmControls[control].style.color = css(text);
+    vmControls[control].setAttribute('aria-checked', String(!!checked));
   },
-  // Every key enables the buttons again: only a change goes to the page.
-  vm_enable: function (control, enabled) {
-    var button = vmControls[control];
-    if (button.disabled !== !enabled) {
-      button.disabled = !enabled;
-    }
+  vm_show_cipher: function (inInput) {
+    document.getElementById('txtIn').classList.toggle('cipher', !!inInput);
+    document.getElementById('txtOut').classList.toggle('cipher', !inInput);
   },
+  vm_enable: function (control, enabled) { vmControls[control].disabled = !enabled; },
   vm_focused: function () { return controlOf(document.activeElement); },
   vm_focus: function (control) { vmControls[control].focus(); },
   vm_read_clipboard: function () {

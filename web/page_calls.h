@@ -7,31 +7,42 @@
 #include <string>
 #include <string_view>
 
+#include "window_core/commands.h"
+#include "window_core/controls.h"
+
 // NOLINTBEGIN(readability-identifier-naming): C names, as library.js defines them.
 extern "C" {
-void vm_place(const char* name, int control, int left, int top, int width, int height);
+// A design control's place, its caption ("&" before the access key's letter; in a frame's
+// caption element for a frame) and tool tip, each "" for none.
+void vm_place(const char* name, vellumark::Control control, int left, int top, int width,
+              int height, const char* caption, const char* toolTip);
 void vm_add_menu(const char* name, const char16_t* caption, int length);
-void vm_add_entry(int command, const char* name, const char16_t* caption, int length,
-                  const char16_t* shortcut, int shortcutLength, int separatorBefore);
-void vm_show_command(int command, int checked, int enabled);
+void vm_add_entry(vellumark::Command command, const char* name, const char16_t* caption, int length,
+                  const char16_t* shortcut, int shortcutLength, bool separatorBefore);
+void vm_show_command(vellumark::Command command, bool checked, bool enabled);
+// The open menu and the menu and entry that the keyboard is on, each -1 for none (MenuBar).
+void vm_show_menus(int open, int menu, int entry);
 // The text of the element with that id: the notice, the about box's labels.
 void vm_set_text(const char* id, const char16_t* text, int length);
+void vm_set_attribute(const char* id, const char* name, const char* value);
 // A text that the page hands over in two steps: its length from these, its units by
 // vm_copy_held. vm_edit writes the box's last edit's position and removed units at `edit`.
-int vm_hold_value(int control);
-int vm_edit(int control, std::int32_t* edit);
+int vm_hold_value(vellumark::Control control);
+int vm_edit(vellumark::Control control, std::int32_t* edit);
 void vm_copy_held(char16_t* to);
-void vm_set_value(int control, const char16_t* text, int length);
+void vm_set_value(vellumark::Control control, const char16_t* text, int length);
 void vm_set_output(const char16_t* text, int length);
-void vm_show_stale(int stale);
-void vm_select_all(int control);
-// The page's colour scheme's text colour (`text`) or face, as 0x00BBGGRR.
-int vm_scheme_colour(int text);
-void vm_show_mode(int encryptColour, int decryptColour, int encryptText, int decryptText,
-                  int encryptChecked, int decryptChecked, int cipherInInput);
-void vm_enable(int control, int enabled);
-int vm_focused();
-void vm_focus(int control);
+void vm_show_stale(bool stale);
+void vm_select_all(vellumark::Control control);
+// The page's colour scheme's text colour (`text`) or face; colours as 0x00BBGGRR.
+std::uint32_t vm_scheme_colour(bool text);
+void vm_show_label(vellumark::Control label, std::uint32_t background, std::uint32_t text,
+                   bool checked);
+// The box that holds a cipher text, which wraps anywhere: the input or the output.
+void vm_show_cipher(bool inInput);
+void vm_enable(vellumark::Control control, bool enabled);
+vellumark::Control vm_focused();
+void vm_focus(vellumark::Control control);
 // Asks the browser for the clipboard's text, which comes later to web_clipboard_read.
 void vm_read_clipboard();
 void vm_write_clipboard(const char16_t* text, int length);

@@ -4,7 +4,6 @@
 
 #include <emscripten/emscripten.h>
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,7 +16,6 @@
 namespace {
 
 using vellumark::Control;
-using vellumark::FocusReason;
 using vellumark::Key;
 using vellumark::MouseButton;
 
@@ -36,12 +34,16 @@ MouseButton MouseOf(int domButton) {
     return domButton >= 0 && domButton < 3 ? kButtons[domButton] : MouseButton::kOther;
 }
 
-vellumark::KeyPress PressOf(std::string_view code, int shift, int control, int alt) {
-    constexpr std::pair<std::string_view, Key> kKeys[] = {{"Enter", Key::kEnter},
-                                                          {"NumpadEnter", Key::kKeypadEnter},
-                                                          {"Space", Key::kSpace},
-                                                          {"Escape", Key::kEscape}};
+vellumark::KeyPress PressOf(std::string_view code, int shift, int control, int alt, int meta) {
+    constexpr std::pair<std::string_view, Key> kKeys[] = {
+        {"Enter", Key::kEnter},    {"NumpadEnter", Key::kKeypadEnter},
+        {"Space", Key::kSpace},    {"Escape", Key::kEscape},
+        {"Tab", Key::kTab},        {"F10", Key::kF10},
+        {"ArrowLeft", Key::kLeft}, {"ArrowRight", Key::kRight},
+        {"ArrowUp", Key::kUp},     {"ArrowDown", Key::kDown},
+        {"Home", Key::kHome},      {"End", Key::kEnd}};
     vellumark::KeyPress press{Key::kOther, shift != 0, control != 0, alt != 0};
+    press.meta = meta != 0;
     for (const auto& [name, key] : kKeys) {
         if (code == name) {
             press.key = key;
@@ -52,10 +54,6 @@ vellumark::KeyPress PressOf(std::string_view code, int shift, int control, int a
         press.letter = static_cast<char16_t>(code[3]);
     }
     return press;
-}
-
-void PressButton(vellumark::Button button, bool pastes, const std::function<void()>& press) {
-    View().clipboard().Press(button, pastes, press);
 }
 
 }  // namespace
@@ -75,89 +73,68 @@ EMSCRIPTEN_KEEPALIVE void web_input(int control) {
     }
 }
 
-// A key on the page; 1 when the page must leave it alone (preventDefault).
-EMSCRIPTEN_KEEPALIVE int web_key(const char* code, int shift, int control, int alt) {
-    const vellumark::KeyPress press = PressOf(code, shift, control, alt);
-    if (Core().OnShortcutKey(press)) {
+// A key on the page; 1 when the page must leave it alone (preventDefault): so Tab stays in the
+// window's tab order, and the browser never presses a button by Enter or Space itself. The
+// open about box takes every key.
+EMSCRIPTEN_KEEPALIVE int web_key(const char* code, int shift, int control, int alt, int meta,
+                                 int aboutOpen) {
+    const vellumark::KeyPress press = PressOf(code, shift, control, alt, meta);
+    if (aboutOpen != 0) {
+        if (vellumark::ClosesAboutBox(press)) {
+            vm_close_about();
+        }
         return 1;
     }
-    if (press.alt && !press.control && !press.shift && press.letter != u'\0') {
-        return Core().OnAccessKey(press.letter) ? 1 : 0;
+    if (View().menus().OnKey(press)) {
+        View().ShowMenus();
+        return 1;
     }
-    if (std::string_view(code) == "Tab" && !press.control && !press.alt) {
-        // The window's own tab order, round its end, rather than on into the browser.
-        return Core().OnTabKey(press.shift) != Control::kNone ? 1 : 0;
+    if (Core().OnWindowKey(press)) {
+        return 1;
     }
-    const std::optional<vellumark::Button> button = ButtonOf(View().FocusedControl());
-    if (!button || (press.key != Key::kEnter && press.key != Key::kKeypadEnter &&
-                    press.key != Key::kSpace)) {
-        return 0;
+    // What a read-only text box does by itself: Ctrl+A selects its text alone.
+    const bool selectAll = press.control && !press.alt && !press.shift && press.letter == u'A';
+    if (selectAll && View().FocusedControl() == Control::kTxtOut) {
+        vm_select_all(Control::kTxtOut);
+        return 1;
     }
-    // Only the core presses a button, so the browser's own press by these keys never comes.
-    PressButton(*button, PressesButton(press),
-                [button = *button, press] { Core().OnButtonKey(button, press); });
-    return 1;
-}
-
-// A key while the about box is open, which takes every key.
-EMSCRIPTEN_KEEPALIVE int web_about_key(const char* code, int shift, int control, int alt) {
-    if (vellumark::ClosesAboutBox(PressOf(code, shift, control, alt))) {
-        vm_close_about();
-    }
-    return 1;
+    return 0;
 }
 
 // A mouse button pressed on a control; 1 when the page must leave the press alone.
 EMSCRIPTEN_KEEPALIVE int web_press(int number, int domButton) {
     const auto control = static_cast<Control>(number);
     const MouseButton mouse = MouseOf(domButton);
-    if (control == Control::kLblEncrypt || control == Control::kLblDecrypt) {
-        Core().OnModeLabelPress(control, mouse);
-        return 1;
-    }
-    if (const std::optional<vellumark::Button> button = ButtonOf(control)) {
-        // A button takes the focus from the left button only, and a disabled one not at all.
-        if (mouse == MouseButton::kLeft && Core().enabled(*button)) {
-            View().FocusControl(control, FocusReason::kMouse);
-        }
-        return 1;
-    }
-    if (mouse == MouseButton::kLeft) {
-        // The browser moves the focus and the caret; the focus then comes as the mouse's.
-        if (View().FocusedControl() != control) {
-            View().ExpectFocus(FocusReason::kMouse);
-        }
-        return 0;
-    }
-    // The other buttons bring the focus and leave the caret where it was; the right one
-    // comes as the box's menu, which works on the whole code number.
-    View().FocusControl(
-        control, mouse == MouseButton::kRight ? FocusReason::kRightButton : FocusReason::kMouse);
-    return 1;
+    Core().OnMousePress(control, mouse);
+    const bool box = control == Control::kTxtCodeNum || control == Control::kTxtIn ||
+                     control == Control::kTxtOut;
+    // The browser puts the caret where the left button pressed; the others leave it alone.
+    return mouse == MouseButton::kLeft && box ? 0 : 1;
 }
 
-EMSCRIPTEN_KEEPALIVE void web_click(int number, int domButton) {
-    const auto control = static_cast<Control>(number);
-    if (const std::optional<vellumark::Button> button = ButtonOf(control)) {
-        if (MouseOf(domButton) == MouseButton::kLeft) {
-            PressButton(*button, *button == vellumark::Button::kPasteInput,
-                        [button = *button] { Core().PressButton(button); });
-        }
-    } else if (control == Control::kTxtCodeNum) {
-        Core().OnCodeNumberClick(MouseOf(domButton));
-    }
+EMSCRIPTEN_KEEPALIVE void web_click(int control, int domButton) {
+    Core().OnMouseClick(static_cast<Control>(control), MouseOf(domButton));
 }
 
 EMSCRIPTEN_KEEPALIVE void web_focus(int control) {
     View().OnFocus(static_cast<Control>(control));
 }
 
-EMSCRIPTEN_KEEPALIVE void web_menu(int entry) {
-    for (const vellumark::CommandDesign& design : vellumark::kCommands) {
-        if (static_cast<int>(design.command) == entry) {
-            Core().RunCommand(design.command);
-        }
+// A menu entry clicked, by its Command number.
+EMSCRIPTEN_KEEPALIVE void web_menu(int command) {
+    View().menus().Choose(static_cast<vellumark::Command>(command));
+    View().ShowMenus();
+}
+
+// A mouse button pressed on the title of the menu `menu` (kMenus' index), or (-1) anywhere but
+// in the menus.
+EMSCRIPTEN_KEEPALIVE void web_menu_press(int menu) {
+    if (menu < 0) {
+        View().menus().Leave();
+    } else {
+        View().menus().OnTitlePress(static_cast<std::size_t>(menu));
     }
+    View().ShowMenus();
 }
 
 // A copy out of the output box by any path (keys, the box's menu, a drag); 0: copy nothing.
@@ -167,12 +144,12 @@ EMSCRIPTEN_KEEPALIVE int web_output_copy() {
 
 // The clipboard's text, held by the page, of `length` units; -1: the browser refused.
 EMSCRIPTEN_KEEPALIVE void web_clipboard_read(int length) {
-    View().clipboard().OnRead(length < 0 ? std::nullopt
-                                         : std::optional(vellumark::page::Held(length)));
+    View().OnClipboardRead(length < 0 ? std::nullopt
+                                      : std::optional(vellumark::page::Held(length)));
 }
 
 EMSCRIPTEN_KEEPALIVE void web_clipboard_write_refused() {
-    View().clipboard().OnWriteRefused();
+    View().OnClipboardRefused(false);
 }
 
 EMSCRIPTEN_KEEPALIVE void web_scheme_change() {

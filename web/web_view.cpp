@@ -12,10 +12,6 @@ namespace vellumark {
 
 namespace {
 
-int Number(Control control) {
-    return static_cast<int>(control);
-}
-
 // A text box's value holds every line break as LF, whatever it was given.
 std::u16string AsBoxHolds(std::u16string_view text) {
     std::u16string held;
@@ -35,26 +31,24 @@ void WebView::Start() {
     BuildPage();
     // Whatever the browser put back into the input (a form restored on going back), which
     // the core reads as it loads.
-    TakeInputEdit(nullptr);
+    TakeInputEdit(false);
     core_.Load();
     FocusControl(Control::kTxtCodeNum, FocusReason::kFirstShow);
 }
 
 void WebView::OnInputEdit() {
-    TakeInputEdit([this](std::size_t position, std::size_t removed, std::u16string_view added) {
-        core_.OnInputEdit(position, removed, added);
-    });
+    TakeInputEdit(true);
     core_.OnInputChange();
 }
 
-void WebView::TakeInputEdit(const EditReport& report) {
+void WebView::TakeInputEdit(bool report) {
     std::array<std::int32_t, 2> edit{};
-    const std::u16string added = page::Held(vm_edit(Number(Control::kTxtIn), edit.data()));
+    const std::u16string added = page::Held(vm_edit(Control::kTxtIn, edit.data()));
     const auto position = static_cast<std::size_t>(edit[0]);
     const auto removed = static_cast<std::size_t>(edit[1]);
     input_.replace(position, removed, added);
     if (report) {
-        report(position, removed, added);
+        core_.OnInputEdit(position, removed, added);
     }
 }
 
@@ -72,17 +66,41 @@ void WebView::OnSchemeChange() {
     }
 }
 
-std::u16string WebView::CodeNumberText() const {
-    return page::Held(vm_hold_value(Number(Control::kTxtCodeNum)));
+std::optional<std::u16string> WebView::ClipboardText() const {
+    if (!clipboardText_ && !std::exchange(reading_, true)) {
+        vm_read_clipboard();
+    }
+    return clipboardText_;
 }
 
-void WebView::SetCodeNumberText(std::u16string_view text) {
-    vm_set_value(Number(Control::kTxtCodeNum), text.data(), page::Length(text));
+void WebView::OnClipboardRead(std::optional<std::u16string> text) {
+    reading_ = false;
+    if (!text) {
+        OnClipboardRefused(true);
+        return;
+    }
+    clipboardText_ = std::move(text);
+    core_.PressButton(Button::kPasteInput);
+    clipboardText_.reset();
+}
+
+void WebView::OnClipboardRefused(bool reading) {
+    core_.OnClipboardRefused(reading);
+    const Control box = reading ? Control::kTxtIn : Control::kTxtOut;
+    FocusControl(box, FocusReason::kReturned);
+    vm_select_all(box);
+}
+
+void WebView::ShowMenus() {
+    const std::optional<MenuBar::Place> place = menus_.keyboard();
+    vm_show_menus(menus_.open() ? static_cast<int>(*menus_.open()) : -1,
+                  place ? static_cast<int>(place->menu) : -1,
+                  place && place->entry ? static_cast<int>(*place->entry) : -1);
 }
 
 void WebView::SetInputText(std::u16string_view text) {
     input_ = AsBoxHolds(text);
-    vm_set_value(Number(Control::kTxtIn), input_.data(), page::Length(input_));
+    vm_set_value(Control::kTxtIn, input_.data(), page::Length(input_));
 }
 
 void WebView::SetOutputText(std::u16string_view text) {
@@ -90,37 +108,17 @@ void WebView::SetOutputText(std::u16string_view text) {
     vm_set_output(output_.data(), page::Length(output_));
 }
 
-void WebView::ShowOutputStale(bool stale) {
-    vm_show_stale(stale ? 1 : 0);
-}
-
 void WebView::ShowMode(const ModeLook& look) {
     modeLook_ = look;
     // The labels' text by the rule the windows follow: the scheme's own under a light one,
     // black or white on the green under a dark one.
-    const auto text = static_cast<std::uint32_t>(vm_scheme_colour(1));
-    const auto face = static_cast<std::uint32_t>(vm_scheme_colour(0));
-    vm_show_mode(static_cast<int>(look.encryptColour), static_cast<int>(look.decryptColour),
-                 static_cast<int>(ModeTextColour(look.encryptColour, text, face)),
-                 static_cast<int>(ModeTextColour(look.decryptColour, text, face)),
-                 look.encryptChecked ? 1 : 0, look.decryptChecked ? 1 : 0,
-                 look.cipherBox == TextBox::kInput ? 1 : 0);
-}
-
-void WebView::EnableButton(Button button, bool enabled) {
-    vm_enable(Number(ControlOf(button)), enabled ? 1 : 0);
-}
-
-void WebView::ShowNotice(std::u16string_view text) {
-    vm_set_text("notice", text.data(), page::Length(text));
-}
-
-void WebView::ShowCommand(Command command, const CommandState& state) {
-    vm_show_command(static_cast<int>(command), state.checked ? 1 : 0, state.enabled ? 1 : 0);
-}
-
-void WebView::OpenAbout() {
-    vm_open_about();
+    const std::uint32_t text = vm_scheme_colour(true);
+    const std::uint32_t face = vm_scheme_colour(false);
+    vm_show_label(Control::kLblEncrypt, look.encryptColour,
+                  ModeTextColour(look.encryptColour, text, face), look.encryptChecked);
+    vm_show_label(Control::kLblDecrypt, look.decryptColour,
+                  ModeTextColour(look.decryptColour, text, face), look.decryptChecked);
+    vm_show_cipher(look.cipherBox == TextBox::kInput);
 }
 
 void WebView::Exit() {
@@ -132,20 +130,12 @@ void WebView::Exit() {
     vm_exit();
 }
 
-void WebView::SelectWholeCodeNumber() {
-    vm_select_all(Number(Control::kTxtCodeNum));
-}
-
-Control WebView::FocusedControl() const {
-    return static_cast<Control>(vm_focused());
-}
-
 void WebView::FocusControl(Control control, FocusReason reason) {
     if (control == Control::kNone || control == FocusedControl()) {
         return;
     }
     focusReason_ = reason;
-    vm_focus(Number(control));
+    vm_focus(control);
     // A page without the browser's focus moves its focus silently; the box is entered all the
     // same.
     if (focusReason_ && FocusedControl() == control) {

@@ -1,7 +1,7 @@
 #pragma once
 // The browser page as a view of the window core: reads the page's boxes and draws what the
-// core tells it on the page's elements (library.js). The page's events come in through
-// web_events.cpp, the clipboard's answers through web_clipboard.h.
+// core tells it on the page's elements (library.js); the page's events and the clipboard's
+// answers come in through web_events.cpp.
 
 #include <cstddef>
 #include <functional>
@@ -9,29 +9,38 @@
 #include <string>
 #include <string_view>
 
-#include "web/web_clipboard.h"
+#include "web/page_calls.h"
 #include "window_core/main_window_core.h"
+#include "window_core/menu_bar.h"
 
 namespace vellumark {
 
 class WebView final : public MainWindowView {
 public:
     MainWindowCore& core() { return core_; }
-    WebClipboard& clipboard() { return clipboard_; }
+    MenuBar& menus() { return menus_; }
 
     // The page is built: the core loads, and the code-number box takes the focus as the
     // window's first control.
     void Start();
     // The input box's value changed: the core is told the edit, not the whole text.
     void OnInputEdit();
-    // A control took the focus; it came as the last ExpectFocus said, or came back.
+    // A control took the focus: as FocusControl moves it, or else it came back.
     void OnFocus(Control control);
-    void ExpectFocus(FocusReason reason) { focusReason_ = reason; }
     // The page's colour scheme changed between light and dark: the mode labels' text follows.
     void OnSchemeChange();
+    // The answer to a read of the clipboard: nothing when the browser refused it.
+    void OnClipboardRead(std::optional<std::u16string> text);
+    // The browser refused a read (`reading`) or Copy's text: the core says so, and the page
+    // selects the text to paste over or to copy by hand.
+    void OnClipboardRefused(bool reading);
+    // Draws the menus as menus() has them.
+    void ShowMenus();
 
     // MainWindowView
-    [[nodiscard]] std::u16string CodeNumberText() const override;
+    [[nodiscard]] std::u16string CodeNumberText() const override {
+        return page::Held(vm_hold_value(Control::kTxtCodeNum));
+    }
     [[nodiscard]] std::u16string InputText() const override { return input_; }
     void ReadInput(const std::function<bool(std::u16string_view piece)>& read) const override {
         read(input_);
@@ -39,40 +48,50 @@ public:
     [[nodiscard]] std::size_t InputLength() const override { return input_.size(); }
     [[nodiscard]] bool OutputEmpty() const override { return output_.empty(); }
     [[nodiscard]] std::u16string OutputText() const override { return output_; }
-    void SetCodeNumberText(std::u16string_view text) override;
+    void SetCodeNumberText(std::u16string_view text) override {
+        vm_set_value(Control::kTxtCodeNum, text.data(), page::Length(text));
+    }
     void SetInputText(std::u16string_view text) override;
     void SetOutputText(std::u16string_view text) override;
-    void ShowOutputStale(bool stale) override;
+    void ShowOutputStale(bool stale) override { vm_show_stale(stale); }
     void ShowMode(const ModeLook& look) override;
-    void EnableButton(Button button, bool enabled) override;
-    void ShowNotice(std::u16string_view text) override;
-    void ShowCommand(Command command, const CommandState& state) override;
-    void OpenAbout() override;
+    void EnableButton(Button button, bool enabled) override {
+        vm_enable(ControlOf(button), enabled);
+    }
+    void ShowNotice(std::u16string_view text) override {
+        vm_set_text("notice", text.data(), page::Length(text));
+    }
+    void ShowCommand(Command command, const CommandState& state) override {
+        vm_show_command(command, state.checked, state.enabled);
+    }
+    void OpenAbout() override { vm_open_about(); }
     void Exit() override;
-    void SelectWholeCodeNumber() override;
-    [[nodiscard]] std::optional<std::u16string> ClipboardText() const override {
-        return clipboard_.text();
-    }
+    void SelectWholeCodeNumber() override { vm_select_all(Control::kTxtCodeNum); }
+    // The browser answers a read later: Paste's first ask starts one and finds the clipboard
+    // busy, and the answer presses Paste again.
+    [[nodiscard]] std::optional<std::u16string> ClipboardText() const override;
+    // Browsers offer no formats that keep a text out of clipboard histories.
     void PutOnClipboard(std::u16string_view text, bool /*secret*/) override {
-        WebClipboard::Put(text);
+        vm_write_clipboard(text.data(), page::Length(text));
     }
-    [[nodiscard]] Control FocusedControl() const override;
+    [[nodiscard]] Control FocusedControl() const override { return vm_focused(); }
     void FocusControl(Control control, FocusReason reason) override;
 
 private:
-    // Follows the input box's last change; `report` (if any) is told of it.
-    using EditReport = std::function<void(std::size_t position, std::size_t removed,
-                                          std::u16string_view added)>;
-    void TakeInputEdit(const EditReport& report);
+    // Follows the input box's last change, which the core is told of if `report`.
+    void TakeInputEdit(bool report);
 
     MainWindowCore core_{*this};
-    WebClipboard clipboard_{*this};
+    MenuBar menus_{core_, *this};
     // The boxes' texts as the boxes hold them (line breaks as LF), the input kept by its edits.
     std::u16string input_;
     std::u16string output_;
     // What the mode labels show, to draw again in another colour scheme.
     std::optional<ModeLook> modeLook_;
-    // How the focus comes, while the page moves it or a mouse button is down.
+    // The clipboard's answer while it presses Paste again, and whether a read is under way.
+    std::optional<std::u16string> clipboardText_;
+    mutable bool reading_ = false;
+    // How the focus comes, while FocusControl moves it.
     std::optional<FocusReason> focusReason_;
 };
 

@@ -5,7 +5,23 @@
 
 namespace vellumark {
 
-enum class Key : std::uint8_t { kEnter, kKeypadEnter, kSpace, kEscape, kOther };
+// Tab, F10, the arrows, Home and End for the front ends that report them: the page, whose
+// menu bar the core works (menu_bar.h).
+enum class Key : std::uint8_t {
+    kEnter,
+    kKeypadEnter,
+    kSpace,
+    kEscape,
+    kTab,
+    kF10,
+    kLeft,
+    kRight,
+    kUp,
+    kDown,
+    kHome,
+    kEnd,
+    kOther,
+};
 
 struct KeyPress {
     Key key = Key::kOther;
@@ -14,6 +30,8 @@ struct KeyPress {
     bool alt = false;
     // The letter of a letter key, whatever the keyboard layout makes of it; u'\0' for others.
     char16_t letter = u'\0';
+    // The Meta (Command, Windows) key, which only the page reports.
+    bool meta = false;
 };
 
 // Whether a key pressed on a focused picture button presses it: Enter and keypad Enter, as

@@ -194,6 +194,11 @@ void MainWindowCore::OnInputCut(std::size_t limit) {
 }
 
 void MainWindowCore::OnClipboardRefused(bool reading) {
+    // A Cut whose text the clipboard did not take gives the input back, so nothing is lost.
+    if (!reading && cutInput_ && view_.InputLength() == 0) {
+        SetInput(*cutInput_);
+    }
+    cutInput_.reset();
     ShowNotice(NoticeKind::kClipboardRefused,
                reading ? u"The browser did not let this page read the clipboard: paste over the "
                          u"selected input by hand."
@@ -293,13 +298,16 @@ void MainWindowCore::ClearInput() {
 }
 
 void MainWindowCore::CopyOutput() {
+    cutInput_.reset();
     // Decrypted text is somebody's secret: keep it out of clipboard histories.
     view_.PutOnClipboard(view_.OutputText(), bytMode == kModeDecrypt);
 }
 
 void MainWindowCore::CutOutput() {
+    std::u16string input = view_.InputText();
     CopyOutput();
     ClearInput();
+    cutInput_ = std::move(input);
 }
 
 void MainWindowCore::PickRandomCode() {

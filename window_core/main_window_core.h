@@ -55,8 +55,8 @@ public:
     // has one: the notice says so, unless the core has said something already.
     void OnInputCut(std::size_t limit);
     // A clipboard that refused to hand out its text to Paste (`reading`) or to take Copy's, in
-    // a front end whose clipboard can (a browser's): the notice says to do it by hand, over
-    // the text that the front end has selected.
+    // a front end whose clipboard can (a browser's): a Cut gives the input back, and the
+    // notice says to do it by hand, over the text that the front end then selects.
     void OnClipboardRefused(bool reading);
     // The output box is about to copy its selection, by any path: keys, its own menu, a drag.
     // False while the output is stale: the box copies nothing, and the notice says why.
@@ -80,6 +80,14 @@ public:
     // Keys, presses and the focus (main_window_focus.cpp).
     // A mode label pressed with any mouse button chooses its mode, on the press.
     void OnModeLabelPress(Control label, MouseButton button);
+    // A mouse button pressed on a control, where the core moves the focus (the page, the core's
+    // driver): a mode label chooses its mode; a picture button takes the focus from the left
+    // button only, and only while enabled; a box takes it from any button, from the right one
+    // as its menu's.
+    void OnMousePress(Control control, MouseButton button);
+    // A mouse button pressed and released on a control there: the left one presses a picture
+    // button, and the code-number box takes its click.
+    void OnMouseClick(Control control, MouseButton button);
     // A button's command, by a click or a key; a disabled button does nothing.
     void PressButton(Button button);
     // A key on the focused picture button; true when it pressed the button, and the toolkit
@@ -90,6 +98,10 @@ public:
     // Any key that could be a menu's shortcut, from anywhere in the window; true when it was
     // one, which the core has run, and the toolkit must then leave the key alone.
     bool OnShortcutKey(const KeyPress& press);
+    // Any key in the window before its focused control sees it: a shortcut, Alt and a frame's
+    // access letter, Tab, or Enter or Space on a picture button (pressed only without
+    // modifiers). True when the core took it, and the toolkit must then leave it alone.
+    bool OnWindowKey(const KeyPress& press);
     // Tab or Shift+Tab: the focus moves to the next control that can take it, round the end
     // of the tab order; the control it went to, kNone when the focus was outside the window.
     Control OnTabKey(bool backwards);
@@ -139,6 +151,8 @@ private:
     std::array<bool, 4> enabled_{true, false, false, false};
     // The output is not that of the input, which the cipher refused: it must not be handed out.
     bool outputStale_ = false;
+    // The input that the last Cut took, until a Copy or a refusal of the clipboard.
+    std::optional<std::u16string> cutInput_;
     std::u16string shownOutput_;  // what the core last gave the output box
     // The input as the edits reported so far left it; current only while every change since
     // it was read came with its edit.

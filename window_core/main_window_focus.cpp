@@ -17,6 +17,29 @@ void MainWindowCore::OnModeLabelPress(Control label, MouseButton /*button*/) {
     }
 }
 
+void MainWindowCore::OnMousePress(Control control, MouseButton button) {
+    if (control == Control::kLblEncrypt || control == Control::kLblDecrypt) {
+        OnModeLabelPress(control, button);
+    } else if (const std::optional<Button> pressed = ButtonOf(control)) {
+        if (button == MouseButton::kLeft && enabled(*pressed)) {
+            view_.FocusControl(control, FocusReason::kMouse);
+        }
+    } else {
+        view_.FocusControl(control, button == MouseButton::kRight ? FocusReason::kRightButton
+                                                                  : FocusReason::kMouse);
+    }
+}
+
+void MainWindowCore::OnMouseClick(Control control, MouseButton button) {
+    if (const std::optional<Button> pressed = ButtonOf(control)) {
+        if (button == MouseButton::kLeft) {
+            PressButton(*pressed);
+        }
+    } else if (control == Control::kTxtCodeNum) {
+        OnCodeNumberClick(button);
+    }
+}
+
 void MainWindowCore::PressButton(Button button) {
     if (!enabled(button)) {
         return;
@@ -65,6 +88,27 @@ bool MainWindowCore::OnShortcutKey(const KeyPress& press) {
         return false;
     }
     RunCommand(*command);
+    return true;
+}
+
+bool MainWindowCore::OnWindowKey(const KeyPress& press) {
+    if (OnShortcutKey(press)) {
+        return true;
+    }
+    if (press.alt && !press.control && !press.shift && press.letter != u'\0') {
+        return OnAccessKey(press.letter);
+    }
+    if (press.key == Key::kTab && !press.control && !press.alt) {
+        // The window's own tab order, round its end.
+        return OnTabKey(press.shift) != Control::kNone;
+    }
+    const std::optional<Button> button = ButtonOf(view_.FocusedControl());
+    if (!button ||
+        (press.key != Key::kEnter && press.key != Key::kKeypadEnter && press.key != Key::kSpace)) {
+        return false;
+    }
+    // Whatever the core leaves alone of these keys, the button does not press itself by.
+    OnButtonKey(*button, press);
     return true;
 }
 

@@ -14,12 +14,12 @@
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 #include "runtime/utf16.h"
 #include "tests/behaviour/table.h"
 #include "window_core/about_core.h"
 #include "window_core/main_window_core.h"
+#include "window_core/menu_bar.h"
 
 namespace vellumark::behaviour {
 namespace {
@@ -42,6 +42,28 @@ struct Box {
         }
     }
 };
+
+// A key of the table ("Enter", "Left", "E") as a toolkit reports it; letters in upper case.
+KeyPress PressOf(std::string_view name, bool shift, bool ctrl, bool alt) {
+    KeyPress press{name == "Enter"         ? Key::kEnter
+                   : name == "KeypadEnter" ? Key::kKeypadEnter
+                   : name == "Space"       ? Key::kSpace
+                   : name == "Esc"         ? Key::kEscape
+                   : name == "Tab"         ? Key::kTab
+                   : name == "F10"         ? Key::kF10
+                   : name == "Left"        ? Key::kLeft
+                   : name == "Right"       ? Key::kRight
+                   : name == "Up"          ? Key::kUp
+                   : name == "Down"        ? Key::kDown
+                   : name == "Home"        ? Key::kHome
+                   : name == "End"         ? Key::kEnd
+                                           : Key::kOther,
+                   shift, ctrl, alt};
+    if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') {
+        press.letter = static_cast<char16_t>(name[0]);
+    }
+    return press;
+}
 
 class FakeView final : public MainWindowView {
 public:
@@ -75,12 +97,7 @@ public:
                 break;
             }
         }
-        const KeyPress press{chord == "Enter"         ? vellumark::Key::kEnter
-                             : chord == "KeypadEnter" ? vellumark::Key::kKeypadEnter
-                             : chord == "Space"       ? vellumark::Key::kSpace
-                             : chord == "Esc"         ? vellumark::Key::kEscape
-                                                      : vellumark::Key::kOther,
-                             shift, ctrl, alt};
+        const KeyPress press = PressOf(chord, shift, ctrl, alt);
         if (aboutOpen_) {
             // The modal box takes every key; the focus comes back as from any dialog.
             if (ClosesAboutBox(press)) {
@@ -90,28 +107,14 @@ public:
             }
             return;
         }
-        if (openMenu_) {
-            MenuKey(chord);
+        if (menus_.OnKey(press) || core_.OnWindowKey(press)) {
             return;
         }
         if (ctrl && !alt && !shift && chord.size() == 1) {
-            Shortcut(chord[0]);
+            BoxShortcut(static_cast<char>(press.letter));
             return;
         }
-        if (alt && !ctrl && !shift && chord.size() == 1) {
-            if (!core_.OnAccessKey(static_cast<char16_t>(chord[0])) && !OpenMenu(chord[0])) {
-                throw std::runtime_error("Alt+" + std::string(chord) + " is no access key");
-            }
-            return;
-        }
-        if (chord == "Tab") {
-            core_.OnTabKey(shift);
-            return;
-        }
-        if (const std::optional<Button> button = ButtonOf(focus_)) {
-            if (!core_.OnButtonKey(*button, press) && press.key == vellumark::Key::kOther) {
-                throw std::runtime_error("a button takes no " + std::string(chord));
-            }
+        if (ButtonOf(focus_) && press.key == vellumark::Key::kEscape) {
             return;
         }
         Box* box = Focused();
@@ -154,28 +157,13 @@ public:
     }
 
     void Click(Control control, MouseButton button) {
-        if (control == Control::kLblEncrypt || control == Control::kLblDecrypt) {
-            core_.OnModeLabelPress(control, button);
-            return;
+        core_.OnMousePress(control, button);
+        // The press lands past the end of a box's text; the right button leaves the caret alone.
+        if (Box* box = Focused();
+            box != nullptr && focus_ == control && button != MouseButton::kRight) {
+            box->MoveTo(box->text.size(), false);
         }
-        if (const std::optional<Button> which = ButtonOf(control)) {
-            // Only the left button presses a button; a disabled one takes no click at all.
-            if (button == MouseButton::kLeft && Enabled(control)) {
-                MoveFocus(control, FocusReason::kMouse);
-                core_.PressButton(*which);
-            }
-            return;
-        }
-        MoveFocus(control,
-                  button == MouseButton::kRight ? FocusReason::kRightButton : FocusReason::kMouse);
-        Box& box = BoxOf(control);
-        // The press lands past the end of the text; the right button leaves the caret alone.
-        if (button != MouseButton::kRight) {
-            box.MoveTo(box.text.size(), false);
-        }
-        if (control == Control::kTxtCodeNum) {
-            core_.OnCodeNumberClick(button);
-        }
+        core_.OnMouseClick(control, button);
     }
 
     void FocusOtherwise(Control control) { MoveFocus(control, FocusReason::kReturned); }
@@ -304,14 +292,8 @@ private:
                commands_[static_cast<std::size_t>(Command::kSetDecrypt)].checked == decrypt;
     }
 
-    void Shortcut(char letter) {
-        KeyPress press;
-        press.control = true;
-        press.letter = static_cast<char16_t>(letter);
-        if (core_.OnShortcutKey(press)) {
-            return;
-        }
-        // The boxes' own keys.
+    // The boxes' own keys with Ctrl.
+    void BoxShortcut(char letter) {
         switch (letter) {
             case 'A':
                 if (Box* box = Focused()) {
@@ -336,48 +318,6 @@ private:
                 break;
             default:
                 throw std::runtime_error(std::string("no shortcut Ctrl+") + letter);
-        }
-    }
-
-    // The menu bar from the keyboard, as the toolkits run it: Alt and a menu's access letter
-    // open it with its first entry active; Up and Down move round its entries, Enter or Space
-    // runs the active one, an entry's access letter runs it, Esc closes the menu.
-    bool OpenMenu(char letter) {
-        for (const MenuDesign& menu : kMenus) {
-            if (AccessLetter(menu.caption) == static_cast<char16_t>(letter)) {
-                openMenu_ = menu.menu;
-                active_ = 0;
-                return true;
-            }
-        }
-        return false;
-    }
-
-    void MenuKey(std::string_view chord) {
-        const char16_t letter = chord.size() == 1 ? static_cast<char16_t>(chord[0]) : u'\0';
-        std::vector<const CommandDesign*> entries;
-        for (const CommandDesign& entry : kCommands) {
-            if (entry.menu == *openMenu_ &&
-                (letter == u'\0' || AccessLetter(entry.caption) == letter)) {
-                entries.push_back(&entry);
-            }
-        }
-        if (chord == "Down" || chord == "Up") {
-            active_ = (active_ + (chord == "Down" ? 1 : entries.size() - 1)) % entries.size();
-            return;
-        }
-        if (chord == "Esc") {
-            openMenu_.reset();
-            return;
-        }
-        if (chord != "Enter" && chord != "Space" && chord.size() != 1) {
-            throw std::runtime_error("the fake menu takes no " + std::string(chord));
-        }
-        // An entry's letter runs the one entry it picked out.
-        const std::size_t chosen = letter != u'\0' ? 0 : active_;
-        if (chosen < entries.size()) {
-            openMenu_.reset();
-            core_.RunCommand(entries[chosen]->command);
         }
     }
 
@@ -446,8 +386,7 @@ private:
     std::optional<ModeLook> look_;
     bool outputStale_ = false;
     bool aboutOpen_ = false;
-    std::optional<Menu> openMenu_;
-    std::size_t active_ = 0;  // the open menu's active entry
+    MenuBar menus_{core_, *this};
     CommandState commands_[std::size(kCommands)] = {};
     std::u16string notice_;
     std::optional<std::u16string> clipboard_;

@@ -12,32 +12,22 @@ var FILES = [
   'paste.png', 'clear.png', 'cut.png', 'copy.png'
 ];
 
-self.addEventListener('install', function (event) {
+self.addEventListener('install', (event) => {
   // Past the browser's HTTP cache, which may still hold the old files.
-  var fresh = FILES.map(function (file) {
-    return new Request(file, {cache: 'reload'});
-  });
-  event.waitUntil(caches.open(CACHE).then(function (cache) {
-    return cache.addAll(fresh);
-  }).then(function () {
-    return self.skipWaiting();
-  }));
+  const fresh = FILES.map((file) => new Request(file, {cache: 'reload'}));
+  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(fresh))
+    .then(() => self.skipWaiting()));
 });
 
-self.addEventListener('activate', function (event) {
-  event.waitUntil(caches.keys().then(function (names) {
-    return Promise.all(names.filter(function (name) {
-      return name !== CACHE;
-    }).map(function (name) {
-      return caches.delete(name);
-    }));
-  }).then(function () {
-    return self.clients.claim();
-  }));
+// The caches of the files that shipped before go.
+self.addEventListener('activate', (event) => {
+  event.waitUntil(caches.keys()
+    .then((names) => Promise.all(names.filter((name) => name !== CACHE)
+      .map((name) => caches.delete(name))))
+    .then(() => self.clients.claim()));
 });
 
-self.addEventListener('fetch', function (event) {
-  event.respondWith(caches.match(event.request, {ignoreSearch: true}).then(function (kept) {
-    return kept || fetch(event.request);
-  }));
+self.addEventListener('fetch', (event) => {
+  event.respondWith(caches.match(event.request, {ignoreSearch: true})
+    .then((kept) => kept || fetch(event.request)));
 });
