@@ -33,18 +33,11 @@ Control MainWindow::CoreControlOf(HWND control) const {
     if (control == nullptr || GetParent(control) != window_) {
         return Control::kNone;
     }
-    const int id = GetDlgCtrlID(control);
-    for (const ControlMaker& maker : kMakers) {
-        if (maker.id == id) {
-            return ControlNamed(maker.name).value_or(Control::kNone);
-        }
-    }
-    return Control::kNone;
+    return ControlNamed(kMainControls.NameOf(GetDlgCtrlID(control))).value_or(Control::kNone);
 }
 
 HWND MainWindow::WindowOf(Control control) const {
-    const ControlMaker* maker = MakerOf(ControlName(control));
-    return maker == nullptr ? nullptr : GetDlgItem(window_, maker->id);
+    return GetDlgItem(window_, kMainControls.IdOf(ControlName(control)));
 }
 
 Control MainWindow::FocusedControl() const {

@@ -35,12 +35,6 @@ UINT DpiOf(HWND window) {
     return dpi > 0 ? static_cast<UINT>(dpi) : kDesignDpi;
 }
 
-void PlaceControl(HWND control, const TwipsRect& place, UINT dpi) {
-    const PixelRect pixels = PixelsOf(place, static_cast<int>(dpi));
-    SetWindowPos(control, nullptr, pixels.left, pixels.top, pixels.width, pixels.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 SIZE OuterSize(DWORD style, DWORD exStyle, bool hasMenu, int clientWidth, int clientHeight,
                UINT dpi) {
     using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
