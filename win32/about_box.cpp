@@ -206,7 +206,7 @@ void OpenAbout(HWND mainWindow) {
             // Enter, keypad Enter, Space and Esc mean what the about core says, whichever
             // control has them; the dialog keys and the button do not decide them.
             if (const std::optional<KeyPress> press = KeyPressOf(message);
-                press && press->key != Key::kOther) {
+                press && press->key != Key::kOther && press->key != Key::kTab) {
                 box.closed = ClosesAboutBox(*press);
                 continue;
             }

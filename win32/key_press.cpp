@@ -19,6 +19,9 @@ std::optional<KeyPress> KeyPressOf(const MSG& message) {
         case VK_ESCAPE:
             press.key = Key::kEscape;
             break;
+        case VK_TAB:
+            press.key = Key::kTab;
+            break;
         default:
             if (message.wParam >= 'A' && message.wParam <= 'Z') {
                 press.letter = static_cast<char16_t>(message.wParam);

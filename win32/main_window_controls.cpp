@@ -72,11 +72,8 @@ LRESULT MainWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPA
             case WM_LBUTTONDOWN:
             case WM_RBUTTONDOWN:
             case WM_MBUTTONDOWN:
-                // Every button brings the focus, also those that the edit box itself leaves
-                // alone; the click then decides what to select.
-                FocusControl(Control::kTxtCodeNum, message == WM_RBUTTONDOWN
-                                                       ? FocusReason::kRightButton
-                                                       : FocusReason::kMouse);
+                // Also the buttons that the edit box itself leaves alone.
+                core_.OnCodeNumberPress(MouseButtonOf(message));
                 break;
             case WM_LBUTTONUP:
             case WM_RBUTTONUP:

@@ -5,7 +5,7 @@
 
 namespace vellumark {
 
-enum class Key : std::uint8_t { kEnter, kKeypadEnter, kSpace, kEscape, kOther };
+enum class Key : std::uint8_t { kEnter, kKeypadEnter, kSpace, kEscape, kTab, kOther };
 
 struct KeyPress {
     Key key = Key::kOther;

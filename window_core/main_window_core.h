@@ -93,6 +93,13 @@ public:
     // Tab or Shift+Tab: the focus moves to the next control that can take it, round the end
     // of the tab order; the control it went to, kNone when the focus was outside the window.
     Control OnTabKey(bool backwards);
+    // Any key in the window before its control sees it (key_routing.cpp): a menu's shortcut,
+    // Tab and Shift+Tab, a frame's access key, or a key that presses the focused picture
+    // button. True when the core took it, and the toolkit must then leave it alone.
+    bool OnWindowKey(const KeyPress& press);
+    // A mouse button pressed into the code-number box: whichever button, the box takes the
+    // focus, and the click then decides what to select.
+    void OnCodeNumberPress(MouseButton button);
     // A menu entry chosen, or its shortcut; a disabled one does nothing.
     void RunCommand(Command command);
     [[nodiscard]] CommandState StateOf(Command command) const;
