@@ -26,12 +26,6 @@ constexpr const wchar_t* kClassName = L"VellumarkAbout";
 constexpr DWORD kStyle = WS_POPUP | WS_DLGFRAME;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
-// The address that the box shows and opens.
-const std::wstring& Address() {
-    static const std::wstring address = WideString(AboutAddress());
-    return address;
-}
-
 // One opening of the box: its window, its fonts and its icon.
 struct AboutBox {
     HWND window = nullptr;
@@ -60,8 +54,9 @@ struct AboutBox {
 void PlaceAddress(const AboutBox& box, UINT dpi) {
     const HDC dc = GetDC(box.lblUrl);
     const HGDIOBJ old = SelectObject(dc, box.urlFont);
+    const std::wstring address = WideString(AboutAddress());
     SIZE text{};
-    GetTextExtentPoint32W(dc, Address().c_str(), static_cast<int>(Address().size()), &text);
+    GetTextExtentPoint32W(dc, address.c_str(), static_cast<int>(address.size()), &text);
     SelectObject(dc, old);
     ReleaseDC(box.lblUrl, dc);
     const PixelRect designed =
@@ -125,7 +120,8 @@ LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 box->closed = true;
             } else if (LOWORD(wParam) == kUrlId && HIWORD(wParam) == STN_CLICKED) {
                 // When no program can open the address, the box has nothing to say.
-                ShellExecuteW(nullptr, nullptr, Address().c_str(), nullptr, L"C:\\", SW_SHOWNORMAL);
+                ShellExecuteW(nullptr, nullptr, WideString(AboutAddress()).c_str(), nullptr,
+                              L"C:\\", SW_SHOWNORMAL);
             }
             return 0;
         case WM_CTLCOLORSTATIC:

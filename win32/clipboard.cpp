@@ -34,10 +34,7 @@ struct ClipboardCloser {
 // Puts `size` bytes from `data` on the open clipboard in `format`.
 bool PutData(UINT format, const void* data, std::size_t size) {
     const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
-    if (memory == nullptr) {
-        return false;
-    }
-    void* target = GlobalLock(memory);
+    void* target = memory == nullptr ? nullptr : GlobalLock(memory);
     if (target == nullptr) {
         GlobalFree(memory);
         return false;

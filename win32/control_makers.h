@@ -19,7 +19,8 @@ inline constexpr DWORD kTextBox =
     WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | ES_NOHIDESEL;
 // An icon rather than a bitmap: its mask keeps the pictures' silver background off the face.
 inline constexpr DWORD kPictureButton = WS_TABSTOP | BS_PUSHBUTTON | BS_ICON;
-inline constexpr DWORD kModeLabel = SS_CENTER | WS_BORDER;
+// SS_NOTIFY: a static control is transparent to the mouse unless it says otherwise.
+inline constexpr DWORD kModeLabel = SS_CENTER | SS_NOTIFY | WS_BORDER;
 
 // Identifiers from 300 (the code-number box is 301); the status bar's follows the last.
 inline constexpr WindowControls<13> kMainControls{

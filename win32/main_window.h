@@ -1,10 +1,9 @@
 #pragma once
 // The main window frmMain as native Windows controls. It only creates the controls, forwards
 // their notifications to the window core and draws what the core says. Its jobs, a file each:
-// creation and the layout at the monitor's DPI (main_window.cpp), the keys before a control
-// sees them (main_window_keys.cpp), the window's messages and colours
-// (main_window_messages.cpp), the subclassed controls' messages (main_window_controls.cpp),
-// and what the core reads and writes (main_window_view.cpp).
+// creation and the layout at the monitor's DPI (main_window.cpp), the keys and the window's
+// messages and colours (main_window_messages.cpp), the subclassed controls' messages
+// (main_window_controls.cpp), and what the core reads and writes (main_window_view.cpp).
 
 #include <windows.h>
 
@@ -35,9 +34,8 @@ public:
     // The window of a control that the core names; nullptr for kNone.
     [[nodiscard]] HWND WindowOf(Control control) const;
 
-    // The message loop's first look at a message: the menu's shortcut keys from anywhere in
-    // the window, then the keys that the core decides (Tab, the frames' access keys, a picture
-    // button's keys), then the dialog keys. True when it was handled.
+    // The message loop's first look at a message: the keys that the core decides, from
+    // anywhere in the window, then the dialog keys. True when it was handled.
     bool PreTranslate(MSG& message);
 
     // MainWindowView

@@ -57,17 +57,12 @@ LRESULT MainWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPA
         // cut copies too.
         return 0;
     }
-    if (label) {
-        if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
-            message == WM_XBUTTONDOWN) {
-            core_.OnModeLabelPress(named, MouseButtonOf(message));
-            return 0;
-        }
-        if (message == WM_NCHITTEST) {
-            // A static control is transparent to the mouse unless it says otherwise.
-            return HTCLIENT;
-        }
-    } else if (named == Control::kTxtCodeNum) {
+    if (label && (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN ||
+                  message == WM_MBUTTONDOWN || message == WM_XBUTTONDOWN)) {
+        core_.OnModeLabelPress(named, MouseButtonOf(message));
+        return 0;
+    }
+    if (named == Control::kTxtCodeNum) {
         switch (message) {
             case WM_LBUTTONDOWN:
             case WM_RBUTTONDOWN:
