@@ -30,7 +30,6 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 struct AboutBox {
     HWND window = nullptr;
     HWND lblUrl = nullptr;
-    HWND image = nullptr;
     HFONT dialogFont = nullptr;
     HFONT titleFont = nullptr;
     HFONT creditFont = nullptr;
@@ -77,7 +76,8 @@ constexpr WindowControls<7> kAboutControls{
         {"lblUrl", WC_STATICW, SS_CENTER | SS_NOTIFY | SS_NOPREFIX},
         {"Label1", WC_STATICW, SS_CENTER | WS_BORDER},
         {"Label2", WC_STATICW, SS_CENTER | WS_BORDER},
-        {"Image1", WC_STATICW, SS_OWNERDRAW | WS_BORDER},
+        // The icon stretched to fill the image's inside.
+        {"Image1", WC_STATICW, SS_ICON | SS_REALSIZECONTROL | WS_BORDER},
     }},
     400};
 static_assert(kAboutControls.InCreationOrder());
@@ -102,8 +102,9 @@ void CreateControls(AboutBox& box, UINT dpi) {
     setFont("Label3", box.creditFont);
     setFont("lblUrl", box.urlFont);
     box.lblUrl = GetDlgItem(box.window, kUrlId);
-    box.image = GetDlgItem(box.window, kAboutControls.IdOf("Image1"));
     box.icon = LoadProgramIcon(32);
+    SendMessageW(GetDlgItem(box.window, kAboutControls.IdOf("Image1")), STM_SETICON,
+                 reinterpret_cast<WPARAM>(box.icon), 0);
     PlaceAddress(box, dpi);
     // Only "Ok" takes the focus.
     SetFocus(GetDlgItem(box.window, kOkId));
@@ -141,18 +142,6 @@ LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 return TRUE;
             }
             break;
-        case WM_DRAWITEM: {
-            // The icon stretched to fill the image's inside.
-            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (item->hwndItem == box->image) {
-                const RECT& area = item->rcItem;
-                FillRect(item->hDC, &area, GetSysColorBrush(COLOR_BTNFACE));
-                DrawIconEx(item->hDC, area.left, area.top, box->icon, area.right - area.left,
-                           area.bottom - area.top, 0, nullptr, DI_NORMAL);
-                return TRUE;
-            }
-            break;
-        }
         case WM_CLOSE:
             box->closed = true;
             return 0;
