@@ -27,11 +27,10 @@ UINT DpiOf(HWND window) {
             return dpi;
         }
     }
+    // Both calls fail harmlessly, with 0, when the screen gives no device context.
     const HDC screen = GetDC(nullptr);
-    const int dpi = screen == nullptr ? 0 : GetDeviceCaps(screen, LOGPIXELSY);
-    if (screen != nullptr) {
-        ReleaseDC(nullptr, screen);
-    }
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
     return dpi > 0 ? static_cast<UINT>(dpi) : kDesignDpi;
 }
 
