@@ -5,7 +5,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <map>
 #include <vector>
+
+#include "window_core/screen_reader.h"
 
 namespace vellumark {
 
@@ -29,21 +32,6 @@ QWidget* WidgetOfKind(const ControlDesign& control, QWidget* container) {
     return new QLabel(container);
 }
 
-// What a screen reader calls a control in a captioned frame: a text box by the frame's caption
-// ("Input"), another control by its own caption or tool tip and the frame's ("Paste input",
-// "Encrypt mode"). Other controls read their own caption.
-QString AccessibleName(const ControlDesign& control, const QGroupBox* frame) {
-    if (frame == nullptr || frame->title().isEmpty()) {
-        return {};
-    }
-    QString within = QString(frame->title()).remove(u'&');
-    if (control.kind == ControlKind::kTextBox) {
-        return within;
-    }
-    return Latin1Text(control.caption.empty() ? control.toolTip : control.caption) + u' ' +
-           within.toLower();
-}
-
 void SetCaption(QWidget& widget, const QString& caption) {
     if (auto* frame = qobject_cast<QGroupBox*>(&widget)) {
         frame->setTitle(caption);
@@ -59,20 +47,23 @@ void SetCaption(QWidget& widget, const QString& caption) {
 }  // namespace
 
 void BuildDesign(QWidget& window, QWidget& client, const WindowDesign& design,
-                 const ControlDesign* controls, const ControlDesign* const* tabOrder,
-                 std::size_t count, const OwnWidget& own) {
+                 const ControlDesign* controls, std::size_t count, const OwnWidget& own) {
     window.setObjectName(Latin1Text(design.name));
     window.setWindowTitle(Latin1Text(design.caption));
     client.setFixedSize(TwipsToPixels(design.clientWidth), TwipsToPixels(design.clientHeight));
 
     // The table lists each frame before the controls in it.
     std::vector<QWidget*> built;
+    // The controls that take the focus, by their tab index.
+    std::map<int, QWidget*> tabOrder;
     for (std::size_t i = 0; i < count; ++i) {
         const ControlDesign& control = controls[i];
         QWidget* container = &client;
+        std::string_view frameCaption;
         for (std::size_t j = 0; j < i; ++j) {
             if (controls[j].name == control.container) {
                 container = built[j];
+                frameCaption = controls[j].caption;
             }
         }
         QWidget* widget = own ? own(control, container) : nullptr;
@@ -84,24 +75,23 @@ void BuildDesign(QWidget& window, QWidget& client, const WindowDesign& design,
         widget->setGeometry(place.left, place.top, place.width, place.height);
         SetCaption(*widget, Latin1Text(control.caption));
         widget->setToolTip(Latin1Text(control.toolTip));
-        widget->setAccessibleName(AccessibleName(control, qobject_cast<QGroupBox*>(container)));
+        widget->setAccessibleName(QStringOf(NameInFrame(control, frameCaption)));
         if (control.kind == ControlKind::kCommandButton) {
             // A click gives a button the focus, as a classic button takes it.
             widget->setFocusPolicy(Qt::StrongFocus);
         }
+        if (widget->focusPolicy() != Qt::NoFocus) {
+            tabOrder[control.tabIndex] = widget;
+        }
         built.push_back(widget);
     }
 
-    // The controls that take the focus, in tab order.
     QWidget* previous = nullptr;
-    for (std::size_t i = 0; i < count && tabOrder[i] != nullptr; ++i) {
-        QWidget* widget = built[static_cast<std::size_t>(tabOrder[i] - controls)];
-        if (widget->focusPolicy() != Qt::NoFocus) {
-            if (previous != nullptr) {
-                QWidget::setTabOrder(previous, widget);
-            }
-            previous = widget;
+    for (const auto& [index, widget] : tabOrder) {
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, widget);
         }
+        previous = widget;
     }
 }
 

@@ -23,21 +23,28 @@ namespace vellumark {
 using OwnWidget = std::function<QWidget*(const ControlDesign& control, QWidget* container)>;
 
 // Names `window` and gives it the design's title; gives `client`, its client area, the design's
-// fixed size, and builds the controls on it.
-// `tabOrder` is InTabOrder of the `count` controls.
+// fixed size, and builds the `count` controls on it.
 void BuildDesign(QWidget& window, QWidget& client, const WindowDesign& design,
-                 const ControlDesign* controls, const ControlDesign* const* tabOrder,
-                 std::size_t count, const OwnWidget& own);
+                 const ControlDesign* controls, std::size_t count, const OwnWidget& own);
 
 template <std::size_t N>
 void BuildDesign(QWidget& window, QWidget& client, const WindowDesign& design,
                  const std::array<ControlDesign, N>& controls, const OwnWidget& own = {}) {
-    BuildDesign(window, client, design, controls.data(), InTabOrder(controls).data(), N, own);
+    BuildDesign(window, client, design, controls.data(), N, own);
 }
 
 // The design's texts are ASCII.
 inline QString Latin1Text(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The core's texts are UTF-16, as Qt's are: the conversions only reinterpret.
+inline std::u16string_view Utf16Of(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+inline QString QStringOf(std::u16string_view text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()),
+                   static_cast<qsizetype>(text.size()));
 }
 
 // The designs' colours are 0x00BBGGRR.

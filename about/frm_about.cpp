@@ -2,6 +2,7 @@
 
 #include <qdrawutil.h>
 #include <QDesktopServices>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -10,11 +11,11 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "about/cursor_file.h"
 #include "about/design_widgets.h"
 #include "about/last_frame.h"
 #include "about/qt_key_press.h"
 #include "window_core/about_core.h"
+#include "window_core/cursor_file.h"
 #include "window_core/text_contrast.h"
 
 namespace vellumark {
@@ -24,14 +25,6 @@ namespace {
 // The width of the dialog frame that the box paints around its client area: the window
 // manager draws nothing around a window without a title bar.
 constexpr int kFrameWidth = 3;
-
-// The point size of the address.
-constexpr qreal kUrlPoints = 9.75;
-
-QString QStringOf(std::u16string_view text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()),
-                   static_cast<qsizetype>(text.size()));
-}
 
 // The design's blue where it reads on the dialog, as on every light desktop; else the
 // palette's link colour, made readable where it is not.
@@ -48,22 +41,21 @@ void ColourAddress(QLabel& address) {
     address.setPalette(own);
 }
 
-void OpenWithDesktop(const QString& address) {
-    // The desktop decides which program opens the address; whether it could is not our
-    // business, as the box has nothing to say when it fails.
-    static_cast<void>(QDesktopServices::openUrl(QUrl::fromUserInput(address)));
-}
-
-LinkOpener& CurrentOpener() {
-    static LinkOpener opener = OpenWithDesktop;
-    return opener;
+// The hand over the address, pointing where its file says; the arrow where the file cannot
+// be read.
+QCursor HandCursor() {
+    QFile file(QStringLiteral(":/pictures/hand.cur"));
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const std::optional<HotSpot> hotSpot =
+        CursorHotSpot(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    QPixmap hand;
+    if (!hotSpot || !hand.loadFromData(bytes, "cur")) {
+        return QCursor(Qt::ArrowCursor);
+    }
+    return QCursor(hand, hotSpot->x, hotSpot->y);
 }
 
 }  // namespace
-
-void SetLinkOpener(LinkOpener opener) {
-    CurrentOpener() = opener ? std::move(opener) : LinkOpener(OpenWithDesktop);
-}
 
 frmAbout::frmAbout(QWidget* mainWindow)
     // The main window is the parent only so that the window manager treats the box as its
@@ -75,8 +67,8 @@ frmAbout::frmAbout(QWidget* mainWindow)
     client->move(kFrameWidth, kFrameWidth);
     setFixedSize(client->size() + 2 * QSize(kFrameWidth, kFrameWidth));
     setModal(true);
-    setAttribute(Qt::WA_DeleteOnClose, false);
     constexpr int kTitlePoints = 12;
+    constexpr qreal kUrlPoints = 9.75;
     DesignWidget<QLabel>(*this, "Label1")
         ->setFont(QFont(QStringLiteral("MS Sans Serif"), kTitlePoints, QFont::Bold));
     DesignWidget<QLabel>(*this, "Label3")
@@ -84,9 +76,9 @@ frmAbout::frmAbout(QWidget* mainWindow)
     for (const char* boxed : {"Label1", "Label2", "Image1"}) {
         DesignWidget<QLabel>(*this, boxed)->setFrameStyle(QFrame::Box | QFrame::Plain);
     }
-    DesignWidget<QLabel>(*this, "Label1")->setText(QStringOf(kAboutTitle));
-    DesignWidget<QLabel>(*this, "Label2")->setText(QStringOf(AboutVersionText()));
-    DesignWidget<QLabel>(*this, "Label3")->setText(QStringOf(kAboutCredit));
+    for (const char* label : {"Label1", "Label2", "Label3", "lblUrl"}) {
+        DesignWidget<QLabel>(*this, label)->setText(QStringOf(AboutCaption(label)));
+    }
 
     lblUrl_ = DesignWidget<QLabel>(*this, "lblUrl");
     QFont urlFont(QStringLiteral("Arial"));
@@ -94,7 +86,6 @@ frmAbout::frmAbout(QWidget* mainWindow)
     urlFont.setUnderline(true);
     lblUrl_->setFont(urlFont);
     lblUrl_->setTextInteractionFlags(Qt::NoTextInteraction);
-    lblUrl_->setText(QStringOf(AboutAddress()));
     ColourAddress(*lblUrl_);
     const QRect designed = lblUrl_->geometry();
     const QSize text = lblUrl_->sizeHint();
@@ -102,7 +93,7 @@ frmAbout::frmAbout(QWidget* mainWindow)
         AddressLabelPlace({designed.x(), designed.y(), designed.width(), designed.height()},
                           text.width(), text.height());
     lblUrl_->setGeometry(place.left, place.top, place.width, place.height);
-    lblUrl_->setCursor(LoadCursorFile(QStringLiteral(":/pictures/hand.cur")));
+    lblUrl_->setCursor(HandCursor());
     lblUrl_->installEventFilter(this);
 
     // The icon is stretched to the image's inside pixel for pixel, so its edges stay crisp
@@ -125,8 +116,6 @@ frmAbout::frmAbout(QWidget* mainWindow)
     }
 }
 
-frmAbout::~frmAbout() = default;
-
 void frmAbout::done(int result) {
     LetFramesSettle(*this);
     QDialog::done(result);
@@ -134,10 +123,9 @@ void frmAbout::done(int result) {
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
     if (watched == cmdOk_ &&
-        (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
-        if (AnswerKey(static_cast<const QKeyEvent&>(*event))) {
-            return true;
-        }
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
+        AnswerKey(static_cast<const QKeyEvent&>(*event))) {
+        return true;
     }
     if (watched == lblUrl_) {
         // A click is a press and a release of the left button, both on the address.
@@ -149,7 +137,9 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
                                lblUrl_->rect().contains(mouse->position().toPoint());
             urlPressed_ = false;
             if (click) {
-                OpenLink();
+                // The desktop decides which program opens the address; whether it could is
+                // not our business, as the box has nothing to say when it fails.
+                static_cast<void>(QDesktopServices::openUrl(QUrl::fromUserInput(lblUrl_->text())));
             }
         }
     }
@@ -181,13 +171,6 @@ bool frmAbout::AnswerKey(const QKeyEvent& event) {
         accept();
     }
     return true;
-}
-
-void frmAbout::OpenLink() {
-    // Copied first, so that an opener that replaces itself cannot pull the rug from under
-    // its own call.
-    const LinkOpener opener = CurrentOpener();
-    opener(lblUrl_->text());
 }
 
 void OpenAbout(QWidget* mainWindow) {

@@ -4,25 +4,11 @@
 // that window each time.
 
 #include <QDialog>
-#include <QString>
-#include <functional>
 
-class QWidget;
-class QEvent;
 class QLabel;
-class QPaintEvent;
 class QPushButton;
-class QKeyEvent;
 
 namespace vellumark {
-
-// Opens the address that it is given with the desktop's default program. The result is
-// never looked at: a desktop that cannot open it simply does nothing.
-using LinkOpener = std::function<void(const QString& address)>;
-
-// Replaces how the box opens its address (tests record the calls instead of starting a
-// browser); an empty function brings back the desktop's own way.
-void SetLinkOpener(LinkOpener opener);
 
 class frmAbout : public QDialog {
     Q_OBJECT
@@ -31,7 +17,6 @@ public:
     // Loads the box: builds its controls and, given the main window, centres it on that
     // window's outer rectangle, before it is ever shown.
     explicit frmAbout(QWidget* mainWindow);
-    ~frmAbout() override;
 
     // Every way of closing the box ends here: it hides only once its last frame is done.
     void done(int result) override;
@@ -45,7 +30,6 @@ private:
     // Enter, keypad Enter, Space and Esc, as the window core answers them; false for any
     // other key.
     bool AnswerKey(const QKeyEvent& event);
-    void OpenLink();
 
     QPushButton* cmdOk_ = nullptr;
     QLabel* lblUrl_ = nullptr;

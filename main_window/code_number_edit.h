@@ -1,9 +1,9 @@
 #pragma once
-// The code-number box: six characters at most, centred. A plain line edit forgets a selection on the mouse press that follows
-// focusing it, and has no notion of a click; these signals let the window select the whole
-// code number after Qt has finished its own handling of the press, the release and the focus.
-// The box also keeps its selection while the menu bar has the keys, as it does for a popup or
-// another window, so that the key typed after a menu still replaces a selected number.
+// The code-number box: six characters at most, centred. A plain line edit forgets a selection on
+// the press that follows focusing it and knows no clicks: the signals let the window select the
+// whole number after Qt's own handling of the press, the release and the focus. The box keeps
+// its selection while the menu bar has the keys, as for a popup or another window, so that the
+// key typed after a menu still replaces a selected number.
 
 #include <QLineEdit>
 

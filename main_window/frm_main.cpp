@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBitmap>
 #include <QClipboard>
 #include <QEvent>
 #include <QGroupBox>
@@ -17,7 +18,6 @@
 #include <QTextDocument>
 #include <QToolButton>
 #include <algorithm>
-#include <utility>
 
 #include "about/design_widgets.h"
 #include "about/last_frame.h"
@@ -27,8 +27,8 @@
 #include "main_window/code_number_edit.h"
 #include "main_window/mode_label.h"
 #include "main_window/output_box.h"
-#include "main_window/pictures.h"
 #include "main_window/qt_text.h"
+#include "window_core/screen_reader.h"
 
 namespace vellumark {
 
@@ -47,6 +47,17 @@ void ShowCheck(QAction& entry, bool checked) {
         entry.setChecked(false);
         entry.setCheckable(false);
     }
+}
+
+// The button pictures are 16-colour bitmaps drawn on silver, named after the buttons' tool
+// tips. The silver is left off, so that the picture sits on the button face of any style; a
+// build without the pictures shows bare buttons.
+QPixmap ButtonPicture(const QString& toolTip) {
+    QPixmap picture(QStringLiteral(":/pictures/%1.bmp").arg(toolTip.toLower()));
+    if (!picture.isNull()) {
+        picture.setMask(picture.createMaskFromColor(QColor(0xC0, 0xC0, 0xC0), Qt::MaskInColor));
+    }
+    return picture;
 }
 
 }  // namespace
@@ -80,11 +91,9 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(kProgramIcon));
-    // The places and sizes are in pixels, laid out for the classic 8-point dialog font, "MS
-    // Sans Serif" or a face of its metrics (SubstituteClassicFonts): a desktop's larger
-    // default would not fit "Encrypt" into its label or six digits into the code-number box.
-    // The menu bar and the status bar keep the desktop's font.
+    // The design is laid out in pixels for the classic 8-point "MS Sans Serif" or a face of its
+    // metrics (SubstituteClassicFonts): a desktop's larger default would not fit "Encrypt" into
+    // its label. The menu bar and the status bar keep the desktop's font.
     QFont dialogFont = client->font();
     dialogFont.setFamily(QStringLiteral("MS Sans Serif"));
     dialogFont.setPixelSize(kDialogFontPixels);
@@ -98,7 +107,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
         frame->installEventFilter(this);
     }
 
-    txtCodeNum_->setAccessibleName(QStringLiteral("Code number"));
+    txtCodeNum_->setAccessibleName(QStringOf(kCodeNumberName));
     for (QPlainTextEdit* box : {txtIn_, static_cast<QPlainTextEdit*>(txtOut_)}) {
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -106,30 +115,24 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     }
     txtOut_->setReadOnly(true);
     txtOut_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    const std::pair<const QString&, const char*> buttonLooks[] = {
-        {kPastePicture, "Replaces the input with the text on the clipboard"},
-        {kClearPicture, "Empties the input"},
-        {kCutPicture, "Copies the output to the clipboard, then clears the input"},
-        {kCopyPicture, "Puts the output on the clipboard"},
-    };
     for (const Button button :
          {Button::kPasteInput, Button::kClearInput, Button::kCutOutput, Button::kCopyOutput}) {
-        const auto& [picture, description] = buttonLooks[static_cast<std::size_t>(button)];
         QToolButton* widget = ButtonWidget(button);
-        widget->setIcon(PictureIcon(picture));
-        widget->setIconSize(QPixmap(picture).size());
-        widget->setAccessibleDescription(QString::fromLatin1(description));
+        const QPixmap picture = ButtonPicture(widget->toolTip());
+        widget->setIcon(picture);
+        widget->setIconSize(picture.size());
+        widget->setAccessibleDescription(QStringOf(ButtonDescription(button)));
         widget->setEnabled(core_.enabled(button));
+        connect(widget, &QToolButton::clicked, this, [this, button] { core_.PressButton(button); });
     }
 
     // The notice must never widen the window, however long it is: its full text is also
     // its tool tip.
-    setStatusBar(new QStatusBar);
     statusBar()->setSizeGripEnabled(false);
     lblNotice_ = new QLabel(statusBar());
     lblNotice_->setObjectName(QStringLiteral("lblNotice"));
     lblNotice_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    lblNotice_->setAccessibleName(QStringLiteral("Notice"));
+    lblNotice_->setAccessibleName(QStringOf(kNoticeName));
     statusBar()->addWidget(lblNotice_, 1);
     // The client area keeps its size; the status bar adds its height below it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -147,8 +150,6 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     // The first in the tab order: it takes the focus when the window opens.
     txtCodeNum_->setFocus(Qt::OtherFocusReason);
 }
-
-frmMain::~frmMain() = default;
 
 namespace {
 
@@ -189,11 +190,6 @@ void frmMain::ConnectControls() {
     connect(txtIn_->document(), &QTextDocument::contentsChange, this, &frmMain::ReportInputEdit);
     connect(txtIn_, &QPlainTextEdit::textChanged, this, [this] { core_.OnInputChange(); });
     connect(txtOut_, &QPlainTextEdit::textChanged, this, [this] { core_.OnOutputChange(); });
-    for (const Button button :
-         {Button::kPasteInput, Button::kClearInput, Button::kCutOutput, Button::kCopyOutput}) {
-        connect(ButtonWidget(button), &QToolButton::clicked, this,
-                [this, button] { core_.PressButton(button); });
-    }
 
     // A line edit places its caret on the press and again on the release, so a click is told
     // to the core at both, each time after Qt's own handling.
@@ -400,28 +396,22 @@ void frmMain::PutOnClipboard(std::u16string_view text, bool secret) {
     vellumark::PutOnClipboard(*QGuiApplication::clipboard(), QStringOf(text), secret);
 }
 
-bool frmMain::IsMenuShortcut(const QEvent& event) const {
-    const std::optional<Command> command =
-        CommandOfShortcut(KeyPressOf(static_cast<const QKeyEvent&>(event)));
-    return command && core_.StateOf(*command).enabled;
-}
-
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
-        case QEvent::ShortcutOverride:
+        case QEvent::ShortcutOverride: {
             // Left unaccepted, the key goes on to the window's shortcuts.
-            if (IsMenuShortcut(*event)) {
+            const std::optional<Command> command =
+                CommandOfShortcut(KeyPressOf(static_cast<const QKeyEvent&>(*event)));
+            if (command && core_.StateOf(*command).enabled) {
                 event->ignore();
                 return true;
             }
             break;
+        }
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
             if (const std::optional<Button> button = ButtonOf(ControlAt(watched))) {
                 const KeyPress press = KeyPressOf(static_cast<const QKeyEvent&>(*event));
-                if (press.key == Key::kOther || press.key == Key::kEscape) {
-                    break;
-                }
                 if (event->type() == QEvent::KeyPress && core_.OnButtonKey(*button, press)) {
                     return true;
                 }

@@ -26,7 +26,6 @@ class frmMain : public QMainWindow, private MainWindowView {
 
 public:
     explicit frmMain(QWidget* parent = nullptr);
-    ~frmMain() override;
 
     // kModeEncrypt, kModeDecrypt, kModeToggle; any other value only recomputes.
     void ModeSet(CryptMode bytWhat) { core_.ModeSet(bytWhat); }
@@ -87,7 +86,6 @@ private:
     // Tells the core what an edit of the input document changed, in the document's terms.
     void ReportInputEdit(int position, int removed, int added);
     void LeaveMenuBarAfterMenu();
-    [[nodiscard]] bool IsMenuShortcut(const QEvent& event) const;
 
     // The design's controls, by their Control.
     std::array<QWidget*, static_cast<std::size_t>(Control::kLblDecrypt) + 1> controls_{};

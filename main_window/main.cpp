@@ -10,12 +10,10 @@
 #include "about/last_frame.h"
 #include "main_window/classic_look.h"
 #include "main_window/frm_main.h"
-#include "main_window/pictures.h"
 #include "vellumark/version.h"
 
 namespace {
 
-// Shows the main window; from there on its events drive everything.
 void Main(vellumark::frmMain& mainWindow) {
     // Exit ends the program at once: no window is asked whether it may close. The window is
     // destroyed when main returns, so its last frame must be done before the event loop ends.
@@ -50,12 +48,9 @@ int AnswerCommandLine(int argc, char* argv[]) {
     if (!parser.parse(QCoreApplication::arguments())) {
         problem = parser.errorText();
     } else if (parser.isSet(help)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
-        return 0;
+        parser.showHelp();
     } else if (parser.isSet(version)) {
-        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
-                    qPrintable(QCoreApplication::applicationVersion()));
-        return 0;
+        parser.showVersion();
     } else {
         const QStringList extra = parser.positionalArguments();
         problem = QStringLiteral("Unexpected argument '%1'.")
@@ -74,7 +69,7 @@ int main(int argc, char* argv[]) {
         return AnswerCommandLine(argc, argv);
     }
     QApplication application(argc, argv);
-    QApplication::setWindowIcon(QIcon(vellumark::kProgramIcon));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/vellumark.ico")));
     vellumark::SubstituteClassicFonts();
     // The program's one main window, for the whole run.
     vellumark::frmMain mainWindow;

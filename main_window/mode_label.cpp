@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 
 #include "about/design_widgets.h"
-#include "main_window/qt_text.h"
 #include "window_core/main_window_view.h"
 
 namespace vellumark {

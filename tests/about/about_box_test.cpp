@@ -2,6 +2,7 @@
 // and texts. The box is driven as a user would drive it, through QTest's mouse and keys.
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -51,6 +52,10 @@ bool PlaceFrame(QWidget* window, const QRect& frame) {
     return QTest::qWaitFor([&] { return window->frameGeometry() == frame; });
 }
 
+QString HomepageScheme() {
+    return QUrl(QString::fromUtf8(vellumark::kHomepage)).scheme();
+}
+
 template <typename T>
 T* Child(QWidget* box, const char* name) {
     T* child = box->findChild<T*>(QString::fromLatin1(name));
@@ -80,6 +85,10 @@ void WhileOpen(std::function<void(QWidget* box)> inspect) {
 
 class AboutBoxTest : public QObject {
     Q_OBJECT
+
+public slots:
+    // Where the desktop would open an address that the box hands it, the test keeps it.
+    void openUrl(const QUrl& url) { opened_ << url.toString(); }
 
 private slots:
     void init();
@@ -111,13 +120,13 @@ private:
 
 void AboutBoxTest::init() {
     opened_.clear();
-    vellumark::SetLinkOpener([this](const QString& address) { opened_ << address; });
+    QDesktopServices::setUrlHandler(HomepageScheme(), this, "openUrl");
     main_ = std::make_unique<MainWindow>();
 }
 
 void AboutBoxTest::cleanup() {
     main_.reset();
-    vellumark::SetLinkOpener({});
+    QDesktopServices::unsetUrlHandler(HomepageScheme());
 }
 
 // ---------------------------------------------------------------------------------------

@@ -7,8 +7,6 @@
 #include <QtTest>
 #include <array>
 
-#include "about/cursor_file.h"
-
 namespace {
 
 QByteArray ReadPicture(const QString& name) {
@@ -77,8 +75,6 @@ private slots:
     void handCursor();
     void themeIconsAreTheIconsImages_data();
     void themeIconsAreTheIconsImages();
-    void hotSpotReader_data();
-    void hotSpotReader();
 };
 
 void PicturesTest::buttonBitmaps_data() {
@@ -213,34 +209,6 @@ void PicturesTest::themeIconsAreTheIconsImages() {
                 QCOMPARE(b, a);
             }
         }
-    }
-}
-
-void PicturesTest::hotSpotReader_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<QPoint>("hotSpot");
-    const QByteArray entry = QByteArray::fromHex(
-        "20201000"
-        "0700"
-        "0300"
-        "e8020000"
-        "16000000");
-    QTest::newRow("cursor") << QByteArray::fromHex("000002000100") + entry << true << QPoint(7, 3);
-    QTest::newRow("icon") << QByteArray::fromHex("000001000100") + entry << false << QPoint();
-    QTest::newRow("no images") << QByteArray::fromHex("000002000000") + entry << false << QPoint();
-    QTest::newRow("cut short") << QByteArray::fromHex("0000020001002020") << false << QPoint();
-    QTest::newRow("empty") << QByteArray() << false << QPoint();
-}
-
-void PicturesTest::hotSpotReader() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, valid);
-    QFETCH(QPoint, hotSpot);
-    const auto found = vellumark::CursorHotSpot(bytes);
-    QCOMPARE(found.has_value(), valid);
-    if (valid) {
-        QCOMPARE(*found, hotSpot);
     }
 }
 

@@ -1,12 +1,11 @@
-// The main window's Qt pieces, without a window: reading a text box exactly, colours and
-// pictures.
+// The main window's Qt pieces, without a window: reading a text box exactly, and colours.
 
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
 
 #include "about/design_widgets.h"
-#include "main_window/pictures.h"
 #include "main_window/qt_text.h"
 #include "window_fixture.h"
 
@@ -19,17 +18,16 @@ private slots:
     void textOfKeepsNoBreakSpacesAndTurnsSeparatorsIntoLineFeeds();
     void colourOfReadsTheBlueGreenRedLayout_data();
     void colourOfReadsTheBlueGreenRedLayout();
-    void pictureIconOfAMissingFileIsNull();
 };
 
 void PiecesTest::textOfKeepsNoBreakSpacesAndTurnsSeparatorsIntoLineFeeds() {
-    QTextDocument document;
-    document.setPlainText(QStringLiteral("a\u00A0b\nc"));
-    QTextCursor cursor(&document);
+    QPlainTextEdit box;
+    box.setPlainText(QStringLiteral("a\u00A0b\nc"));
+    QTextCursor cursor(box.document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(QString(QChar::LineSeparator) + QStringLiteral("d"));
     // Qt's own toPlainText() would give a blank for the no-break space.
-    QCOMPARE(TextOf(document), QStringLiteral("a\u00A0b\nc\nd"));
+    QCOMPARE(TextOf(box), QStringLiteral("a\u00A0b\nc\nd"));
 }
 
 void PiecesTest::colourOfReadsTheBlueGreenRedLayout_data() {
@@ -44,10 +42,6 @@ void PiecesTest::colourOfReadsTheBlueGreenRedLayout() {
     QFETCH(uint, value);
     QFETCH(QColor, colour);
     QCOMPARE(ColourOf(value), colour);
-}
-
-void PiecesTest::pictureIconOfAMissingFileIsNull() {
-    QVERIFY(PictureIcon(QStringLiteral(":/no/such/picture.bmp")).isNull());
 }
 
 QTEST_MAIN(PiecesTest)

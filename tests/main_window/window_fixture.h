@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 
+#include "about/design_widgets.h"
 #include "about/last_frame.h"
 #include "engine/crypt_text.h"
 #include "main_window/frm_main.h"

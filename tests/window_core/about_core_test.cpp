@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "window_core/about_core.h"
+#include "window_core/cursor_file.h"
 
 namespace vellumark {
 namespace {
@@ -35,6 +38,20 @@ TEST(AboutCoreTest, TheAddressLabelTakesItsTextsSizeAboutTheDesignsCentre) {
     EXPECT_EQ(place(200).top, 48);
     EXPECT_EQ(place(200).width, 200);
     EXPECT_EQ(place(200).height, 15);
+}
+
+// The hand over the address points where its file says.
+TEST(AboutCoreTest, OnlyACursorFileHasAHotSpot) {
+    // A directory entry: 32 by 32, 16 colours, hot spot (7, 3), 744 bytes from byte 22.
+    const std::string entry("\x20\x20\x10\x00\x07\x00\x03\x00\xe8\x02\x00\x00\x16\x00\x00\x00", 16);
+    const std::optional<HotSpot> hotSpot = CursorHotSpot(std::string("\0\0\2\0\1\0", 6) + entry);
+    ASSERT_TRUE(hotSpot);
+    EXPECT_EQ(hotSpot->x, 7);
+    EXPECT_EQ(hotSpot->y, 3);
+    EXPECT_FALSE(CursorHotSpot(std::string("\0\0\1\0\1\0", 6) + entry));  // an icon
+    EXPECT_FALSE(CursorHotSpot(std::string("\0\0\2\0\0\0", 6) + entry));  // no image
+    EXPECT_FALSE(CursorHotSpot(std::string("\0\0\2\0\1\0\x20\x20", 8)));  // cut short
+    EXPECT_FALSE(CursorHotSpot(""));
 }
 
 }  // namespace
