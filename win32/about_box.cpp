@@ -3,7 +3,6 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,33 +25,21 @@ constexpr const wchar_t* kClassName = L"VellumarkAbout";
 constexpr DWORD kStyle = WS_POPUP | WS_DLGFRAME;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
-// One opening of the box: its window, its fonts and its icon.
+// One opening of the box: its window, and its fonts and icon, which outlive the window.
 struct AboutBox {
     HWND window = nullptr;
     HWND lblUrl = nullptr;
-    HFONT dialogFont = nullptr;
-    HFONT titleFont = nullptr;
-    HFONT creditFont = nullptr;
-    HFONT urlFont = nullptr;
-    HICON icon = nullptr;
+    OwnedFont dialogFont;
+    OwnedFont titleFont;
+    OwnedFont creditFont;
+    OwnedFont urlFont;
+    OwnedIcon icon;
     bool closed = false;
-
-    AboutBox() = default;
-    AboutBox(const AboutBox&) = delete;
-    AboutBox& operator=(const AboutBox&) = delete;
-    AboutBox(AboutBox&&) = delete;
-    AboutBox& operator=(AboutBox&&) = delete;
-    ~AboutBox() {
-        for (HFONT font : {dialogFont, titleFont, creditFont, urlFont}) {
-            DeleteObject(font);
-        }
-        DestroyIcon(icon);
-    }
 };
 
 void PlaceAddress(const AboutBox& box, UINT dpi) {
     const HDC dc = GetDC(box.lblUrl);
-    const HGDIOBJ old = SelectObject(dc, box.urlFont);
+    const HGDIOBJ old = SelectObject(dc, box.urlFont.get());
     const std::wstring address = WideString(AboutAddress());
     SIZE text{};
     GetTextExtentPoint32W(dc, address.c_str(), static_cast<int>(address.size()), &text);
@@ -89,22 +76,22 @@ void CreateControls(AboutBox& box, UINT dpi) {
         return WideString(AboutCaption(design.name));
     });
     kAboutControls.Place(box.window, dpi);
-    box.dialogFont = MakeDialogFont(dpi);
-    box.titleFont = MakeFont(L"MS Sans Serif", 1200, FW_BOLD, false, false, dpi);
-    box.creditFont = MakeFont(L"Arial", 1200, FW_BOLD, true, false, dpi);
-    box.urlFont = MakeFont(L"Arial", 975, FW_NORMAL, false, true, dpi);
-    SetFontOfChildren(box.window, box.dialogFont);
+    box.dialogFont.reset(MakeDialogFont(dpi));
+    box.titleFont.reset(MakeFont(L"MS Sans Serif", 1200, FW_BOLD, false, false, dpi));
+    box.creditFont.reset(MakeFont(L"Arial", 1200, FW_BOLD, true, false, dpi));
+    box.urlFont.reset(MakeFont(L"Arial", 975, FW_NORMAL, false, true, dpi));
+    SetFontOfChildren(box.window, box.dialogFont.get());
     const auto setFont = [&box](std::string_view name, HFONT font) {
         SendMessageW(GetDlgItem(box.window, kAboutControls.IdOf(name)), WM_SETFONT,
                      reinterpret_cast<WPARAM>(font), FALSE);
     };
-    setFont("Label1", box.titleFont);
-    setFont("Label3", box.creditFont);
-    setFont("lblUrl", box.urlFont);
+    setFont("Label1", box.titleFont.get());
+    setFont("Label3", box.creditFont.get());
+    setFont("lblUrl", box.urlFont.get());
     box.lblUrl = GetDlgItem(box.window, kUrlId);
-    box.icon = LoadProgramIcon(32);
+    box.icon.reset(LoadProgramIcon(32));
     SendMessageW(GetDlgItem(box.window, kAboutControls.IdOf("Image1")), STM_SETICON,
-                 reinterpret_cast<WPARAM>(box.icon), 0);
+                 reinterpret_cast<WPARAM>(box.icon.get()), 0);
     PlaceAddress(box, dpi);
     // Only "Ok" takes the focus.
     SetFocus(GetDlgItem(box.window, kOkId));

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "engine/code_number.h"
 #include "win32/accessible.h"
@@ -48,13 +49,10 @@ MainWindow::MainWindow(int showCommand) {
 }
 
 MainWindow::~MainWindow() {
+    // Before the fonts and pictures that its controls use go.
     if (window_ != nullptr) {
         DestroyWindow(window_);
     }
-    for (HICON picture : pictures_) {
-        DestroyIcon(picture);
-    }
-    DeleteObject(font_);
 }
 
 void MainWindow::CreateControls() {
@@ -97,21 +95,20 @@ void MainWindow::CreateControls() {
 }
 
 void MainWindow::Layout(UINT dpi) {
-    const HFONT oldFont = font_;
-    font_ = MakeDialogFont(dpi);
-    SetFontOfChildren(window_, font_);
+    // The old font goes once no control uses it.
+    const OwnedFont oldFont = std::exchange(font_, OwnedFont(MakeDialogFont(dpi)));
+    SetFontOfChildren(window_, font_.get());
     // The status bar keeps the desktop's font, as the menu bar does.
     SendMessageW(statusBar_, WM_SETFONT, 0, FALSE);
-    DeleteObject(oldFont);
 
     kMainControls.Place(window_, dpi);
     for (std::size_t index = 0; index < pictures_.size(); ++index) {
         const Control button = ControlOf(static_cast<Button>(index));
-        const HICON oldPicture = pictures_.at(index);
-        pictures_.at(index) = LoadButtonPicture(IDB_PASTE + static_cast<int>(index), dpi);
+        const OwnedIcon oldPicture =
+            std::exchange(pictures_.at(index),
+                          OwnedIcon(LoadButtonPicture(IDB_PASTE + static_cast<int>(index), dpi)));
         SendMessageW(WindowOf(button), BM_SETIMAGE, IMAGE_ICON,
-                     reinterpret_cast<LPARAM>(pictures_.at(index)));
-        DestroyIcon(oldPicture);
+                     reinterpret_cast<LPARAM>(pictures_.at(index).get()));
     }
 
     // The client area keeps the design's size; the status bar adds its height below it.

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "win32/window_class.h"
 #include "window_core/main_window_core.h"
 #include "window_core/main_window_view.h"
 
@@ -80,8 +81,8 @@ private:
     HWND lblDecrypt_ = nullptr;
     HWND statusBar_ = nullptr;
     // The picture buttons' pictures, made for the monitor's DPI.
-    std::array<HICON, 4> pictures_{};
-    HFONT font_ = nullptr;
+    std::array<OwnedIcon, 4> pictures_;
+    OwnedFont font_;
     // The control that had the focus when the window was deactivated.
     HWND lastFocus_ = nullptr;
     // How the focus is about to reach the code-number box, while a key or a click moves it.

@@ -6,12 +6,24 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "window_core/design.h"
 
 namespace vellumark::win32 {
+
+// The fonts and icons that a window makes for itself, freed when it lets them go.
+struct GdiObjectDeleter {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+struct IconDeleter {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
+using OwnedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 
 // Registers this program's window class `name` with the arrow and the dialog face behind the
 // controls; and with the program icon when `icon`.
