@@ -1,5 +1,7 @@
 #include "win32/key_press.h"
 
+#include <utility>
+
 namespace vellumark::win32 {
 
 std::optional<KeyPress> KeyPressOf(const MSG& message) {
@@ -17,26 +19,21 @@ std::optional<KeyPress> KeyPressOf(const MSG& message) {
         }
         return press;
     }
-    switch (message.wParam) {
-        case VK_RETURN:
-            press.key =
-                (HIWORD(message.lParam) & KF_EXTENDED) != 0 ? Key::kKeypadEnter : Key::kEnter;
-            break;
-        case VK_SPACE:
-            press.key = Key::kSpace;
-            break;
-        case VK_ESCAPE:
-            press.key = Key::kEscape;
-            break;
-        case VK_TAB:
-            press.key = Key::kTab;
-            break;
-        default:
-            // Under Alt the letter comes again as a character (WM_SYSCHAR).
-            if (!press.alt && message.wParam >= 'A' && message.wParam <= 'Z') {
-                press.letter = static_cast<char16_t>(message.wParam);
-            }
-            break;
+    constexpr std::pair<WPARAM, Key> kKeys[] = {{VK_RETURN, Key::kEnter},
+                                                {VK_SPACE, Key::kSpace},
+                                                {VK_ESCAPE, Key::kEscape},
+                                                {VK_TAB, Key::kTab}};
+    for (const auto& [code, key] : kKeys) {
+        if (message.wParam == code) {
+            press.key = key;
+        }
+    }
+    if (press.key == Key::kEnter && (HIWORD(message.lParam) & KF_EXTENDED) != 0) {
+        press.key = Key::kKeypadEnter;
+    }
+    // Under Alt the letter comes again as a character (WM_SYSCHAR).
+    if (!press.alt && message.wParam >= 'A' && message.wParam <= 'Z') {
+        press.letter = static_cast<char16_t>(message.wParam);
     }
     return press;
 }
