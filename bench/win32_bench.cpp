@@ -36,9 +36,9 @@
 #include <vector>
 
 #include "engine/crypt_text.h"
+#include "win32/control_makers.h"
 #include "win32/menus.h"
 #include "win32/metrics.h"
-#include "win32/resource_ids.h"
 #include "window_core/crypt_view.h"
 
 namespace {
@@ -333,8 +333,9 @@ int main() {
     CloseHandle(CreateThread(nullptr, 0, Watchdog, nullptr, 0, nullptr));
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    const Boxes program{"vellumark.exe", main, GetDlgItem(main, IDC_TXT_IN),
-                        GetDlgItem(main, IDC_TXT_OUT)};
+    const Boxes program{"vellumark.exe", main,
+                        GetDlgItem(main, vellumark::win32::kMainControls.IdOf("txtIn")),
+                        GetDlgItem(main, vellumark::win32::kMainControls.IdOf("txtOut"))};
     SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     // vellumark.exe's font, which sets how many lines the boxes wrap their texts into.
     BareThread bareThread{&program,
@@ -350,8 +351,9 @@ int main() {
 
     const Medians key = KeyAtLimit(program, bare);
     Row("a key at 32,766 characters", key.bare, key.program, 1.25);
-    const Medians mode =
-        ModeChange(program, bare, CipherTextAtLimit(GetDlgItem(main, IDC_TXT_CODE_NUM)));
+    const Medians mode = ModeChange(
+        program, bare,
+        CipherTextAtLimit(GetDlgItem(main, vellumark::win32::kMainControls.IdOf("txtCodeNum"))));
     Row("a mode change at 32,766 characters", mode.bare, mode.program, 2);
 
     PutOnClipboard(PastedText());

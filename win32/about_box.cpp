@@ -3,10 +3,6 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <algorithm>
-#include <array>
-#include <initializer_list>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +11,6 @@
 #include "win32/key_press.h"
 #include "win32/metrics.h"
 #include "win32/pictures.h"
-#include "win32/resource_ids.h"
 #include "win32/window_class.h"
 #include "window_core/about_core.h"
 #include "window_core/keys.h"
@@ -30,97 +25,76 @@ constexpr const wchar_t* kClassName = L"VellumarkAbout";
 constexpr DWORD kStyle = WS_POPUP | WS_DLGFRAME;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
-// The address that the box shows and opens.
-const std::wstring& Address() {
-    static const std::wstring address = WideString(AboutAddress());
-    return address;
-}
-
-// One opening of the box: its window, its fonts and its icon.
+// One opening of the box: its window, and its fonts and icon, which outlive the window.
 struct AboutBox {
     HWND window = nullptr;
     HWND lblUrl = nullptr;
-    HWND image = nullptr;
-    HFONT dialogFont = nullptr;
-    HFONT titleFont = nullptr;
-    HFONT creditFont = nullptr;
-    HFONT urlFont = nullptr;
-    HICON icon = nullptr;
+    OwnedFont dialogFont;
+    OwnedFont titleFont;
+    OwnedFont creditFont;
+    OwnedFont urlFont;
+    OwnedIcon icon;
     bool closed = false;
-
-    AboutBox() = default;
-    AboutBox(const AboutBox&) = delete;
-    AboutBox& operator=(const AboutBox&) = delete;
-    AboutBox(AboutBox&&) = delete;
-    AboutBox& operator=(AboutBox&&) = delete;
-    ~AboutBox() {
-        for (HFONT font : {dialogFont, titleFont, creditFont, urlFont}) {
-            DeleteObject(font);
-        }
-        DestroyIcon(icon);
-    }
 };
 
 void PlaceAddress(const AboutBox& box, UINT dpi) {
     const HDC dc = GetDC(box.lblUrl);
-    const HGDIOBJ old = SelectObject(dc, box.urlFont);
+    const HGDIOBJ old = SelectObject(dc, box.urlFont.get());
+    const std::wstring address = WideString(AboutAddress());
     SIZE text{};
-    GetTextExtentPoint32W(dc, Address().c_str(), static_cast<int>(Address().size()), &text);
+    GetTextExtentPoint32W(dc, address.c_str(), static_cast<int>(address.size()), &text);
     SelectObject(dc, old);
     ReleaseDC(box.lblUrl, dc);
-    const PixelRect designed = PixelsOf(
-        PlaceInWindow(kFrmAboutControls, *FindControl(kFrmAboutControls, "lblUrl")),
-        static_cast<int>(dpi));
+    const PixelRect designed =
+        PixelsOf(PlaceInWindow(kFrmAboutControls, *FindControl(kFrmAboutControls, "lblUrl")),
+                 static_cast<int>(dpi));
     const PixelRect place = AddressLabelPlace(designed, text.cx, text.cy);
     SetWindowPos(box.lblUrl, nullptr, place.left, place.top, place.width, place.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// How the box makes each control of the design: its class, style, identifier and font.
-struct ControlMaker {
-    std::string_view name;
-    const wchar_t* windowClass;
-    DWORD style;
-    int id;
-    HFONT AboutBox::*font;
-};
-
-constexpr ControlMaker kMakers[] = {
-    {"cmdOk", WC_BUTTONW, WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, &AboutBox::dialogFont},
-    {"fraTheFrame", WC_BUTTONW, BS_GROUPBOX, IDC_FRA_THE_FRAME, &AboutBox::dialogFont},
-    {"Label3", WC_STATICW, SS_CENTER, IDC_LABEL3, &AboutBox::creditFont},
-    {"lblUrl", WC_STATICW, SS_CENTER | SS_NOTIFY | SS_NOPREFIX, IDC_LBL_URL, &AboutBox::urlFont},
-    {"Label1", WC_STATICW, SS_CENTER | WS_BORDER, IDC_LABEL1, &AboutBox::titleFont},
-    {"Label2", WC_STATICW, SS_CENTER | WS_BORDER, IDC_LABEL2, &AboutBox::dialogFont},
-    {"Image1", WC_STATICW, SS_OWNERDRAW | WS_BORDER, IDC_IMAGE1, &AboutBox::dialogFont},
-};
-static_assert(std::size(kMakers) == kFrmAboutControls.size());
+// Identifiers from 400; the image, the one control with no place in the tab order, comes last.
+constexpr WindowControls<7> kAboutControls{
+    kFrmAboutControls,
+    {{
+        {"cmdOk", WC_BUTTONW, WS_TABSTOP | BS_DEFPUSHBUTTON},
+        {"fraTheFrame", WC_BUTTONW, BS_GROUPBOX},
+        {"Label3", WC_STATICW, SS_CENTER},
+        {"lblUrl", WC_STATICW, SS_CENTER | SS_NOTIFY | SS_NOPREFIX},
+        {"Label1", WC_STATICW, SS_CENTER | WS_BORDER},
+        {"Label2", WC_STATICW, SS_CENTER | WS_BORDER},
+        // The icon stretched to fill the image's inside.
+        {"Image1", WC_STATICW, SS_ICON | SS_REALSIZECONTROL | WS_BORDER},
+    }},
+    400};
+static_assert(kAboutControls.InCreationOrder());
+constexpr int kOkId = kAboutControls.IdOf("cmdOk");
+constexpr int kUrlId = kAboutControls.IdOf("lblUrl");
 
 void CreateControls(AboutBox& box, UINT dpi) {
-    box.dialogFont = MakeDialogFont(dpi);
-    box.titleFont = MakeFont(L"MS Sans Serif", 1200, FW_BOLD, false, false, dpi);
-    box.creditFont = MakeFont(L"Arial", 1200, FW_BOLD, true, false, dpi);
-    box.urlFont = MakeFont(L"Arial", 975, FW_NORMAL, false, true, dpi);
-    // In tab order, then the image, the one control with no place in it, in the last place;
-    // only "Ok" takes the focus.
-    std::array<const ControlDesign*, kFrmAboutControls.size()> order =
-        InTabOrder(kFrmAboutControls);
-    order.back() = FindControl(kFrmAboutControls, "Image1");
-    for (const ControlDesign* design : order) {
-        const auto* maker =
-            std::find_if(std::begin(kMakers), std::end(kMakers),
-                         [&](const ControlMaker& m) { return m.name == design->name; });
-        const HWND control =
-            MakeChild(box.window, maker->windowClass, WideString(AboutCaption(design->name)),
-                      maker->style, 0, maker->id);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(box.*(maker->font)), FALSE);
-        PlaceControl(control, PlaceInWindow(kFrmAboutControls, *design), dpi);
-    }
-    box.lblUrl = GetDlgItem(box.window, IDC_LBL_URL);
-    box.image = GetDlgItem(box.window, IDC_IMAGE1);
-    box.icon = LoadProgramIcon(32);
+    kAboutControls.Make(box.window, [](const ControlDesign& design) {
+        return WideString(AboutCaption(design.name));
+    });
+    kAboutControls.Place(box.window, dpi);
+    box.dialogFont.reset(MakeDialogFont(dpi));
+    box.titleFont.reset(MakeFont(L"MS Sans Serif", 1200, FW_BOLD, false, false, dpi));
+    box.creditFont.reset(MakeFont(L"Arial", 1200, FW_BOLD, true, false, dpi));
+    box.urlFont.reset(MakeFont(L"Arial", 975, FW_NORMAL, false, true, dpi));
+    SetFontOfChildren(box.window, box.dialogFont.get());
+    const auto setFont = [&box](std::string_view name, HFONT font) {
+        SendMessageW(GetDlgItem(box.window, kAboutControls.IdOf(name)), WM_SETFONT,
+                     reinterpret_cast<WPARAM>(font), FALSE);
+    };
+    setFont("Label1", box.titleFont.get());
+    setFont("Label3", box.creditFont.get());
+    setFont("lblUrl", box.urlFont.get());
+    box.lblUrl = GetDlgItem(box.window, kUrlId);
+    box.icon.reset(LoadProgramIcon(32));
+    SendMessageW(GetDlgItem(box.window, kAboutControls.IdOf("Image1")), STM_SETICON,
+                 reinterpret_cast<WPARAM>(box.icon.get()), 0);
     PlaceAddress(box, dpi);
-    SetFocus(GetDlgItem(box.window, IDOK));
+    // Only "Ok" takes the focus.
+    SetFocus(GetDlgItem(box.window, kOkId));
 }
 
 LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -130,11 +104,12 @@ LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     }
     switch (message) {
         case WM_COMMAND:
-            if (LOWORD(wParam) == IDOK) {
+            if (LOWORD(wParam) == kOkId) {
                 box->closed = true;
-            } else if (LOWORD(wParam) == IDC_LBL_URL && HIWORD(wParam) == STN_CLICKED) {
+            } else if (LOWORD(wParam) == kUrlId && HIWORD(wParam) == STN_CLICKED) {
                 // When no program can open the address, the box has nothing to say.
-                ShellExecuteW(nullptr, nullptr, Address().c_str(), nullptr, L"C:\\", SW_SHOWNORMAL);
+                ShellExecuteW(nullptr, nullptr, WideString(AboutAddress()).c_str(), nullptr,
+                              L"C:\\", SW_SHOWNORMAL);
             }
             return 0;
         case WM_CTLCOLORSTATIC:
@@ -154,18 +129,6 @@ LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 return TRUE;
             }
             break;
-        case WM_DRAWITEM: {
-            // The icon stretched to fill the image's inside.
-            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (item->hwndItem == box->image) {
-                const RECT& area = item->rcItem;
-                FillRect(item->hDC, &area, GetSysColorBrush(COLOR_BTNFACE));
-                DrawIconEx(item->hDC, area.left, area.top, box->icon, area.right - area.left,
-                           area.bottom - area.top, 0, nullptr, DI_NORMAL);
-                return TRUE;
-            }
-            break;
-        }
         case WM_CLOSE:
             box->closed = true;
             return 0;
@@ -215,7 +178,7 @@ void OpenAbout(HWND mainWindow) {
             // Enter, keypad Enter, Space and Esc mean what the about core says, whichever
             // control has them; the dialog keys and the button do not decide them.
             if (const std::optional<KeyPress> press = KeyPressOf(message);
-                press && press->key != Key::kOther) {
+                press && press->key != Key::kOther && press->key != Key::kTab) {
                 box.closed = ClosesAboutBox(*press);
                 continue;
             }

@@ -38,7 +38,7 @@ public:
     AnnotatedAccessible& operator=(AnnotatedAccessible&&) = delete;
 
     // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+    STDMETHODIMP QueryInterface(REFIID iid, void** object) override {
         if (object == nullptr) {
             return E_POINTER;
         }
@@ -51,8 +51,8 @@ public:
         // The children's enumeration and the window handle come from the system's object.
         return system_->QueryInterface(iid, object);
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references_); }
-    ULONG STDMETHODCALLTYPE Release() override {
+    STDMETHODIMP_(ULONG) AddRef() override { return InterlockedIncrement(&references_); }
+    STDMETHODIMP_(ULONG) Release() override {
         const LONG left = InterlockedDecrement(&references_);
         if (left == 0) {
             delete this;
@@ -61,31 +61,28 @@ public:
     }
 
     // IDispatch
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        return system_->GetTypeInfoCount(count);
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override {
+    STDMETHODIMP GetTypeInfoCount(UINT* count) override { return system_->GetTypeInfoCount(count); }
+    STDMETHODIMP GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override {
         return system_->GetTypeInfo(index, locale, info);
     }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
-                                            DISPID* ids) override {
+    STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
+                               DISPID* ids) override {
         return system_->GetIDsOfNames(iid, names, count, locale, ids);
     }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags,
-                                     DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
-                                     UINT* wrong) override {
+    STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* parameters,
+                        VARIANT* result, EXCEPINFO* exception, UINT* wrong) override {
         return system_->Invoke(id, iid, locale, flags, parameters, result, exception, wrong);
     }
 
     // IAccessible: the two replaced texts, of the control itself.
-    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+    STDMETHODIMP get_accName(VARIANT child, BSTR* name) override {
         if (IsSelf(child) && !texts_.name.empty() && name != nullptr) {
             *name = Allocated(texts_.name);
             return *name != nullptr ? S_OK : E_OUTOFMEMORY;
         }
         return system_->get_accName(child, name);
     }
-    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
+    STDMETHODIMP get_accDescription(VARIANT child, BSTR* description) override {
         if (IsSelf(child) && !texts_.description.empty() && description != nullptr) {
             *description = Allocated(texts_.description);
             return *description != nullptr ? S_OK : E_OUTOFMEMORY;
@@ -94,62 +91,60 @@ public:
     }
 
     // IAccessible: the rest, as the system answers.
-    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+    STDMETHODIMP get_accParent(IDispatch** parent) override {
         return system_->get_accParent(parent);
     }
-    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
+    STDMETHODIMP get_accChildCount(LONG* count) override {
         return system_->get_accChildCount(count);
     }
-    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
+    STDMETHODIMP get_accChild(VARIANT child, IDispatch** object) override {
         return system_->get_accChild(child, object);
     }
-    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+    STDMETHODIMP get_accValue(VARIANT child, BSTR* value) override {
         return system_->get_accValue(child, value);
     }
-    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+    STDMETHODIMP get_accRole(VARIANT child, VARIANT* role) override {
         return system_->get_accRole(child, role);
     }
-    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+    STDMETHODIMP get_accState(VARIANT child, VARIANT* state) override {
         return system_->get_accState(child, state);
     }
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+    STDMETHODIMP get_accHelp(VARIANT child, BSTR* help) override {
         return system_->get_accHelp(child, help);
     }
-    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
+    STDMETHODIMP get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
         return system_->get_accHelpTopic(file, child, topic);
     }
-    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
+    STDMETHODIMP get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
         return system_->get_accKeyboardShortcut(child, shortcut);
     }
-    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
-        return system_->get_accFocus(child);
-    }
-    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
+    STDMETHODIMP get_accFocus(VARIANT* child) override { return system_->get_accFocus(child); }
+    STDMETHODIMP get_accSelection(VARIANT* children) override {
         return system_->get_accSelection(children);
     }
-    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+    STDMETHODIMP get_accDefaultAction(VARIANT child, BSTR* action) override {
         return system_->get_accDefaultAction(child, action);
     }
-    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
+    STDMETHODIMP accSelect(LONG flags, VARIANT child) override {
         return system_->accSelect(flags, child);
     }
-    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
-                                          VARIANT child) override {
+    STDMETHODIMP accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
+                             VARIANT child) override {
         return system_->accLocation(left, top, width, height, child);
     }
-    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
+    STDMETHODIMP accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
         return system_->accNavigate(direction, start, end);
     }
-    HRESULT STDMETHODCALLTYPE accHitTest(LONG left, LONG top, VARIANT* child) override {
+    STDMETHODIMP accHitTest(LONG left, LONG top, VARIANT* child) override {
         return system_->accHitTest(left, top, child);
     }
-    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+    STDMETHODIMP accDoDefaultAction(VARIANT child) override {
         return system_->accDoDefaultAction(child);
     }
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
+    STDMETHODIMP put_accName(VARIANT child, BSTR name) override {
         return system_->put_accName(child, name);
     }
-    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
+    STDMETHODIMP put_accValue(VARIANT child, BSTR value) override {
         return system_->put_accValue(child, value);
     }
 

@@ -1,6 +1,7 @@
 #include "win32/clipboard.h"
 
 #include <cstring>
+#include <cwchar>
 #include <string>
 
 #include "window_core/clipboard_formats.h"
@@ -33,10 +34,7 @@ struct ClipboardCloser {
 // Puts `size` bytes from `data` on the open clipboard in `format`.
 bool PutData(UINT format, const void* data, std::size_t size) {
     const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
-    if (memory == nullptr) {
-        return false;
-    }
-    void* target = GlobalLock(memory);
+    void* target = memory == nullptr ? nullptr : GlobalLock(memory);
     if (target == nullptr) {
         GlobalFree(memory);
         return false;
@@ -62,18 +60,13 @@ std::optional<std::u16string> ReadClipboardText(HWND owner) {
     if (memory == nullptr) {
         return std::u16string();
     }
-    const auto* text = static_cast<const char16_t*>(GlobalLock(memory));
+    const auto* text = static_cast<const wchar_t*>(GlobalLock(memory));
     if (text == nullptr) {
         return std::u16string();
     }
     // The text ends at its terminator, or at the end of the memory when a careless program
     // left it out.
-    const std::size_t units = GlobalSize(memory) / sizeof(char16_t);
-    std::size_t length = 0;
-    while (length < units && text[length] != u'\0') {
-        ++length;
-    }
-    std::u16string result(text, length);
+    const std::u16string result(text, text + wcsnlen(text, GlobalSize(memory) / sizeof(wchar_t)));
     GlobalUnlock(memory);
     return result;
 }

@@ -10,8 +10,8 @@
 namespace vellumark::win32 {
 
 // The key of a WM_KEYDOWN or WM_SYSKEYDOWN and its modifiers: Enter (keypad Enter has the
-// extended-key bit), Space and Esc by name, a letter key by its letter, any other as kOther;
-// nothing for another message.
+// extended-key bit), Space, Esc and Tab by name, a letter key without Alt by its letter, any
+// other as kOther; a WM_SYSCHAR as Alt and its letter; nothing for another message.
 std::optional<KeyPress> KeyPressOf(const MSG& message);
 
 }  // namespace vellumark::win32

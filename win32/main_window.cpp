@@ -6,8 +6,8 @@
 
 #include <cstddef>
 #include <initializer_list>
-#include <iterator>
 #include <string>
+#include <utility>
 
 #include "engine/code_number.h"
 #include "win32/accessible.h"
@@ -16,6 +16,7 @@
 #include "win32/menus.h"
 #include "win32/metrics.h"
 #include "win32/pictures.h"
+#include "win32/resource_ids.h"
 #include "win32/window_class.h"
 #include "window_core/design.h"
 
@@ -27,8 +28,6 @@ constexpr const wchar_t* kClassName = L"VellumarkMain";
 // A fixed border, no maximize button. No WS_CLIPCHILDREN: the frames leave their inside to
 // the window's background.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-
-static_assert(std::size(kMakers) == kFrmMainControls.size());
 
 }  // namespace
 
@@ -50,31 +49,24 @@ MainWindow::MainWindow(int showCommand) {
 }
 
 MainWindow::~MainWindow() {
+    // Before the fonts and pictures that its controls use go.
     if (window_ != nullptr) {
         DestroyWindow(window_);
     }
-    for (HICON picture : pictures_) {
-        DestroyIcon(picture);
-    }
-    DeleteObject(font_);
 }
 
 void MainWindow::CreateControls() {
-    // Created in tab order; the frames and labels hold their places in it but never take
-    // the focus.
-    for (const ControlDesign* design : InTabOrder(kFrmMainControls)) {
-        const ControlMaker& maker = *MakerOf(design->name);
-        // A picture button's caption is not shown, but names the button to screen readers.
-        MakeChild(window_, maker.windowClass,
-                  WideString(design->caption.empty() ? design->toolTip : design->caption),
-                  maker.style, maker.exStyle, maker.id);
-    }
+    // The frames and labels hold their places in the tab order but never take the focus. A
+    // picture button's caption is not shown, but names the button to screen readers.
+    kMainControls.Make(window_, [](const ControlDesign& design) {
+        return WideString(design.caption.empty() ? design.toolTip : design.caption);
+    });
     txtCodeNum_ = WindowOf(Control::kTxtCodeNum);
     txtIn_ = WindowOf(Control::kTxtIn);
     txtOut_ = WindowOf(Control::kTxtOut);
     lblEncrypt_ = WindowOf(Control::kLblEncrypt);
     lblDecrypt_ = WindowOf(Control::kLblDecrypt);
-    statusBar_ = MakeChild(window_, STATUSCLASSNAMEW, L"", 0, 0, IDC_STATUS_BAR);
+    statusBar_ = MakeChild(window_, STATUSCLASSNAMEW, L"", 0, 0, kStatusBarId);
 
     SendMessageW(txtCodeNum_, EM_SETLIMITTEXT, kCodeNumberMaxLength, 0);
     SendMessageW(txtIn_, EM_SETLIMITTEXT, kInputLimit, 0);
@@ -96,31 +88,27 @@ void MainWindow::CreateControls() {
         tool.cbSize = sizeof tool;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = window_;
-        tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(window_, MakerOf(design.name)->id));
+        tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(window_, kMainControls.IdOf(design.name)));
         tool.lpszText = text.data();  // copied by the tool tip control
         SendMessageW(toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 
 void MainWindow::Layout(UINT dpi) {
-    const HFONT oldFont = font_;
-    font_ = MakeDialogFont(dpi);
-    SetFontOfChildren(window_, font_);
+    // The old font goes once no control uses it.
+    const OwnedFont oldFont = std::exchange(font_, OwnedFont(MakeDialogFont(dpi)));
+    SetFontOfChildren(window_, font_.get());
     // The status bar keeps the desktop's font, as the menu bar does.
     SendMessageW(statusBar_, WM_SETFONT, 0, FALSE);
-    DeleteObject(oldFont);
 
-    for (const ControlDesign& design : kFrmMainControls) {
-        PlaceControl(GetDlgItem(window_, MakerOf(design.name)->id),
-                     PlaceInWindow(kFrmMainControls, design), dpi);
-    }
+    kMainControls.Place(window_, dpi);
     for (std::size_t index = 0; index < pictures_.size(); ++index) {
         const Control button = ControlOf(static_cast<Button>(index));
-        const HICON oldPicture = pictures_.at(index);
-        pictures_.at(index) = LoadButtonPicture(MakerOf(ControlName(button))->picture, dpi);
+        const OwnedIcon oldPicture =
+            std::exchange(pictures_.at(index),
+                          OwnedIcon(LoadButtonPicture(IDB_PASTE + static_cast<int>(index), dpi)));
         SendMessageW(WindowOf(button), BM_SETIMAGE, IMAGE_ICON,
-                     reinterpret_cast<LPARAM>(pictures_.at(index)));
-        DestroyIcon(oldPicture);
+                     reinterpret_cast<LPARAM>(pictures_.at(index).get()));
     }
 
     // The client area keeps the design's size; the status bar adds its height below it.

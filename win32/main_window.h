@@ -1,10 +1,9 @@
 #pragma once
 // The main window frmMain as native Windows controls. It only creates the controls, forwards
 // their notifications to the window core and draws what the core says. Its jobs, a file each:
-// creation and the layout at the monitor's DPI (main_window.cpp), the keys before a control
-// sees them (main_window_keys.cpp), the window's messages and colours
-// (main_window_messages.cpp), the subclassed controls' messages (main_window_controls.cpp),
-// and what the core reads and writes (main_window_view.cpp).
+// creation and the layout at the monitor's DPI (main_window.cpp), the keys and the window's
+// messages and colours (main_window_messages.cpp), the subclassed controls' messages
+// (main_window_controls.cpp), and what the core reads and writes (main_window_view.cpp).
 
 #include <windows.h>
 
@@ -12,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "win32/window_class.h"
 #include "window_core/main_window_core.h"
 #include "window_core/main_window_view.h"
 
@@ -35,9 +35,8 @@ public:
     // The window of a control that the core names; nullptr for kNone.
     [[nodiscard]] HWND WindowOf(Control control) const;
 
-    // The message loop's first look at a message: the menu's shortcut keys from anywhere in
-    // the window, then the keys that the core decides (Tab, the frames' access keys, a picture
-    // button's keys), then the dialog keys. True when it was handled.
+    // The message loop's first look at a message: the keys that the core decides, from
+    // anywhere in the window, then the dialog keys. True when it was handled.
     bool PreTranslate(MSG& message);
 
     // MainWindowView
@@ -82,8 +81,8 @@ private:
     HWND lblDecrypt_ = nullptr;
     HWND statusBar_ = nullptr;
     // The picture buttons' pictures, made for the monitor's DPI.
-    std::array<HICON, 4> pictures_{};
-    HFONT font_ = nullptr;
+    std::array<OwnedIcon, 4> pictures_;
+    OwnedFont font_;
     // The control that had the focus when the window was deactivated.
     HWND lastFocus_ = nullptr;
     // How the focus is about to reach the code-number box, while a key or a click moves it.

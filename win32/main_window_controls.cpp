@@ -57,26 +57,18 @@ LRESULT MainWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPA
         // cut copies too.
         return 0;
     }
-    if (label) {
-        if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
-            message == WM_XBUTTONDOWN) {
-            core_.OnModeLabelPress(named, MouseButtonOf(message));
-            return 0;
-        }
-        if (message == WM_NCHITTEST) {
-            // A static control is transparent to the mouse unless it says otherwise.
-            return HTCLIENT;
-        }
-    } else if (named == Control::kTxtCodeNum) {
+    if (label && (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN ||
+                  message == WM_MBUTTONDOWN || message == WM_XBUTTONDOWN)) {
+        core_.OnModeLabelPress(named, MouseButtonOf(message));
+        return 0;
+    }
+    if (named == Control::kTxtCodeNum) {
         switch (message) {
             case WM_LBUTTONDOWN:
             case WM_RBUTTONDOWN:
             case WM_MBUTTONDOWN:
-                // Every button brings the focus, also those that the edit box itself leaves
-                // alone; the click then decides what to select.
-                FocusControl(Control::kTxtCodeNum, message == WM_RBUTTONDOWN
-                                                       ? FocusReason::kRightButton
-                                                       : FocusReason::kMouse);
+                // Also the buttons that the edit box itself leaves alone.
+                core_.OnMousePress(Control::kTxtCodeNum, MouseButtonOf(message));
                 break;
             case WM_LBUTTONUP:
             case WM_RBUTTONUP:

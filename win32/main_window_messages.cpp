@@ -1,17 +1,34 @@
 #include "win32/main_window.h"
 
-// The main window's own messages: the controls' notifications, the menu's entries, the
-// colours of the mode labels and of the output, the activation and the monitor's DPI.
+// The main window's own messages: the keys before a control sees them, the controls'
+// notifications, the menu's entries, the colours of the mode labels and of the output, the
+// activation and the monitor's DPI.
 
 #include <optional>
 
 #include "win32/control_makers.h"
+#include "win32/key_press.h"
 #include "win32/menus.h"
 #include "win32/metrics.h"
 #include "win32/window_class.h"
 #include "window_core/text_contrast.h"
 
 namespace vellumark::win32 {
+
+bool MainWindow::PreTranslate(MSG& message) {
+    if (window_ == nullptr || (message.hwnd != window_ && !IsChild(window_, message.hwnd))) {
+        return false;
+    }
+    if (const std::optional<KeyPress> press = KeyPressOf(message);
+        press && core_.OnWindowKey(*press)) {
+        return true;
+    }
+    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
+        // A multi-line box in a dialog would close the window on Esc.
+        return true;
+    }
+    return IsDialogMessageW(window_, &message) != 0;
+}
 
 LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = ObjectOf<MainWindow>(window, message, lParam);

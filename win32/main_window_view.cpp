@@ -33,18 +33,11 @@ Control MainWindow::CoreControlOf(HWND control) const {
     if (control == nullptr || GetParent(control) != window_) {
         return Control::kNone;
     }
-    const int id = GetDlgCtrlID(control);
-    for (const ControlMaker& maker : kMakers) {
-        if (maker.id == id) {
-            return ControlNamed(maker.name).value_or(Control::kNone);
-        }
-    }
-    return Control::kNone;
+    return ControlNamed(kMainControls.NameOf(GetDlgCtrlID(control))).value_or(Control::kNone);
 }
 
 HWND MainWindow::WindowOf(Control control) const {
-    const ControlMaker* maker = MakerOf(ControlName(control));
-    return maker == nullptr ? nullptr : GetDlgItem(window_, maker->id);
+    return GetDlgItem(window_, kMainControls.IdOf(ControlName(control)));
 }
 
 Control MainWindow::FocusedControl() const {
@@ -71,19 +64,8 @@ std::u16string MainWindow::InputText() const {
 }
 
 void MainWindow::ReadInput(const std::function<bool(std::u16string_view)>& read) const {
-    // An edit box hands out its text from the start only: ever longer heads, each passing on
-    // what the last did not hold.
-    const std::size_t length = InputLength();
-    std::size_t passed = 0;
-    for (std::size_t units = 65536; passed < length; units *= 2) {
-        std::wstring head(std::min(units, length) + 1, L'\0');
-        const int copied = GetWindowTextW(txtIn_, head.data(), static_cast<int>(head.size()));
-        const std::u16string text(head.begin(), head.begin() + copied);
-        if (text.size() <= passed || !read(std::u16string_view(text).substr(passed))) {
-            return;
-        }
-        passed = text.size();
-    }
+    // In one piece: the box holds at most kInputLimit characters, copied in a moment.
+    read(InputText());
 }
 
 std::size_t MainWindow::InputLength() const {

@@ -1,7 +1,5 @@
 #include "win32/metrics.h"
 
-#include <iterator>
-
 namespace vellumark::win32 {
 
 namespace {
@@ -27,18 +25,11 @@ UINT DpiOf(HWND window) {
             return dpi;
         }
     }
+    // Both calls fail harmlessly, with 0, when the screen gives no device context.
     const HDC screen = GetDC(nullptr);
-    const int dpi = screen == nullptr ? 0 : GetDeviceCaps(screen, LOGPIXELSY);
-    if (screen != nullptr) {
-        ReleaseDC(nullptr, screen);
-    }
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
     return dpi > 0 ? static_cast<UINT>(dpi) : kDesignDpi;
-}
-
-void PlaceControl(HWND control, const TwipsRect& place, UINT dpi) {
-    const PixelRect pixels = PixelsOf(place, static_cast<int>(dpi));
-    SetWindowPos(control, nullptr, pixels.left, pixels.top, pixels.width, pixels.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 SIZE OuterSize(DWORD style, DWORD exStyle, bool hasMenu, int clientWidth, int clientHeight,
@@ -55,15 +46,10 @@ SIZE OuterSize(DWORD style, DWORD exStyle, bool hasMenu, int clientWidth, int cl
 
 HFONT MakeFont(const wchar_t* face, int centipoints, int weight, bool italic, bool underline,
                UINT dpi) {
-    LOGFONTW font{};
-    font.lfHeight = -MulDiv(centipoints, static_cast<int>(dpi), 7200);
-    font.lfWeight = weight;
-    font.lfItalic = italic ? TRUE : FALSE;
-    font.lfUnderline = underline ? TRUE : FALSE;
-    font.lfCharSet = ANSI_CHARSET;
-    font.lfQuality = DEFAULT_QUALITY;
-    lstrcpynW(std::begin(font.lfFaceName), face, LF_FACESIZE);
-    return CreateFontIndirectW(&font);
+    return CreateFontW(-MulDiv(centipoints, static_cast<int>(dpi), 7200), 0, 0, 0, weight,
+                       italic ? TRUE : FALSE, underline ? TRUE : FALSE, FALSE, ANSI_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                       face);
 }
 
 HFONT MakeDialogFont(UINT dpi) {

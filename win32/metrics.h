@@ -11,9 +11,6 @@ namespace vellumark::win32 {
 // The DPI of the monitor that `window` stands on (96 where the system cannot tell).
 UINT DpiOf(HWND window);
 
-// Moves `control` to `place`, in twips relative to its window's client area.
-void PlaceControl(HWND control, const TwipsRect& place, UINT dpi);
-
 // The outer size of a window whose client area is `clientWidth` by `clientHeight` pixels.
 SIZE OuterSize(DWORD style, DWORD exStyle, bool hasMenu, int clientWidth, int clientHeight,
                UINT dpi);

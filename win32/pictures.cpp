@@ -1,5 +1,7 @@
 #include "win32/pictures.h"
 
+#include <commctrl.h>
+
 #include "win32/metrics.h"
 #include "win32/resource_ids.h"
 
@@ -10,8 +12,6 @@ namespace {
 constexpr int kPictureSize = 16;
 // The pictures' background, which the buttons leave out.
 constexpr COLORREF kSilver = RGB(192, 192, 192);
-// DSna: the destination where the source is not set.
-constexpr DWORD kDestinationAndNotSource = 0x00220326;
 
 }  // namespace
 
@@ -20,31 +20,11 @@ HICON LoadButtonPicture(int id, UINT dpi) {
     auto* const colour =
         static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
                                         IMAGE_BITMAP, size, size, LR_CREATEDIBSECTION));
-    if (colour == nullptr) {
-        return nullptr;
-    }
-    const HBITMAP mask = CreateBitmap(size, size, 1, 1, nullptr);
-    const HDC colourDc = CreateCompatibleDC(nullptr);
-    const HDC maskDc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ oldColour = SelectObject(colourDc, colour);
-    const HGDIOBJ oldMask = SelectObject(maskDc, mask);
-    // The mask: set where the picture is silver.
-    SetBkColor(colourDc, kSilver);
-    BitBlt(maskDc, 0, 0, size, size, colourDc, 0, 0, SRCCOPY);
-    // The colour image black where the mask is set, so that the icon leaves the face there.
-    SetBkColor(colourDc, RGB(255, 255, 255));
-    SetTextColor(colourDc, RGB(0, 0, 0));
-    BitBlt(colourDc, 0, 0, size, size, maskDc, 0, 0, kDestinationAndNotSource);
-    SelectObject(colourDc, oldColour);
-    SelectObject(maskDc, oldMask);
-    DeleteDC(colourDc);
-    DeleteDC(maskDc);
-    ICONINFO info{};
-    info.fIcon = TRUE;
-    info.hbmMask = mask;
-    info.hbmColor = colour;
-    const HICON icon = CreateIconIndirect(&info);
-    DeleteObject(mask);
+    // An image list makes the mask from the silver, and the icon from the two.
+    const HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 1, 0);
+    ImageList_AddMasked(list, colour, kSilver);
+    const HICON icon = ImageList_GetIcon(list, 0, ILD_NORMAL);
+    ImageList_Destroy(list);
     DeleteObject(colour);
     return icon;
 }

@@ -26,4 +26,10 @@ HWND MakeChild(HWND parent, const wchar_t* windowClass, const std::wstring& text
                            GetModuleHandleW(nullptr), nullptr);
 }
 
+void PlaceControl(HWND control, const TwipsRect& place, UINT dpi) {
+    const PixelRect pixels = PixelsOf(place, static_cast<int>(dpi));
+    SetWindowPos(control, nullptr, pixels.left, pixels.top, pixels.width, pixels.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace vellumark::win32

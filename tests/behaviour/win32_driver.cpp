@@ -27,10 +27,10 @@
 
 #include "tests/behaviour/table.h"
 #include "win32/clipboard.h"
+#include "win32/control_makers.h"
 #include "win32/edit_text.h"
 #include "win32/main_window.h"
 #include "win32/menus.h"
-#include "win32/resource_ids.h"
 #include "window_core/clipboard_formats.h"
 
 namespace vellumark::behaviour {
@@ -180,12 +180,12 @@ public:
     State Read() override {
         RunWaitingKeys();
         State state;
-        state.codeNumber = TextOf(Control(IDC_TXT_CODE_NUM));
-        state.input = AsShown(TextOf(Control(IDC_TXT_IN)));
-        state.output = AsShown(TextOf(Control(IDC_TXT_OUT)));
+        state.codeNumber = TextOf(Named("txtCodeNum"));
+        state.input = AsShown(TextOf(Named("txtIn")));
+        state.output = AsShown(TextOf(Named("txtOut")));
         DWORD start = 0;
         DWORD end = 0;
-        SendMessageW(Control(IDC_TXT_CODE_NUM), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+        SendMessageW(Named("txtCodeNum"), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                      reinterpret_cast<LPARAM>(&end));
         state.selection = state.codeNumber.substr(start, end - start);
         const vellumark::Control focus = window_.FocusedControl();
@@ -199,14 +199,12 @@ public:
         }
         state.look = Look();
         state.outputLook = OutputLook();
-        state.notice = TextOf(Control(IDC_STATUS_BAR));
+        state.notice = TextOf(GetDlgItem(window_.handle(), win32::kStatusBarId));
         ReadClipboard(state);
         return state;
     }
 
 private:
-    [[nodiscard]] HWND Control(int id) const { return GetDlgItem(window_.handle(), id); }
-
     [[nodiscard]] HWND Named(const std::string& name) const {
         const std::optional<vellumark::Control> control = ControlNamed(name);
         if (!control) {
@@ -397,7 +395,7 @@ private:
 
     // "stale" in the system's grey text, "current" in its window text.
     [[nodiscard]] std::string OutputLook() const {
-        const COLORREF text = Colours(Control(IDC_TXT_OUT)).second;
+        const COLORREF text = Colours(Named("txtOut")).second;
         if (text == GetSysColor(COLOR_GRAYTEXT)) {
             return "stale";
         }
@@ -407,7 +405,9 @@ private:
     // "encrypt" or "decrypt" when the lit label, the menu's check mark and the box that wraps
     // anywhere agree on it; else what each shows.
     [[nodiscard]] std::string Look() const {
-        const auto lit = [this](int id) { return Colours(Control(id)).first == kActiveModeColour; };
+        const auto lit = [this](const char* name) {
+            return Colours(Named(name)).first == kActiveModeColour;
+        };
         const HMENU menu = GetMenu(window_.handle());
         const auto checked = [menu](UINT id) {
             MENUITEMINFOW item{};
@@ -416,12 +416,15 @@ private:
             return GetMenuItemInfoW(menu, id, FALSE, &item) != 0 && (item.fState & MFS_CHECKED) != 0;
         };
         const auto Id = [](Command command) { return static_cast<UINT>(win32::IdOf(command)); };
-        const auto wrapsAnywhere = [this](int id) {
-            return SendMessageW(Control(id), EM_GETWORDBREAKPROC, 0, 0) != 0;
+        const auto wrapsAnywhere = [this](const char* name) {
+            return SendMessageW(Named(name), EM_GETWORDBREAKPROC, 0, 0) != 0;
         };
-        const std::array<bool, 6> shown{lit(IDC_LBL_ENCRYPT),       lit(IDC_LBL_DECRYPT),
-                                        checked(Id(Command::kSetEncrypt)), checked(Id(Command::kSetDecrypt)),
-                                        wrapsAnywhere(IDC_TXT_OUT), wrapsAnywhere(IDC_TXT_IN)};
+        const std::array<bool, 6> shown{lit("lblEncrypt"),
+                                        lit("lblDecrypt"),
+                                        checked(Id(Command::kSetEncrypt)),
+                                        checked(Id(Command::kSetDecrypt)),
+                                        wrapsAnywhere("txtOut"),
+                                        wrapsAnywhere("txtIn")};
         if (shown == std::array<bool, 6>{true, false, true, false, true, false}) {
             return "encrypt";
         }

@@ -10,11 +10,12 @@
 #include <array>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "win32/control_makers.h"
 #include "win32/edit_text.h"
 #include "win32/menus.h"
-#include "win32/resource_ids.h"
 
 namespace vellumark::win32 {
 namespace {
@@ -62,10 +63,12 @@ protected:
         InitCommonControlsEx(&controls);
     }
 
-    [[nodiscard]] HWND Control(int id) const { return GetDlgItem(window_.handle(), id); }
+    [[nodiscard]] HWND Control(std::string_view name) const {
+        return GetDlgItem(window_.handle(), kMainControls.IdOf(name));
+    }
 
     [[nodiscard]] std::wstring StatusText() const {
-        const HWND bar = Control(IDC_STATUS_BAR);
+        const HWND bar = GetDlgItem(window_.handle(), kStatusBarId);
         std::wstring text(LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, 0, 0)) + 1U, L'\0');
         text.resize(
             LOWORD(SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text.data()))));
@@ -73,12 +76,12 @@ protected:
     }
 
     // As typed: the box reports the change.
-    void Type(int id, const wchar_t* text) {
-        SendMessageW(Control(id), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+    void Type(std::string_view box, const wchar_t* text) {
+        SendMessageW(Control(box), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
     }
 
     // Through the message loop's first look, as the loop hands every key.
-    void PressShiftTab(int from) {
+    void PressShiftTab(std::string_view from) {
         std::array<BYTE, 256> keys{};
         GetKeyboardState(keys.data());
         keys[VK_SHIFT] = 0x80;
@@ -100,53 +103,53 @@ protected:
 };
 
 TEST_F(MainWindowTest, ShiftTabSelectsTheCodeNumberForSixNewDigits) {
-    SendMessageW(Control(IDC_TXT_CODE_NUM), EM_SETSEL, 6, 6);
-    SetFocus(Control(IDC_TXT_IN));
-    PressShiftTab(IDC_TXT_IN);
-    ASSERT_EQ(GetFocus(), Control(IDC_TXT_CODE_NUM));
+    SendMessageW(Control("txtCodeNum"), EM_SETSEL, 6, 6);
+    SetFocus(Control("txtIn"));
+    PressShiftTab("txtIn");
+    ASSERT_EQ(GetFocus(), Control("txtCodeNum"));
     for (const wchar_t digit : std::wstring(L"1234567")) {
-        SendMessageW(Control(IDC_TXT_CODE_NUM), WM_CHAR, digit, 0);
+        SendMessageW(Control("txtCodeNum"), WM_CHAR, digit, 0);
     }
-    EXPECT_EQ(TextOf(Control(IDC_TXT_CODE_NUM)), u"123456");
+    EXPECT_EQ(TextOf(Control("txtCodeNum")), u"123456");
 }
 
 TEST_F(MainWindowTest, AButtonThatDisablesItselfHandsTheFocusOn) {
-    for (const int button : {IDC_CMD_CLEAR_INPUT, IDC_CMD_CUT_OUTPUT}) {
-        Type(IDC_TXT_IN, L"Hello");
+    for (const std::string_view button : {"cmdClearInput", "cmdCutOutput"}) {
+        Type("txtIn", L"Hello");
         SetFocus(Control(button));
         SendMessageW(Control(button), WM_KEYDOWN, VK_SPACE, 0);
         SendMessageW(Control(button), WM_KEYUP, VK_SPACE, 0);
-        EXPECT_EQ(TextOf(Control(IDC_TXT_IN)), u"") << button;
-        EXPECT_EQ(GetFocus(), Control(IDC_TXT_OUT)) << button;
+        EXPECT_EQ(TextOf(Control("txtIn")), u"") << button;
+        EXPECT_EQ(GetFocus(), Control("txtOut")) << button;
     }
 }
 
 TEST_F(MainWindowTest, ABoxThatFailsTheProgramsTextStillReportsTheUsersChanges) {
     {
-        const FailingBox failing(Control(IDC_TXT_IN), WM_SETTEXT);
+        const FailingBox failing(Control("txtIn"), WM_SETTEXT);
         EXPECT_THROW(window_.core().ClearInput(), std::runtime_error);
     }
-    Type(IDC_TXT_IN, L"Hello");
-    EXPECT_NE(TextOf(Control(IDC_TXT_OUT)), u"");
+    Type("txtIn", L"Hello");
+    EXPECT_NE(TextOf(Control("txtOut")), u"");
 }
 
 TEST_F(MainWindowTest, AModeThatFailsToShowIsTheModeThatWorks) {
     {
         // Showing a mode sets the boxes' line breaking.
-        const FailingBox failing(Control(IDC_TXT_IN), EM_SETWORDBREAKPROC);
+        const FailingBox failing(Control("txtIn"), EM_SETWORDBREAKPROC);
         EXPECT_THROW(SendMessageW(window_.handle(), WM_COMMAND, IdOf(Command::kSetDecrypt), 0),
                      std::runtime_error);
     }
-    Type(IDC_TXT_IN, L"1VuV0AAA");
-    EXPECT_EQ(TextOf(Control(IDC_TXT_OUT)), u"caf\u00e9");
+    Type("txtIn", L"1VuV0AAA");
+    EXPECT_EQ(TextOf(Control("txtOut")), u"caf\u00e9");
 }
 
 TEST_F(MainWindowTest, AnInputCutAtTheBoxsLimitSaysSo) {
-    const HWND input = Control(IDC_TXT_IN);
+    const HWND input = Control("txtIn");
     EXPECT_EQ(SendMessageW(input, EM_GETLIMITTEXT, 0, 0), 131064);
     // A lower limit cuts the same way, in a fraction of the time Wine's box takes to hold 131,064.
     SendMessageW(input, EM_SETLIMITTEXT, 5, 0);
-    Type(IDC_TXT_IN, L"Hello, world");
+    Type("txtIn", L"Hello, world");
     // The notice comes once the cut text has been handled, by a message to the window.
     DispatchPending();
     EXPECT_EQ(TextOf(input), u"Hello");
