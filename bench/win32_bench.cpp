@@ -338,10 +338,11 @@ int main() {
                         GetDlgItem(main, vellumark::win32::kMainControls.IdOf("txtOut"))};
     SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     // vellumark.exe's font, which sets how many lines the boxes wrap their texts into.
-    BareThread bareThread{&program,
-                          vellumark::win32::MakeDialogFont(vellumark::win32::DpiOf(main)),
-                          CreateEventW(nullptr, TRUE, FALSE, nullptr),
-                          {}};
+    BareThread bareThread{
+        &program,
+        vellumark::win32::MakeFont(vellumark::kDialogFont, vellumark::win32::DpiOf(main)),
+        CreateEventW(nullptr, TRUE, FALSE, nullptr),
+        {}};
     CloseHandle(CreateThread(nullptr, 0, RunBareBoxes, &bareThread, 0, nullptr));
     WaitForSingleObject(bareThread.ready, INFINITE);
     const Boxes bare = bareThread.boxes;

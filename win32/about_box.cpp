@@ -5,7 +5,7 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
+#include <vector>
 
 #include "win32/edit_text.h"
 #include "win32/key_press.h"
@@ -28,30 +28,10 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 // One opening of the box: its window, and its fonts and icon, which outlive the window.
 struct AboutBox {
     HWND window = nullptr;
-    HWND lblUrl = nullptr;
-    OwnedFont dialogFont;
-    OwnedFont titleFont;
-    OwnedFont creditFont;
-    OwnedFont urlFont;
+    std::vector<OwnedFont> fonts;
     OwnedIcon icon;
     bool closed = false;
 };
-
-void PlaceAddress(const AboutBox& box, UINT dpi) {
-    const HDC dc = GetDC(box.lblUrl);
-    const HGDIOBJ old = SelectObject(dc, box.urlFont.get());
-    const std::wstring address = WideString(AboutAddress());
-    SIZE text{};
-    GetTextExtentPoint32W(dc, address.c_str(), static_cast<int>(address.size()), &text);
-    SelectObject(dc, old);
-    ReleaseDC(box.lblUrl, dc);
-    const PixelRect designed =
-        PixelsOf(PlaceInWindow(kFrmAboutControls, *FindControl(kFrmAboutControls, "lblUrl")),
-                 static_cast<int>(dpi));
-    const PixelRect place = AddressLabelPlace(designed, text.cx, text.cy);
-    SetWindowPos(box.lblUrl, nullptr, place.left, place.top, place.width, place.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-}
 
 // Identifiers from 400; the image, the one control with no place in the tab order, comes last.
 constexpr WindowControls<7> kAboutControls{
@@ -67,32 +47,41 @@ constexpr WindowControls<7> kAboutControls{
         {"Image1", WC_STATICW, SS_ICON | SS_REALSIZECONTROL | WS_BORDER},
     }},
     400};
-static_assert(kAboutControls.InCreationOrder());
+static_assert(InCreationOrder(kFrmAboutControls, kAboutControls.makers));
 constexpr int kOkId = kAboutControls.IdOf("cmdOk");
 constexpr int kUrlId = kAboutControls.IdOf("lblUrl");
+
+// The address label, sized to its text in its own font.
+void PlaceAddress(HWND label, UINT dpi) {
+    const HDC dc = GetDC(label);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
+    const std::wstring address = WideString(AboutAddress());
+    SIZE text{};
+    GetTextExtentPoint32W(dc, address.c_str(), static_cast<int>(address.size()), &text);
+    SelectObject(dc, old);
+    ReleaseDC(label, dc);
+    const PixelRect designed =
+        PixelsOf(PlaceInWindow(kFrmAboutControls, *FindControl(kFrmAboutControls, "lblUrl")),
+                 static_cast<int>(dpi));
+    PlaceControl(label, AddressLabelPlace(designed, text.cx, text.cy));
+}
 
 void CreateControls(AboutBox& box, UINT dpi) {
     kAboutControls.Make(box.window, [](const ControlDesign& design) {
         return WideString(AboutCaption(design.name));
     });
     kAboutControls.Place(box.window, dpi);
-    box.dialogFont.reset(MakeDialogFont(dpi));
-    box.titleFont.reset(MakeFont(L"MS Sans Serif", 1200, FW_BOLD, false, false, dpi));
-    box.creditFont.reset(MakeFont(L"Arial", 1200, FW_BOLD, true, false, dpi));
-    box.urlFont.reset(MakeFont(L"Arial", 975, FW_NORMAL, false, true, dpi));
-    SetFontOfChildren(box.window, box.dialogFont.get());
-    const auto setFont = [&box](std::string_view name, HFONT font) {
+    SetFontOfChildren(box.window, box.fonts.emplace_back(MakeFont(kDialogFont, dpi)).get());
+    for (const auto& [name, design] : kFrmAboutFonts) {
+        const HFONT font = box.fonts.emplace_back(MakeFont(design, dpi)).get();
         SendMessageW(GetDlgItem(box.window, kAboutControls.IdOf(name)), WM_SETFONT,
                      reinterpret_cast<WPARAM>(font), FALSE);
-    };
-    setFont("Label1", box.titleFont.get());
-    setFont("Label3", box.creditFont.get());
-    setFont("lblUrl", box.urlFont.get());
-    box.lblUrl = GetDlgItem(box.window, kUrlId);
+    }
     box.icon.reset(LoadProgramIcon(32));
     SendMessageW(GetDlgItem(box.window, kAboutControls.IdOf("Image1")), STM_SETICON,
                  reinterpret_cast<WPARAM>(box.icon.get()), 0);
-    PlaceAddress(box, dpi);
+    PlaceAddress(GetDlgItem(box.window, kUrlId), dpi);
     // Only "Ok" takes the focus.
     SetFocus(GetDlgItem(box.window, kOkId));
 }
@@ -113,7 +102,7 @@ LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             }
             return 0;
         case WM_CTLCOLORSTATIC:
-            if (reinterpret_cast<HWND>(lParam) == box->lblUrl) {
+            if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == kUrlId) {
                 auto* const dc = reinterpret_cast<HDC>(wParam);
                 // Under high contrast the system's link colour, made readable if need be.
                 SetTextColor(dc, HighContrastOn() ? ReadableColour(GetSysColor(COLOR_BTNFACE),
@@ -124,7 +113,7 @@ LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             }
             break;
         case WM_SETCURSOR:
-            if (reinterpret_cast<HWND>(wParam) == box->lblUrl) {
+            if (GetDlgCtrlID(reinterpret_cast<HWND>(wParam)) == kUrlId) {
                 SetCursor(HandCursor());
                 return TRUE;
             }
@@ -141,7 +130,6 @@ LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 void OpenAbout(HWND mainWindow) {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
     // Registered again at every opening, which fails harmlessly from the second on.
     RegisterWindowClass(kClassName, AboutProc, false);
 
@@ -157,7 +145,7 @@ void OpenAbout(HWND mainWindow) {
         {main.left, main.top, main.right - main.left, main.bottom - main.top}, outer.cx, outer.cy);
     // Owned by the main window: above it, and out of the taskbar.
     box.window = CreateWindowExW(kExStyle, kClassName, L"", kStyle, place.x, place.y, outer.cx,
-                                 outer.cy, mainWindow, nullptr, instance, &box);
+                                 outer.cy, mainWindow, nullptr, GetModuleHandleW(nullptr), &box);
     if (box.window == nullptr) {
         return;
     }

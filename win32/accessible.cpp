@@ -1,6 +1,7 @@
 #include "win32/accessible.h"
 
 #include <oleacc.h>
+#include <wrl/client.h>
 
 #include <utility>
 
@@ -21,21 +22,12 @@ constexpr int kPolite = 1;
 // Windows 8's event for a live region's change; the headers declare it only for Windows 8.
 constexpr DWORD kLiveRegionChanged = 0x8019;
 
-BSTR Allocated(const std::wstring& text) {
-    return SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-}
-
 // The system's object of a control, with its name and description replaced. Every other call
 // goes to the system's object, which reads the control itself each time.
 class AnnotatedAccessible final : public IAccessible {
 public:
     AnnotatedAccessible(IAccessible* system, AccessibleTexts texts)
         : system_(system), texts_(std::move(texts)) {}
-    virtual ~AnnotatedAccessible() { system_->Release(); }
-    AnnotatedAccessible(const AnnotatedAccessible&) = delete;
-    AnnotatedAccessible& operator=(const AnnotatedAccessible&) = delete;
-    AnnotatedAccessible(AnnotatedAccessible&&) = delete;
-    AnnotatedAccessible& operator=(AnnotatedAccessible&&) = delete;
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID iid, void** object) override {
@@ -76,18 +68,10 @@ public:
 
     // IAccessible: the two replaced texts, of the control itself.
     STDMETHODIMP get_accName(VARIANT child, BSTR* name) override {
-        if (IsSelf(child) && !texts_.name.empty() && name != nullptr) {
-            *name = Allocated(texts_.name);
-            return *name != nullptr ? S_OK : E_OUTOFMEMORY;
-        }
-        return system_->get_accName(child, name);
+        return Answer(&IAccessible::get_accName, texts_.name, child, name);
     }
     STDMETHODIMP get_accDescription(VARIANT child, BSTR* description) override {
-        if (IsSelf(child) && !texts_.description.empty() && description != nullptr) {
-            *description = Allocated(texts_.description);
-            return *description != nullptr ? S_OK : E_OUTOFMEMORY;
-        }
-        return system_->get_accDescription(child, description);
+        return Answer(&IAccessible::get_accDescription, texts_.description, child, description);
     }
 
     // IAccessible: the rest, as the system answers.
@@ -149,11 +133,17 @@ public:
     }
 
 private:
-    static bool IsSelf(const VARIANT& child) {
-        return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+    // `text` for the control itself unless it is empty; else the system's answer, by `get`.
+    HRESULT Answer(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*),
+                   const std::wstring& text, VARIANT child, BSTR* answer) {
+        if (child.vt != VT_I4 || child.lVal != CHILDID_SELF || text.empty() || answer == nullptr) {
+            return (system_.Get()->*get)(child, answer);
+        }
+        *answer = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+        return *answer != nullptr ? S_OK : E_OUTOFMEMORY;
     }
 
-    IAccessible* system_;
+    Microsoft::WRL::ComPtr<IAccessible> system_;
     AccessibleTexts texts_;
     LONG references_ = 1;
 };
@@ -164,16 +154,15 @@ LRESULT AnnotatedObject(HWND control, WPARAM wParam, LPARAM lParam, const Access
     if (static_cast<LONG>(lParam) != OBJID_CLIENT) {
         return 0;
     }
-    IAccessible* system = nullptr;
+    Microsoft::WRL::ComPtr<IAccessible> system;
     if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
-                                         reinterpret_cast<void**>(&system)))) {
+                                         reinterpret_cast<void**>(system.GetAddressOf())))) {
         return 0;
     }
-    auto* annotated = new AnnotatedAccessible(system, texts);
-    // The result holds its own reference; ours goes.
-    const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, annotated);
-    annotated->Release();
-    return result;
+    // Ours goes with `annotated`; the result holds a reference of its own.
+    Microsoft::WRL::ComPtr<IAccessible> annotated;
+    annotated.Attach(new AnnotatedAccessible(system.Get(), texts));
+    return LresultFromObject(__uuidof(IAccessible), wParam, annotated.Get());
 }
 
 void MarkLiveRegion(HWND control) {

@@ -41,7 +41,7 @@ inline constexpr WindowControls<13> kMainControls{
         {"Frame3", WC_BUTTONW, kFrame},
     }},
     300};
-static_assert(kMainControls.InCreationOrder());
+static_assert(InCreationOrder(kFrmMainControls, kMainControls.makers));
 inline constexpr int kStatusBarId =
     kMainControls.firstId + static_cast<int>(kFrmMainControls.size());
 

@@ -96,7 +96,7 @@ void MainWindow::CreateControls() {
 
 void MainWindow::Layout(UINT dpi) {
     // The old font goes once no control uses it.
-    const OwnedFont oldFont = std::exchange(font_, OwnedFont(MakeDialogFont(dpi)));
+    const OwnedFont oldFont = std::exchange(font_, OwnedFont(MakeFont(kDialogFont, dpi)));
     SetFontOfChildren(window_, font_.get());
     // The status bar keeps the desktop's font, as the menu bar does.
     SendMessageW(statusBar_, WM_SETFONT, 0, FALSE);

@@ -1,5 +1,7 @@
 #include "win32/metrics.h"
 
+#include "win32/edit_text.h"
+
 namespace vellumark::win32 {
 
 namespace {
@@ -44,16 +46,12 @@ SIZE OuterSize(DWORD style, DWORD exStyle, bool hasMenu, int clientWidth, int cl
     return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }
 
-HFONT MakeFont(const wchar_t* face, int centipoints, int weight, bool italic, bool underline,
-               UINT dpi) {
-    return CreateFontW(-MulDiv(centipoints, static_cast<int>(dpi), 7200), 0, 0, 0, weight,
-                       italic ? TRUE : FALSE, underline ? TRUE : FALSE, FALSE, ANSI_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                       face);
-}
-
-HFONT MakeDialogFont(UINT dpi) {
-    return MakeFont(L"MS Sans Serif", 800, FW_NORMAL, false, false, dpi);
+HFONT MakeFont(const FontDesign& font, UINT dpi) {
+    return CreateFontW(-FontPixels(font, static_cast<int>(dpi)), 0, 0, 0,
+                       font.bold ? FW_BOLD : FW_NORMAL, font.italic ? TRUE : FALSE,
+                       font.underline ? TRUE : FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                       WideString(font.face).c_str());
 }
 
 void SetFontOfChildren(HWND window, HFONT font) {

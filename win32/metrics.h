@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "window_core/design.h"
+#include "window_core/fonts.h"
 
 namespace vellumark::win32 {
 
@@ -15,12 +15,8 @@ UINT DpiOf(HWND window);
 SIZE OuterSize(DWORD style, DWORD exStyle, bool hasMenu, int clientWidth, int clientHeight,
                UINT dpi);
 
-// A font by face, size in hundredths of a point, weight and style, at `dpi`. The caller owns it.
-HFONT MakeFont(const wchar_t* face, int centipoints, int weight, bool italic, bool underline,
-               UINT dpi);
-
-// The design's dialog font, "MS Sans Serif" 8 pt.
-HFONT MakeDialogFont(UINT dpi);
+// A font of the designs at `dpi`. The caller owns it.
+HFONT MakeFont(const FontDesign& font, UINT dpi);
 
 // Gives every child of `window` the font `font`.
 void SetFontOfChildren(HWND window, HFONT font);

@@ -26,9 +26,8 @@ HWND MakeChild(HWND parent, const wchar_t* windowClass, const std::wstring& text
                            GetModuleHandleW(nullptr), nullptr);
 }
 
-void PlaceControl(HWND control, const TwipsRect& place, UINT dpi) {
-    const PixelRect pixels = PixelsOf(place, static_cast<int>(dpi));
-    SetWindowPos(control, nullptr, pixels.left, pixels.top, pixels.width, pixels.height,
+void PlaceControl(HWND control, const PixelRect& place) {
+    SetWindowPos(control, nullptr, place.left, place.top, place.width, place.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

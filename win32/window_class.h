@@ -15,15 +15,13 @@
 
 namespace vellumark::win32 {
 
-// The fonts and icons that a window makes for itself, freed when it lets them go.
-struct GdiObjectDeleter {
-    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+// A font or icon that a window makes for itself, freed by `Free` when the window lets it go.
+template <typename Handle, auto Free>
+struct HandleFreer {
+    void operator()(Handle handle) const { Free(handle); }
 };
-struct IconDeleter {
-    void operator()(HICON icon) const { DestroyIcon(icon); }
-};
-using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
-using OwnedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, HandleFreer<HFONT, DeleteObject>>;
+using OwnedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, HandleFreer<HICON, DestroyIcon>>;
 
 // Registers this program's window class `name` with the arrow and the dialog face behind the
 // controls; and with the program icon when `icon`.
@@ -45,11 +43,10 @@ Object* ObjectOf(HWND window, UINT message, LPARAM lParam) {
 HWND MakeChild(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style,
                DWORD exStyle, int id);
 
-// Moves `control` to `place`, in twips relative to its window's client area.
-void PlaceControl(HWND control, const TwipsRect& place, UINT dpi);
+// Moves `control` to `place`, in pixels relative to its window's client area.
+void PlaceControl(HWND control, const PixelRect& place);
 
-// How a window makes a control of its design: its class and styles. The design gives the
-// rest (window_core/design.h).
+// How a window makes a control of its design: its class and styles.
 struct ControlMaker {
     std::string_view name;
     const wchar_t* windowClass;
@@ -57,9 +54,8 @@ struct ControlMaker {
     DWORD exStyle = 0;
 };
 
-// A window's controls, made in the makers' order: the design's tab order, then the controls
-// with no place in it. That is the z-order, which screen readers walk. A control's identifier
-// is `firstId` plus its place in that order.
+// A window's controls, made in the makers' order, which is the design's creation order
+// (InCreationOrder). A control's identifier is `firstId` plus its place in that order.
 template <std::size_t N>
 struct WindowControls {
     const std::array<ControlDesign, N>& designs;
@@ -78,26 +74,11 @@ struct WindowControls {
 
     // The name of the control with the identifier `id`; empty for none.
     [[nodiscard]] constexpr std::string_view NameOf(int id) const {
-        const int index = id - firstId;
-        return index < 0 || index >= static_cast<int>(N)
-                   ? std::string_view()
-                   : makers[static_cast<std::size_t>(index)].name;
+        const auto index = static_cast<std::size_t>(id - firstId);
+        return id < firstId || index >= N ? std::string_view() : makers[index].name;
     }
 
-    // Whether the makers are in that order, each for a control of the design.
-    [[nodiscard]] constexpr bool InCreationOrder() const {
-        const std::array<const ControlDesign*, N> tabOrder = InTabOrder(designs);
-        for (std::size_t index = 0; index < N; ++index) {
-            const ControlDesign* design = FindControl(designs, makers[index].name);
-            if (design == nullptr ||
-                (design != tabOrder[index] && design->tabIndex != kNoTabIndex)) {
-                return false;
-            }
-        }
-        return true;
-    }
-
-    // Makes the controls in `window`, each with the text `text(design)`; Place places them.
+    // Makes the controls in `window`, each with the text `text(design)`.
     template <typename Text>
     void Make(HWND window, const Text& text) const {
         for (const ControlMaker& maker : makers) {
@@ -109,7 +90,8 @@ struct WindowControls {
     void Place(HWND window, UINT dpi) const {
         for (const ControlMaker& maker : makers) {
             PlaceControl(GetDlgItem(window, IdOf(maker.name)),
-                         PlaceInWindow(designs, *FindControl(designs, maker.name)), dpi);
+                         PixelsOf(PlaceInWindow(designs, *FindControl(designs, maker.name)),
+                                  static_cast<int>(dpi)));
         }
     }
 };

@@ -152,4 +152,21 @@ constexpr std::array<const ControlDesign*, N> InTabOrder(
     return order;
 }
 
+// Whether `named` (each with a `name`) holds the controls of `controls` in the order in which a
+// window creates them: the tab order, then the controls with no place in it. That is the
+// z-order, which screen readers walk.
+template <std::size_t N, typename Named>
+constexpr bool InCreationOrder(const std::array<ControlDesign, N>& controls,
+                               const std::array<Named, N>& named) {
+    const std::array<const ControlDesign*, N> tabOrder = InTabOrder(controls);
+    for (std::size_t index = 0; index < N; ++index) {
+        const ControlDesign* control = FindControl(controls, named[index].name);
+        if (control == nullptr ||
+            (control != tabOrder[index] && control->tabIndex != kNoTabIndex)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace vellumark
