@@ -3,6 +3,7 @@
 #include <cstring>
 #include <cwchar>
 #include <string>
+#include <type_traits>
 
 #include "window_core/clipboard_formats.h"
 
@@ -10,26 +11,21 @@ namespace vellumark::win32 {
 
 namespace {
 
-// Another program may hold the clipboard open for a moment (a clipboard manager reading
-// what was just copied): try for about half a second before giving up.
-bool OpenClipboardPatiently(HWND owner) {
+// What `use` returns, run with the clipboard open, which it closes after. Another program may
+// hold the clipboard open for a moment (a clipboard manager reading what was just copied):
+// tries for about half a second before giving up with nothing.
+template <typename Use>
+std::optional<std::invoke_result_t<Use>> WithClipboard(HWND owner, const Use& use) {
     for (int attempt = 0; attempt < 25; ++attempt) {
         if (OpenClipboard(owner)) {
-            return true;
+            auto result = use();
+            CloseClipboard();
+            return result;
         }
         Sleep(20);
     }
-    return false;
+    return std::nullopt;
 }
-
-struct ClipboardCloser {
-    ClipboardCloser() = default;
-    ClipboardCloser(const ClipboardCloser&) = delete;
-    ClipboardCloser& operator=(const ClipboardCloser&) = delete;
-    ClipboardCloser(ClipboardCloser&&) = delete;
-    ClipboardCloser& operator=(ClipboardCloser&&) = delete;
-    ~ClipboardCloser() { CloseClipboard(); }
-};
 
 // Puts `size` bytes from `data` on the open clipboard in `format`.
 bool PutData(UINT format, const void* data, std::size_t size) {
@@ -49,20 +45,13 @@ bool PutData(UINT format, const void* data, std::size_t size) {
     return true;
 }
 
-}  // namespace
-
-std::optional<std::u16string> ReadClipboardText(HWND owner) {
-    if (!OpenClipboardPatiently(owner)) {
-        return std::nullopt;
-    }
-    const ClipboardCloser closer;
+// The open clipboard's text; empty when it holds none.
+std::u16string OpenClipboardText() {
     const HANDLE memory = GetClipboardData(CF_UNICODETEXT);
-    if (memory == nullptr) {
-        return std::u16string();
-    }
-    const auto* text = static_cast<const wchar_t*>(GlobalLock(memory));
+    const auto* text =
+        static_cast<const wchar_t*>(memory == nullptr ? nullptr : GlobalLock(memory));
     if (text == nullptr) {
-        return std::u16string();
+        return {};
     }
     // The text ends at its terminator, or at the end of the memory when a careless program
     // left it out.
@@ -71,16 +60,11 @@ std::optional<std::u16string> ReadClipboardText(HWND owner) {
     return result;
 }
 
-bool WriteClipboardText(HWND owner, std::u16string_view text, bool secret) {
-    if (!OpenClipboardPatiently(owner)) {
-        return false;
-    }
-    const ClipboardCloser closer;
-    if (!EmptyClipboard()) {
-        return false;
-    }
+// Puts `text` on the open clipboard, with the secret formats when `secret`.
+bool PutText(std::u16string_view text, bool secret) {
     const std::u16string terminated(text);
-    if (!PutData(CF_UNICODETEXT, terminated.c_str(), (terminated.size() + 1) * sizeof(char16_t))) {
+    if (!EmptyClipboard() ||
+        !PutData(CF_UNICODETEXT, terminated.c_str(), (terminated.size() + 1) * sizeof(char16_t))) {
         return false;
     }
     if (secret) {
@@ -93,6 +77,16 @@ bool WriteClipboardText(HWND owner, std::u16string_view text, bool secret) {
         }
     }
     return true;
+}
+
+}  // namespace
+
+std::optional<std::u16string> ReadClipboardText(HWND owner) {
+    return WithClipboard(owner, OpenClipboardText);
+}
+
+bool WriteClipboardText(HWND owner, std::u16string_view text, bool secret) {
+    return WithClipboard(owner, [text, secret] { return PutText(text, secret); }).value_or(false);
 }
 
 }  // namespace vellumark::win32
