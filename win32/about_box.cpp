@@ -61,9 +61,7 @@ void PlaceAddress(HWND label, UINT dpi) {
     GetTextExtentPoint32W(dc, address.c_str(), static_cast<int>(address.size()), &text);
     SelectObject(dc, old);
     ReleaseDC(label, dc);
-    const PixelRect designed =
-        PixelsOf(PlaceInWindow(kFrmAboutControls, *FindControl(kFrmAboutControls, "lblUrl")),
-                 static_cast<int>(dpi));
+    const PixelRect designed = PixelPlace(kFrmAboutControls, "lblUrl", static_cast<int>(dpi));
     PlaceControl(label, AddressLabelPlace(designed, text.cx, text.cy));
 }
 

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <initializer_list>
 #include <string>
@@ -103,31 +104,29 @@ void MainWindow::Layout(UINT dpi) {
 
     kMainControls.Place(window_, dpi);
     for (std::size_t index = 0; index < pictures_.size(); ++index) {
-        const Control button = ControlOf(static_cast<Button>(index));
         const OwnedIcon oldPicture =
             std::exchange(pictures_.at(index),
                           OwnedIcon(LoadButtonPicture(IDB_PASTE + static_cast<int>(index), dpi)));
-        SendMessageW(WindowOf(button), BM_SETIMAGE, IMAGE_ICON,
+        SendMessageW(WindowOf(ControlOf(static_cast<Button>(index))), BM_SETIMAGE, IMAGE_ICON,
                      reinterpret_cast<LPARAM>(pictures_.at(index).get()));
     }
 
     // The client area keeps the design's size; the status bar adds its height below it.
-    const int width = TwipsToPixels(kFrmMain.clientWidth, static_cast<int>(dpi));
-    const int height = TwipsToPixels(kFrmMain.clientHeight, static_cast<int>(dpi));
     SendMessageW(statusBar_, WM_SIZE, 0, 0);
     RECT bar{};
     GetWindowRect(statusBar_, &bar);
-    const SIZE outer = OuterSize(kStyle, 0, true, width, height + (bar.bottom - bar.top), dpi);
+    const int width = TwipsToPixels(kFrmMain.clientWidth, static_cast<int>(dpi));
+    const int height =
+        TwipsToPixels(kFrmMain.clientHeight, static_cast<int>(dpi)) + (bar.bottom - bar.top);
+    const SIZE outer = OuterSize(kStyle, 0, true, width, height, dpi);
     SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // A long menu bar can wrap onto a second line: grow by what the client area lacks.
     RECT client{};
     GetClientRect(window_, &client);
-    const int lacking = height + (bar.bottom - bar.top) - (client.bottom - client.top);
-    if (lacking > 0) {
-        SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy + lacking,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    const LONG lacking = std::max(0L, height - (client.bottom - client.top));
+    SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy + lacking,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(statusBar_, WM_SIZE, 0, 0);
 }
 

@@ -10,6 +10,7 @@
 
 #include "win32/accessible.h"
 #include "win32/edit_text.h"
+#include "window_core/screen_reader.h"
 
 namespace vellumark::win32 {
 
@@ -40,13 +41,9 @@ LRESULT MainWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPA
         // A text box is named after its frame: the output box follows a button, not a label,
         // in the z-order, and the others say the same as their labels. The lit label says in
         // words that its mode is the active one.
-        AccessibleTexts texts;
-        texts.name = WideString(TextBoxName(named));
-        if (label) {
-            const bool decrypt = look_ && look_->decryptChecked;
-            texts.description =
-                WideString(ModeLabelDescription((named == Control::kLblDecrypt) == decrypt));
-        }
+        const AccessibleTexts texts{
+            WideString(TextBoxName(named)),
+            WideString(ModeLabelDescription(named, look_ && look_->decryptChecked))};
         if (const LRESULT object = AnnotatedObject(control, wParam, lParam, texts); object != 0) {
             return object;
         }

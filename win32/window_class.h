@@ -90,8 +90,7 @@ struct WindowControls {
     void Place(HWND window, UINT dpi) const {
         for (const ControlMaker& maker : makers) {
             PlaceControl(GetDlgItem(window, IdOf(maker.name)),
-                         PixelsOf(PlaceInWindow(designs, *FindControl(designs, maker.name)),
-                                  static_cast<int>(dpi)));
+                         PixelPlace(designs, maker.name, static_cast<int>(dpi)));
         }
     }
 };

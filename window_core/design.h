@@ -136,6 +136,13 @@ constexpr TwipsRect PlaceInWindow(const std::array<ControlDesign, N>& controls,
     return place;
 }
 
+// The place of the control named `name` in pixels at `dpi`, relative to the window's client area.
+template <std::size_t N>
+constexpr PixelRect PixelPlace(const std::array<ControlDesign, N>& controls, std::string_view name,
+                               int dpi) {
+    return PixelsOf(PlaceInWindow(controls, *FindControl(controls, name)), dpi);
+}
+
 // The controls that hold a tab index, in tab order.
 template <std::size_t N>
 constexpr std::array<const ControlDesign*, N> InTabOrder(

@@ -1,5 +1,7 @@
 #include "window_core/screen_reader.h"
 
+#include "window_core/main_window_view.h"
+
 namespace vellumark {
 
 std::u16string NameInFrame(const ControlDesign& control, std::string_view frameCaption) {
@@ -20,6 +22,13 @@ std::u16string NameInFrame(const ControlDesign& control, std::string_view frameC
             letter >= u'A' && letter <= u'Z' ? static_cast<char16_t>(letter - u'A' + u'a') : letter;
     }
     return name;
+}
+
+std::u16string_view ModeLabelDescription(Control control, bool decryptActive) {
+    if (control != Control::kLblEncrypt && control != Control::kLblDecrypt) {
+        return {};
+    }
+    return ModeLabelDescription((control == Control::kLblDecrypt) == decryptActive);
 }
 
 std::u16string_view ButtonDescription(Button button) {

@@ -19,6 +19,10 @@ std::u16string NameInFrame(const ControlDesign& control, std::string_view frameC
 // What a picture button does, said beside its name: its picture alone tells little.
 std::u16string_view ButtonDescription(Button button);
 
+// What a reader hears of the mode label `control` beside its caption, while decrypt is the
+// mode shown active when `decryptActive`; empty for any other control.
+std::u16string_view ModeLabelDescription(Control control, bool decryptActive);
+
 // The code-number box's name, in words rather than its frame's "Code #".
 inline constexpr std::u16string_view kCodeNumberName = u"Code number";
 // The name of the bar that shows the notices.
