@@ -153,13 +153,7 @@ void OpenAbout(HWND mainWindow) {
     EnableWindow(mainWindow, FALSE);
     ShowWindow(box.window, SW_SHOW);
     MSG message{};
-    bool quit = false;
-    while (!box.closed) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got <= 0) {
-            quit = got == 0;
-            break;
-        }
+    while (!box.closed && GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (message.hwnd == box.window || IsChild(box.window, message.hwnd) != 0) {
             // Enter, keypad Enter, Space and Esc mean what the about core says, whichever
             // control has them; the dialog keys and the button do not decide them.
@@ -174,12 +168,12 @@ void OpenAbout(HWND mainWindow) {
             DispatchMessageW(&message);
         }
     }
-    // The main window takes input again before the box goes, so that it is the one
-    // activated.
+    // The main window takes input again before the box goes, so that it is activated.
     EnableWindow(mainWindow, TRUE);
     SetActiveWindow(mainWindow);
     DestroyWindow(box.window);
-    if (quit) {
+    // A WM_QUIT that ended the loop is the main loop's too.
+    if (message.message == WM_QUIT) {
         PostQuitMessage(static_cast<int>(message.wParam));
     }
 }

@@ -1,7 +1,6 @@
 #include "win32/accessible.h"
 
 #include <oleacc.h>
-#include <wrl/client.h>
 
 #include <utility>
 
@@ -10,12 +9,7 @@ namespace vellumark::win32 {
 namespace {
 
 // UI Automation's live-setting property and its polite value: a notice waits for the reader
-// to finish what it says.
-// Declared here: the import libraries define some of these twice over.
-constexpr GUID kAccPropServices = {
-    0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
-constexpr GUID kAccPropServicesInterface = {
-    0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
+// to finish what it says. The headers leave the property out.
 constexpr GUID kLiveSettingProperty = {
     0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
 constexpr int kPolite = 1;
@@ -28,6 +22,11 @@ class AnnotatedAccessible final : public IAccessible {
 public:
     AnnotatedAccessible(IAccessible* system, AccessibleTexts texts)
         : system_(system), texts_(std::move(texts)) {}
+    virtual ~AnnotatedAccessible() { system_->Release(); }
+    AnnotatedAccessible(const AnnotatedAccessible&) = delete;
+    AnnotatedAccessible& operator=(const AnnotatedAccessible&) = delete;
+    AnnotatedAccessible(AnnotatedAccessible&&) = delete;
+    AnnotatedAccessible& operator=(AnnotatedAccessible&&) = delete;
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID iid, void** object) override {
@@ -137,13 +136,13 @@ private:
     HRESULT Answer(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*),
                    const std::wstring& text, VARIANT child, BSTR* answer) {
         if (child.vt != VT_I4 || child.lVal != CHILDID_SELF || text.empty() || answer == nullptr) {
-            return (system_.Get()->*get)(child, answer);
+            return (system_->*get)(child, answer);
         }
         *answer = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
         return *answer != nullptr ? S_OK : E_OUTOFMEMORY;
     }
 
-    Microsoft::WRL::ComPtr<IAccessible> system_;
+    IAccessible* system_;
     AccessibleTexts texts_;
     LONG references_ = 1;
 };
@@ -154,24 +153,24 @@ LRESULT AnnotatedObject(HWND control, WPARAM wParam, LPARAM lParam, const Access
     if (static_cast<LONG>(lParam) != OBJID_CLIENT) {
         return 0;
     }
-    Microsoft::WRL::ComPtr<IAccessible> system;
+    IAccessible* system = nullptr;
     if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
-                                         reinterpret_cast<void**>(system.GetAddressOf())))) {
+                                         reinterpret_cast<void**>(&system)))) {
         return 0;
     }
-    // Ours goes with `annotated`; the result holds a reference of its own.
-    Microsoft::WRL::ComPtr<IAccessible> annotated;
-    annotated.Attach(new AnnotatedAccessible(system.Get(), texts));
-    return LresultFromObject(__uuidof(IAccessible), wParam, annotated.Get());
+    auto* annotated = new AnnotatedAccessible(system, texts);
+    // The result holds its own reference; ours goes.
+    const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, annotated);
+    annotated->Release();
+    return result;
 }
 
 void MarkLiveRegion(HWND control) {
     // The annotation lives with the window, not with the service object or this apartment.
     const HRESULT initialised = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     IAccPropServices* services = nullptr;
-    if (SUCCEEDED(CoCreateInstance(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                   kAccPropServicesInterface,
-                                   reinterpret_cast<void**>(&services)))) {
+    if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                   IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
         VARIANT polite{};
         polite.vt = VT_I4;
         polite.lVal = kPolite;

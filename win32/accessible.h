@@ -14,9 +14,8 @@ struct AccessibleTexts {
     std::wstring description;
 };
 
-// The answer to WM_GETOBJECT for `control` (whose window procedure received `wParam` and
-// `lParam`): its client object with `texts` laid over. Zero for any other object, which the
-// caller leaves to the control's own procedure.
+// The answer to WM_GETOBJECT(`wParam`, `lParam`) for `control`: its client object with `texts`
+// laid over; zero for any other object, which the control's own procedure answers.
 LRESULT AnnotatedObject(HWND control, WPARAM wParam, LPARAM lParam, const AccessibleTexts& texts);
 
 // Tells screen readers that `control` shows a new text to announce: a live region, polite.

@@ -55,7 +55,7 @@ std::u16string OpenClipboardText() {
     }
     // The text ends at its terminator, or at the end of the memory when a careless program
     // left it out.
-    const std::u16string result(text, text + wcsnlen(text, GlobalSize(memory) / sizeof(wchar_t)));
+    std::u16string result(text, text + wcsnlen(text, GlobalSize(memory) / sizeof(wchar_t)));
     GlobalUnlock(memory);
     return result;
 }

@@ -1,5 +1,4 @@
-// The Windows edition's entry: show the main window, and let its messages drive everything
-// from there.
+// The Windows edition's entry: the main window, whose messages drive everything from there.
 
 #include <windows.h>
 

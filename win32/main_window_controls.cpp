@@ -1,8 +1,7 @@
 #include "win32/main_window.h"
 
 // What the subclassed controls report before their own procedures see it: the mode labels'
-// presses, the code-number box's clicks and menu, a copy out of the output, and what screen
-// readers hear of the boxes and labels.
+// presses, the code-number box's clicks and menu, a copy out of the output, and their names.
 
 #include <commctrl.h>
 
@@ -38,9 +37,8 @@ LRESULT MainWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPA
     const Control named = CoreControlOf(control);
     const bool label = named == Control::kLblEncrypt || named == Control::kLblDecrypt;
     if (message == WM_GETOBJECT) {
-        // A text box is named after its frame: the output box follows a button, not a label,
-        // in the z-order, and the others say the same as their labels. The lit label says in
-        // words that its mode is the active one.
+        // A text box is named after its frame (the system names it after the control before
+        // it, a button for the output box); the lit label says that its mode is the active one.
         const AccessibleTexts texts{
             WideString(TextBoxName(named)),
             WideString(ModeLabelDescription(named, look_ && look_->decryptChecked))};
@@ -75,9 +73,8 @@ LRESULT MainWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPA
                 return result;
             }
             case WM_CONTEXTMENU:
-                // The box's menu, opened by a right click from another control, focuses the
-                // box first; it is focused here for the right button, so that the number is
-                // selected and the menu's Paste replaces it.
+                // The box's menu focuses the box first; it is focused here for the right button,
+                // so that the number is selected and the menu's Paste replaces it.
                 FocusControl(Control::kTxtCodeNum, FocusReason::kRightButton);
                 break;
             default:

@@ -1,8 +1,7 @@
 #include "win32/main_window.h"
 
-// The main window's own messages: the keys before a control sees them, the controls'
-// notifications, the menu's entries, the colours of the mode labels and of the output, the
-// activation and the monitor's DPI.
+// The main window's own messages: the keys before a control sees them, the controls' and the
+// menu's commands, the labels' and the output's colours, the activation and the DPI.
 
 #include <optional>
 

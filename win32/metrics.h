@@ -21,9 +21,8 @@ HFONT MakeFont(const FontDesign& font, UINT dpi);
 // Gives every child of `window` the font `font`.
 void SetFontOfChildren(HWND window, HFONT font);
 
-// Whether Windows' high-contrast colours are on. The classic controls are light otherwise,
-// whatever the desktop's own theme; under high contrast the designs' texts follow the
-// system's colours.
+// Whether Windows' high-contrast colours are on, which the designs' texts then follow; the
+// classic controls are light otherwise, whatever the desktop's theme.
 bool HighContrastOn();
 
 }  // namespace vellumark::win32

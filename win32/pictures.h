@@ -6,9 +6,9 @@
 
 namespace vellumark::win32 {
 
-// A button picture (IDB_PASTE, ...) of 16 × 16 pixels scaled for `dpi`, as an icon whose
-// mask leaves out the silver background: the button face shows through it, and the system
-// draws a disabled button's picture greyed in the picture's own shape. The caller owns it.
+// A button picture (IDB_PASTE, ...) of 16 × 16 pixels scaled for `dpi`, as an icon whose mask
+// leaves out the silver background, so that the face shows through and a disabled button's
+// picture greys in its own shape. The caller owns it.
 HICON LoadButtonPicture(int id, UINT dpi);
 
 // The program icon at `size` pixels square. The caller owns it.
