@@ -64,12 +64,8 @@ struct WindowControls {
 
     // The identifier of the control named `name`; -1, which no control has, for none.
     [[nodiscard]] constexpr int IdOf(std::string_view name) const {
-        for (std::size_t index = 0; index < N; ++index) {
-            if (makers[index].name == name) {
-                return firstId + static_cast<int>(index);
-            }
-        }
-        return -1;
+        const std::size_t index = IndexOfName(makers, name);
+        return index < N ? firstId + static_cast<int>(index) : -1;
     }
 
     // The name of the control with the identifier `id`; empty for none.

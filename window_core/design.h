@@ -123,6 +123,16 @@ constexpr const ControlDesign* FindControl(const std::array<ControlDesign, N>& c
     return nullptr;
 }
 
+// Where the entry named `name` stands in `named` (each with a `name`); N for none.
+template <std::size_t N, typename Named>
+constexpr std::size_t IndexOfName(const std::array<Named, N>& named, std::string_view name) {
+    std::size_t index = 0;
+    while (index < N && named[index].name != name) {
+        ++index;
+    }
+    return index;
+}
+
 // `control`'s place relative to the window's client area: its own place, moved by its
 // container's.
 template <std::size_t N>
