@@ -36,9 +36,7 @@ HICON LoadProgramIcon(int size) {
 }
 
 HCURSOR HandCursor() {
-    static const HCURSOR hand =
-        LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_HAND_CURSOR));
-    return hand;
+    return LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_HAND_CURSOR));
 }
 
 }  // namespace vellumark::win32

@@ -14,7 +14,7 @@ HICON LoadButtonPicture(int id, UINT dpi);
 // The program icon at `size` pixels square. The caller owns it.
 HICON LoadProgramIcon(int size);
 
-// The pointing hand; shared, never destroyed.
+// The pointing hand, loaded once and shared by the system; never destroyed.
 HCURSOR HandCursor();
 
 }  // namespace vellumark::win32
