@@ -22,11 +22,9 @@ bool MainWindow::PreTranslate(MSG& message) {
         press && core_.OnWindowKey(*press)) {
         return true;
     }
-    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
-        // A multi-line box in a dialog would close the window on Esc.
-        return true;
-    }
-    return IsDialogMessageW(window_, &message) != 0;
+    // A multi-line box in a dialog would close the window on Esc.
+    const bool escape = message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE;
+    return escape || IsDialogMessageW(window_, &message) != 0;
 }
 
 LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
