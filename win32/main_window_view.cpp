@@ -59,37 +59,18 @@ std::u16string MainWindow::CodeNumberText() const {
     return TextOf(txtCodeNum_);
 }
 
-std::u16string MainWindow::InputText() const {
-    return TextOf(txtIn_);
-}
-
 void MainWindow::ReadInput(const std::function<bool(std::u16string_view)>& read) const {
     // In one piece: the box holds at most kInputLimit characters, copied in a moment.
-    read(InputText());
+    read(TextOf(txtIn_));
 }
 
 std::size_t MainWindow::InputLength() const {
     return static_cast<std::size_t>(GetWindowTextLengthW(txtIn_));
 }
 
-bool MainWindow::OutputEmpty() const {
-    return GetWindowTextLengthW(txtOut_) == 0;
-}
-
-std::u16string MainWindow::OutputText() const {
-    return TextOf(txtOut_);
-}
-
-void MainWindow::SetCodeNumberText(std::u16string_view text) {
-    SetWindowTextW(txtCodeNum_, WideString(text).c_str());
-}
-
-void MainWindow::SetInputText(std::u16string_view text) {
-    SetWindowTextW(txtIn_, WideString(text).c_str());
-}
-
-void MainWindow::SetOutputText(std::u16string_view text) {
-    SetWindowTextW(txtOut_, ForEditBox(text).c_str());
+void MainWindow::SetText(Control box, std::u16string_view text) {
+    const std::wstring shown = box == Control::kTxtOut ? ForEditBox(text) : WideString(text);
+    SetWindowTextW(WindowOf(box), shown.c_str());
 }
 
 void MainWindow::ShowOutputStale(bool stale) {
@@ -155,7 +136,9 @@ std::optional<std::u16string> MainWindow::ClipboardText() const {
 }
 
 void MainWindow::PutOnClipboard(std::u16string_view text, bool secret) {
-    if (!WriteClipboardText(window_, text, secret)) {
+    // As the output box shows the text: line breaks as CR LF, which Windows' programs expect.
+    const std::wstring shown = ForEditBox(text);
+    if (!WriteClipboardText(window_, std::u16string(shown.begin(), shown.end()), secret)) {
         MessageBeep(MB_ICONWARNING);
     }
 }
