@@ -45,8 +45,9 @@ void WebView::OnFocus(Control control) {
 }
 
 void WebView::OnSchemeChange() {
-    if (modeLook_) {
-        ShowMode(*modeLook_);
+    // Once the load has set the mode.
+    if (core_.mode() != CryptMode{}) {
+        ShowMode(MainWindowCore::LookOf(core_.mode()));
     }
 }
 
@@ -101,7 +102,6 @@ void WebView::PutOnClipboard(std::u16string_view text, bool /*secret*/) {
 }
 
 void WebView::ShowMode(const ModeLook& look) {
-    modeLook_ = look;
     // The labels' text by the rule the windows follow: the scheme's own under a light one,
     // black or white on the green under a dark one.
     const std::uint32_t text = vm_scheme_colour(true);

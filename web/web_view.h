@@ -76,8 +76,6 @@ private:
     MenuBar menus_{core_, *this};
     // The input as the box holds it (line breaks as LF), kept by its edits.
     std::u16string input_;
-    // What the mode labels show, to draw again in another colour scheme.
-    std::optional<ModeLook> modeLook_;
     // The clipboard's answer while it presses Paste again, and whether a read is under way.
     std::optional<std::u16string> clipboardText_;
     mutable bool reading_ = false;

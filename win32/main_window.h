@@ -86,8 +86,6 @@ private:
     // until then, and a box's break procedure is set only when it changes, since setting it
     // wraps the box's whole text again.
     std::optional<ModeLook> look_;
-    // The output is drawn greyed while it is not that of the input.
-    bool outputStale_ = false;
     MainWindowCore core_{*this};
 };
 

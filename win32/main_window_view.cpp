@@ -73,8 +73,8 @@ void MainWindow::SetText(Control box, std::u16string_view text) {
     SetWindowTextW(WindowOf(box), shown.c_str());
 }
 
-void MainWindow::ShowOutputStale(bool stale) {
-    outputStale_ = stale;
+void MainWindow::ShowOutputStale(bool /*stale*/) {
+    // The box paints its text greyed while the core holds the output stale.
     InvalidateRect(txtOut_, nullptr, TRUE);
 }
 

@@ -114,6 +114,8 @@ public:
     [[nodiscard]] CryptMode mode() const { return bytMode; }
     [[nodiscard]] float code_number() const { return sngCodeNum; }
     [[nodiscard]] NoticeKind notice() const { return notice_; }
+    // Whether the output is no longer that of the input, which the cipher refused.
+    [[nodiscard]] bool output_stale() const { return outputStale_; }
 
     // What shows `mode` as the active one.
     static ModeLook LookOf(CryptMode mode);
