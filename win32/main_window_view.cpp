@@ -69,6 +69,7 @@ std::size_t MainWindow::InputLength() const {
 }
 
 void MainWindow::SetText(Control box, std::u16string_view text) {
+    // The code number and the input hold what they are given, which the cipher reads.
     const std::wstring shown = box == Control::kTxtOut ? ForEditBox(text) : WideString(text);
     SetWindowTextW(WindowOf(box), shown.c_str());
 }
