@@ -28,6 +28,7 @@
 #include "main_window/mode_label.h"
 #include "main_window/output_box.h"
 #include "main_window/qt_text.h"
+#include "window_core/line_breaks.h"
 #include "window_core/screen_reader.h"
 
 namespace vellumark {
@@ -189,7 +190,6 @@ void frmMain::ConnectControls() {
     connect(txtCodeNum_, &QLineEdit::textChanged, this, [this] { core_.OnCodeNumberChange(); });
     connect(txtIn_->document(), &QTextDocument::contentsChange, this, &frmMain::ReportInputEdit);
     connect(txtIn_, &QPlainTextEdit::textChanged, this, [this] { core_.OnInputChange(); });
-    connect(txtOut_, &QPlainTextEdit::textChanged, this, [this] { core_.OnOutputChange(); });
 
     // A line edit places its caret on the press and again on the release, so a click is told
     // to the core at both, each time after Qt's own handling.
@@ -268,10 +268,6 @@ std::u16string frmMain::CodeNumberText() const {
     return std::u16string(Utf16Of(txtCodeNum_->text()));
 }
 
-std::u16string frmMain::InputText() const {
-    return std::u16string(Utf16Of(TextOf(*txtIn_)));
-}
-
 void frmMain::ReadInput(const std::function<bool(std::u16string_view)>& read) const {
     // A paragraph at a time, each followed by its line break, as TextOf reads them.
     for (QTextBlock block = txtIn_->document()->begin(); block.isValid(); block = block.next()) {
@@ -304,24 +300,12 @@ std::size_t frmMain::InputLength() const {
     return static_cast<std::size_t>(txtIn_->document()->characterCount() - 1);
 }
 
-bool frmMain::OutputEmpty() const {
-    return txtOut_->document()->isEmpty();
-}
-
-std::u16string frmMain::OutputText() const {
-    return std::u16string(Utf16Of(TextOf(*txtOut_)));
-}
-
-void frmMain::SetCodeNumberText(std::u16string_view text) {
-    txtCodeNum_->setText(QStringOf(text));
-}
-
-void frmMain::SetInputText(std::u16string_view text) {
-    txtIn_->setPlainText(QStringOf(text));
-}
-
-void frmMain::SetOutputText(std::u16string_view text) {
-    txtOut_->setPlainText(QStringOf(text));
+void frmMain::SetText(Control box, std::u16string_view text) {
+    if (box == Control::kTxtCodeNum) {
+        txtCodeNum_->setText(QStringOf(text));
+    } else {
+        static_cast<QPlainTextEdit*>(ControlWidget(box))->setPlainText(QStringOf(text));
+    }
 }
 
 void frmMain::ShowOutputStale(bool stale) {
@@ -393,7 +377,9 @@ std::optional<std::u16string> frmMain::ClipboardText() const {
 }
 
 void frmMain::PutOnClipboard(std::u16string_view text, bool secret) {
-    vellumark::PutOnClipboard(*QGuiApplication::clipboard(), QStringOf(text), secret);
+    // As the output box holds the text: every line break as LF.
+    vellumark::PutOnClipboard(*QGuiApplication::clipboard(), QStringOf(WithLineFeedBreaks(text)),
+                              secret);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {

@@ -50,14 +50,9 @@ protected:
 private:
     // What the core reads and writes.
     [[nodiscard]] std::u16string CodeNumberText() const override;
-    [[nodiscard]] std::u16string InputText() const override;
     void ReadInput(const std::function<bool(std::u16string_view)>& read) const override;
     [[nodiscard]] std::size_t InputLength() const override;
-    [[nodiscard]] bool OutputEmpty() const override;
-    [[nodiscard]] std::u16string OutputText() const override;
-    void SetCodeNumberText(std::u16string_view text) override;
-    void SetInputText(std::u16string_view text) override;
-    void SetOutputText(std::u16string_view text) override;
+    void SetText(Control box, std::u16string_view text) override;
     void ShowOutputStale(bool stale) override;
     void ShowMode(const ModeLook& look) override;
     void EnableButton(Button button, bool enabled) override;

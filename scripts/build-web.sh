@@ -51,7 +51,7 @@ for source, hashes in (("style-src 'self'", f"style-src {style}"),
 with open(target, "w", encoding="utf-8") as out:
     out.write(html)
 EOF
-cp web/page/manifest.webmanifest "$out/"
+cp resources/web/manifest.webmanifest "$out/"
 rm -f "$out/style.css" "$out/app.js" "$out/vellumark.js"
 
 # The pictures, from the program's own: the silver of the button bitmaps is their mask.

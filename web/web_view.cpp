@@ -6,26 +6,10 @@
 
 #include "web/page_calls.h"
 #include "web/page_design.h"
+#include "window_core/line_breaks.h"
 #include "window_core/text_contrast.h"
 
 namespace vellumark {
-
-namespace {
-
-// A text box's value holds every line break as LF, whatever it was given.
-std::u16string AsBoxHolds(std::u16string_view text) {
-    std::u16string held;
-    held.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        held += text[i] == u'\r' ? u'\n' : text[i];
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            ++i;
-        }
-    }
-    return held;
-}
-
-}  // namespace
 
 void WebView::Start() {
     BuildPage();
@@ -61,8 +45,9 @@ void WebView::OnFocus(Control control) {
 }
 
 void WebView::OnSchemeChange() {
-    if (modeLook_) {
-        ShowMode(*modeLook_);
+    // Once the load has set the mode.
+    if (core_.mode() != CryptMode{}) {
+        ShowMode(MainWindowCore::LookOf(core_.mode()));
     }
 }
 
@@ -98,18 +83,25 @@ void WebView::ShowMenus() {
                   place && place->entry ? static_cast<int>(*place->entry) : -1);
 }
 
-void WebView::SetInputText(std::u16string_view text) {
-    input_ = AsBoxHolds(text);
-    vm_set_value(Control::kTxtIn, input_.data(), page::Length(input_));
+void WebView::SetText(Control box, std::u16string_view text) {
+    // A text box's value holds every line break as LF, whatever it was given.
+    const std::u16string held = WithLineFeedBreaks(text);
+    if (box == Control::kTxtIn) {
+        input_ = held;
+    }
+    if (box == Control::kTxtOut) {
+        vm_set_output(held.data(), page::Length(held));
+    } else {
+        vm_set_value(box, held.data(), page::Length(held));
+    }
 }
 
-void WebView::SetOutputText(std::u16string_view text) {
-    output_ = AsBoxHolds(text);
-    vm_set_output(output_.data(), page::Length(output_));
+void WebView::PutOnClipboard(std::u16string_view text, bool /*secret*/) {
+    const std::u16string held = WithLineFeedBreaks(text);
+    vm_write_clipboard(held.data(), page::Length(held));
 }
 
 void WebView::ShowMode(const ModeLook& look) {
-    modeLook_ = look;
     // The labels' text by the rule the windows follow: the scheme's own under a light one,
     // black or white on the green under a dark one.
     const std::uint32_t text = vm_scheme_colour(true);
@@ -124,9 +116,9 @@ void WebView::ShowMode(const ModeLook& look) {
 void WebView::Exit() {
     // A page cannot end its program: it forgets the texts and the code number, as the end of
     // the program would, and closes its tab where the browser lets it.
-    SetCodeNumberText(u"");
-    SetInputText(u"");
-    SetOutputText(u"");
+    for (const Control box : {Control::kTxtCodeNum, Control::kTxtIn, Control::kTxtOut}) {
+        SetText(box, u"");
+    }
     vm_exit();
 }
 

@@ -41,18 +41,11 @@ public:
     [[nodiscard]] std::u16string CodeNumberText() const override {
         return page::Held(vm_hold_value(Control::kTxtCodeNum));
     }
-    [[nodiscard]] std::u16string InputText() const override { return input_; }
     void ReadInput(const std::function<bool(std::u16string_view piece)>& read) const override {
         read(input_);
     }
     [[nodiscard]] std::size_t InputLength() const override { return input_.size(); }
-    [[nodiscard]] bool OutputEmpty() const override { return output_.empty(); }
-    [[nodiscard]] std::u16string OutputText() const override { return output_; }
-    void SetCodeNumberText(std::u16string_view text) override {
-        vm_set_value(Control::kTxtCodeNum, text.data(), page::Length(text));
-    }
-    void SetInputText(std::u16string_view text) override;
-    void SetOutputText(std::u16string_view text) override;
+    void SetText(Control box, std::u16string_view text) override;
     void ShowOutputStale(bool stale) override { vm_show_stale(stale); }
     void ShowMode(const ModeLook& look) override;
     void EnableButton(Button button, bool enabled) override {
@@ -71,9 +64,7 @@ public:
     // busy, and the answer presses Paste again.
     [[nodiscard]] std::optional<std::u16string> ClipboardText() const override;
     // Browsers offer no formats that keep a text out of clipboard histories.
-    void PutOnClipboard(std::u16string_view text, bool /*secret*/) override {
-        vm_write_clipboard(text.data(), page::Length(text));
-    }
+    void PutOnClipboard(std::u16string_view text, bool /*secret*/) override;
     [[nodiscard]] Control FocusedControl() const override { return vm_focused(); }
     void FocusControl(Control control, FocusReason reason) override;
 
@@ -83,11 +74,8 @@ private:
 
     MainWindowCore core_{*this};
     MenuBar menus_{core_, *this};
-    // The boxes' texts as the boxes hold them (line breaks as LF), the input kept by its edits.
+    // The input as the box holds it (line breaks as LF), kept by its edits.
     std::u16string input_;
-    std::u16string output_;
-    // What the mode labels show, to draw again in another colour scheme.
-    std::optional<ModeLook> modeLook_;
     // The clipboard's answer while it presses Paste again, and whether a read is under way.
     std::optional<std::u16string> clipboardText_;
     mutable bool reading_ = false;

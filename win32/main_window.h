@@ -41,14 +41,9 @@ public:
 
     // MainWindowView
     [[nodiscard]] std::u16string CodeNumberText() const override;
-    [[nodiscard]] std::u16string InputText() const override;
     void ReadInput(const std::function<bool(std::u16string_view)>& read) const override;
     [[nodiscard]] std::size_t InputLength() const override;
-    [[nodiscard]] bool OutputEmpty() const override;
-    [[nodiscard]] std::u16string OutputText() const override;
-    void SetCodeNumberText(std::u16string_view text) override;
-    void SetInputText(std::u16string_view text) override;
-    void SetOutputText(std::u16string_view text) override;
+    void SetText(Control box, std::u16string_view text) override;
     void ShowOutputStale(bool stale) override;
     void ShowMode(const ModeLook& look) override;
     void EnableButton(Button button, bool enabled) override;
@@ -91,8 +86,6 @@ private:
     // until then, and a box's break procedure is set only when it changes, since setting it
     // wraps the box's whole text again.
     std::optional<ModeLook> look_;
-    // The output is drawn greyed while it is not that of the input.
-    bool outputStale_ = false;
     MainWindowCore core_{*this};
 };
 

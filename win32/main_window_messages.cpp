@@ -116,7 +116,7 @@ LRESULT MainWindow::ColourStatic(HDC dc, HWND control) {
         // Locked, not disabled: the output keeps the look of a text box, its text greyed while
         // it is stale.
         SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-        SetTextColor(dc, GetSysColor(outputStale_ ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT));
+        SetTextColor(dc, GetSysColor(core_.output_stale() ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
     }
     return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),

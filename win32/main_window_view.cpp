@@ -59,41 +59,23 @@ std::u16string MainWindow::CodeNumberText() const {
     return TextOf(txtCodeNum_);
 }
 
-std::u16string MainWindow::InputText() const {
-    return TextOf(txtIn_);
-}
-
 void MainWindow::ReadInput(const std::function<bool(std::u16string_view)>& read) const {
     // In one piece: the box holds at most kInputLimit characters, copied in a moment.
-    read(InputText());
+    read(TextOf(txtIn_));
 }
 
 std::size_t MainWindow::InputLength() const {
     return static_cast<std::size_t>(GetWindowTextLengthW(txtIn_));
 }
 
-bool MainWindow::OutputEmpty() const {
-    return GetWindowTextLengthW(txtOut_) == 0;
+void MainWindow::SetText(Control box, std::u16string_view text) {
+    // The code number and the input hold what they are given, which the cipher reads.
+    const std::wstring shown = box == Control::kTxtOut ? ForEditBox(text) : WideString(text);
+    SetWindowTextW(WindowOf(box), shown.c_str());
 }
 
-std::u16string MainWindow::OutputText() const {
-    return TextOf(txtOut_);
-}
-
-void MainWindow::SetCodeNumberText(std::u16string_view text) {
-    SetWindowTextW(txtCodeNum_, WideString(text).c_str());
-}
-
-void MainWindow::SetInputText(std::u16string_view text) {
-    SetWindowTextW(txtIn_, WideString(text).c_str());
-}
-
-void MainWindow::SetOutputText(std::u16string_view text) {
-    SetWindowTextW(txtOut_, ForEditBox(text).c_str());
-}
-
-void MainWindow::ShowOutputStale(bool stale) {
-    outputStale_ = stale;
+void MainWindow::ShowOutputStale(bool /*stale*/) {
+    // The box paints its text greyed while the core holds the output stale.
     InvalidateRect(txtOut_, nullptr, TRUE);
 }
 
@@ -155,7 +137,9 @@ std::optional<std::u16string> MainWindow::ClipboardText() const {
 }
 
 void MainWindow::PutOnClipboard(std::u16string_view text, bool secret) {
-    if (!WriteClipboardText(window_, text, secret)) {
+    // As the output box shows the text: line breaks as CR LF, which Windows' programs expect.
+    const std::wstring shown = ForEditBox(text);
+    if (!WriteClipboardText(window_, std::u16string(shown.begin(), shown.end()), secret)) {
         MessageBeep(MB_ICONWARNING);
     }
 }

@@ -42,6 +42,17 @@ bool TooLongToDecrypt(const MainWindowView& view) {
     return symbols > kMaxCipherSymbols;
 }
 
+// The whole input, from the pieces that the view hands out.
+std::u16string InputOf(const MainWindowView& view) {
+    std::u16string input;
+    input.reserve(view.InputLength());
+    view.ReadInput([&input](std::u16string_view piece) {
+        input += piece;
+        return true;
+    });
+    return input;
+}
+
 }  // namespace
 
 CryptView ViewOfInput(const MainWindowView& view, CryptMode mode, float codeNum) {
@@ -52,7 +63,7 @@ CryptView ViewOfInput(const MainWindowView& view, CryptMode mode, float codeNum)
         (mode == kModeDecrypt && TooLongToDecrypt(view))) {
         return TooLongView(mode);
     }
-    return ViewOfCrypt(view.InputText(), mode, codeNum);
+    return ViewOfCrypt(InputOf(view), mode, codeNum);
 }
 
 CryptView ViewOfInput(const InputMirror& input, CryptMode mode, float codeNum) {
@@ -172,8 +183,7 @@ void MainWindowCore::Show(const CryptView& view) {
     // code number would.
     if (view.output && *view.output != shownOutput_) {
         shownOutput_ = *view.output;
-        const OwnChange own(settingText_);
-        view_.SetOutputText(shownOutput_);
+        view_.SetText(Control::kTxtOut, shownOutput_);
     }
     EnableOutputCommands();
     ShowNotice(view.notice, view.noticeText);
@@ -209,7 +219,7 @@ void MainWindowCore::OnClipboardRefused(bool reading) {
 void MainWindowCore::SetCodeNumber(std::u16string_view text) {
     {
         const OwnChange own(settingText_);
-        view_.SetCodeNumberText(text);
+        view_.SetText(Control::kTxtCodeNum, text);
     }
     CodeNumberChanged();
 }
@@ -217,7 +227,7 @@ void MainWindowCore::SetCodeNumber(std::u16string_view text) {
 void MainWindowCore::SetInput(std::u16string_view text) {
     {
         const OwnChange own(settingText_);
-        view_.SetInputText(text);
+        view_.SetText(Control::kTxtIn, text);
     }
     // The box holds a new text, whatever it reported of it: read it afresh.
     editReported_ = false;
@@ -267,14 +277,8 @@ void MainWindowCore::InputChanged() {
     DoCrypt();
 }
 
-void MainWindowCore::OnOutputChange() {
-    if (!settingText_) {
-        EnableOutputCommands();
-    }
-}
-
 void MainWindowCore::EnableOutputCommands() {
-    const bool handOut = !outputStale_ && !view_.OutputEmpty();
+    const bool handOut = !outputStale_ && !shownOutput_.empty();
     EnableButton(Button::kCopyOutput, handOut);
     EnableButton(Button::kCutOutput, handOut);
 }
@@ -300,11 +304,11 @@ void MainWindowCore::ClearInput() {
 void MainWindowCore::CopyOutput() {
     cutInput_.reset();
     // Decrypted text is somebody's secret: keep it out of clipboard histories.
-    view_.PutOnClipboard(view_.OutputText(), bytMode == kModeDecrypt);
+    view_.PutOnClipboard(shownOutput_, bytMode == kModeDecrypt);
 }
 
 void MainWindowCore::CutOutput() {
-    std::u16string input = view_.InputText();
+    std::u16string input = InputOf(view_);
     CopyOutput();
     ClearInput();
     cutInput_ = std::move(input);

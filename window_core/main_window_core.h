@@ -16,8 +16,8 @@
 #include "window_core/commands.h"
 #include "window_core/controls.h"
 #include "window_core/crypt_view.h"
-#include "window_core/keys.h"
 #include "window_core/input_mirror.h"
+#include "window_core/keys.h"
 #include "window_core/main_window_view.h"
 
 namespace vellumark {
@@ -49,7 +49,6 @@ public:
     void OnCodeNumberChange();
     void OnInputEdit(std::size_t position, std::size_t removed, std::u16string_view added);
     void OnInputChange();
-    void OnOutputChange();
 
     // A paste that met the input box's limit of `limit` characters, in a front end whose box
     // has one: the notice says so, unless the core has said something already.
@@ -115,6 +114,8 @@ public:
     [[nodiscard]] CryptMode mode() const { return bytMode; }
     [[nodiscard]] float code_number() const { return sngCodeNum; }
     [[nodiscard]] NoticeKind notice() const { return notice_; }
+    // Whether the output is no longer that of the input, which the cipher refused.
+    [[nodiscard]] bool output_stale() const { return outputStale_; }
 
     // What shows `mode` as the active one.
     static ModeLook LookOf(CryptMode mode);
@@ -153,7 +154,8 @@ private:
     bool outputStale_ = false;
     // The input that the last Cut took, until a Copy or a refusal of the clipboard.
     std::optional<std::u16string> cutInput_;
-    std::u16string shownOutput_;  // what the core last gave the output box
+    // What the core last gave the output box, which nobody else writes: what Copy hands out.
+    std::u16string shownOutput_;
     // The input as the edits reported so far left it; current only while every change since
     // it was read came with its edit.
     InputMirror input_;

@@ -1,7 +1,7 @@
 #pragma once
-// What the main window's core asks of a front end: read and write its three boxes, draw the
-// mode, enable the buttons, show the notice and use the clipboard. A front end implements it
-// with its toolkit's controls and decides nothing itself.
+// What the main window's core asks of a front end: read the code number and the input, set the
+// boxes' texts, draw the mode, enable the buttons, show the notice and use the clipboard. A
+// front end implements it with its toolkit's controls and decides nothing itself.
 
 #include <cstddef>
 #include <cstdint>
@@ -57,19 +57,15 @@ public:
     virtual ~MainWindowView() = default;
 
     [[nodiscard]] virtual std::u16string CodeNumberText() const = 0;
-    [[nodiscard]] virtual std::u16string InputText() const = 0;
     // Hands the input to `read` from its start, a piece at a time, until `read` returns false
     // or the input ends; so the core can stop reading a huge input once it knows enough.
     virtual void ReadInput(const std::function<bool(std::u16string_view piece)>& read) const = 0;
     // The input's length in UTF-16 units, without reading it: a huge input is refused by its
     // length alone, however many keys are typed into it.
     [[nodiscard]] virtual std::size_t InputLength() const = 0;
-    [[nodiscard]] virtual bool OutputEmpty() const = 0;
-    [[nodiscard]] virtual std::u16string OutputText() const = 0;
-
-    virtual void SetCodeNumberText(std::u16string_view text) = 0;
-    virtual void SetInputText(std::u16string_view text) = 0;
-    virtual void SetOutputText(std::u16string_view text) = 0;
+    // The text of a box: kTxtCodeNum, kTxtIn or kTxtOut. Nobody but the core writes the
+    // read-only output, so the core keeps its text and never asks the view for it.
+    virtual void SetText(Control box, std::u16string_view text) = 0;
     // While stale, the output is no longer that of the input (which was refused): it is drawn
     // greyed, as a disabled text, so that nobody takes it for the input's cipher text.
     virtual void ShowOutputStale(bool /*stale*/) {}
@@ -91,8 +87,9 @@ public:
     // (another program keeps it open), which is not the same: Paste of no text empties the
     // input, Paste from a busy clipboard leaves it as it is.
     [[nodiscard]] virtual std::optional<std::u16string> ClipboardText() const = 0;
-    // Clears the clipboard in every format, then puts the text on it; a secret text also
-    // carries the formats that keep it out of clipboard histories.
+    // Clears the clipboard in every format, then puts the output's text on it as the output
+    // box shows it; a secret text also carries the formats that keep it out of clipboard
+    // histories.
     virtual void PutOnClipboard(std::u16string_view text, bool secret) = 0;
 
     // After every recomputation, whether or not the output took a new text.

@@ -205,18 +205,13 @@ public:
 
     // MainWindowView
     [[nodiscard]] std::u16string CodeNumberText() const override { return code_.text; }
-    [[nodiscard]] std::u16string InputText() const override { return in_.text; }
     void ReadInput(const std::function<bool(std::u16string_view)>& read) const override {
         const std::u16string_view text(in_.text);
         for (std::size_t at = 0; at < text.size() && read(text.substr(at, 4096)); at += 4096) {
         }
     }
     [[nodiscard]] std::size_t InputLength() const override { return in_.text.size(); }
-    [[nodiscard]] bool OutputEmpty() const override { return out_.text.empty(); }
-    [[nodiscard]] std::u16string OutputText() const override { return out_.text; }
-    void SetCodeNumberText(std::u16string_view text) override { SetText(code_, text); }
-    void SetInputText(std::u16string_view text) override { SetText(in_, text); }
-    void SetOutputText(std::u16string_view text) override { SetText(out_, text); }
+    void SetText(Control box, std::u16string_view text) override { SetText(BoxOf(box), text); }
     void ShowOutputStale(bool stale) override { outputStale_ = stale; }
     void ShowMode(const ModeLook& look) override { look_ = look; }
     void ShowCommand(Command command, const CommandState& state) override {

@@ -10,8 +10,8 @@
 
 #include "engine/code_number.h"
 #include "runtime/generator.h"
-#include "tests/window_core/recording_view.h"
 #include "tests/row_name.h"
+#include "tests/window_core/recording_view.h"
 #include "window_core/crypt_view.h"
 
 namespace vellumark {
@@ -31,17 +31,17 @@ TEST(MainWindowCoreTest, RefusesAHugeInputWithoutReadingItAll) {
         view.core.Load();
         view.core.ModeSet(mode);
         view.input.assign(10'000'000, u'A');
-        view.inputReads = 0;
+        view.unitsRead = 0;
         view.core.OnInputChange();
-        EXPECT_EQ(view.inputReads, 0U) << mode;
+        EXPECT_LT(view.unitsRead, view.input.size()) << mode;
         EXPECT_EQ(view.core.notice(), NoticeKind::kTooLong) << mode;
         EXPECT_TRUE(view.output.empty()) << mode;
         // Under an invalid code number the answer is the same whatever the input holds.
         view.codeNumber = u"x";
         view.core.OnCodeNumberChange();
-        view.inputReads = view.pieceReads = 0;
+        view.unitsRead = 0;
         view.core.OnInputChange();
-        EXPECT_EQ(view.inputReads + view.pieceReads, 0U) << mode;
+        EXPECT_EQ(view.unitsRead, 0U) << mode;
         EXPECT_EQ(view.output, u"Invalid Code Number") << mode;
     }
 }
@@ -65,8 +65,8 @@ TEST(MainWindowCoreTest, CopyAndCutHandOutNoOutputOfARefusedInput) {
         RecordingView view;
         view.reportsEdits = reportsEdits;
         view.core.Load();
-        view.SetInputText(u"Hello");
-        view.SetInputText(std::u16string(32767, u'a'));
+        view.SetText(Control::kTxtIn, u"Hello");
+        view.SetText(Control::kTxtIn, std::u16string(32767, u'a'));
         EXPECT_FALSE(view.copyEnabled) << reportsEdits;
         EXPECT_FALSE(view.cutEnabled) << reportsEdits;
     }
@@ -97,12 +97,12 @@ TEST_P(InputEditTest, DecidesAsFromTheWholeBoxWithoutReadingIt) {
     for (RecordingView* view : {&told, &untold}) {
         view->core.Load();
         view->core.ModeSet(row.mode);
-        view->SetInputText(row.input);
+        view->SetText(Control::kTxtIn, row.input);
     }
-    told.inputReads = told.pieceReads = 0;
+    told.unitsRead = 0;
     told.Edit(row.position, row.removed, row.added);
     untold.Edit(row.position, row.removed, row.added);
-    EXPECT_EQ(told.inputReads + told.pieceReads, 0U);
+    EXPECT_EQ(told.unitsRead, 0U);
     EXPECT_EQ(told.core.notice(), untold.core.notice());
     EXPECT_EQ(told.output, untold.output);
     EXPECT_EQ(

@@ -20,8 +20,8 @@ public:
     std::u16string codeNumber, input, output;
     // Whether the box tells the core what each edit changed, as Qt's can and Win32's cannot.
     bool reportsEdits = false;
-    mutable std::size_t inputReads = 0;
-    mutable std::size_t pieceReads = 0;
+    // The input's units handed out to the core.
+    mutable std::size_t unitsRead = 0;
     int selections = 0;
     Control focused = Control::kNone;
     bool copyEnabled = false;
@@ -39,30 +39,25 @@ public:
     std::vector<std::pair<CryptMode, float>> recomputations;
 
     std::u16string CodeNumberText() const override { return codeNumber; }
-    std::u16string InputText() const override {
-        ++inputReads;
-        return input;
-    }
     // In pieces of 1,000 units, as a box might hand them out.
     void ReadInput(const std::function<bool(std::u16string_view)>& read) const override {
-        ++pieceReads;
         const std::u16string_view text(input);
-        for (std::size_t at = 0; at < text.size() && read(text.substr(at, 1000)); at += 1000) {
+        bool more = true;
+        for (std::size_t at = 0; more && at < text.size(); at += 1000) {
+            const std::u16string_view piece = text.substr(at, 1000);
+            unitsRead += piece.size();
+            more = read(piece);
         }
     }
     std::size_t InputLength() const override { return input.size(); }
-    bool OutputEmpty() const override { return output.empty(); }
-    std::u16string OutputText() const override { return output; }
-    void SetCodeNumberText(std::u16string_view text) override {
-        codeNumber = text;
-        core.OnCodeNumberChange();
-    }
-    void SetInputText(std::u16string_view text) override { Edit(0, input.size(), text); }
-    // Like a box that reports only a change of its text.
-    void SetOutputText(std::u16string_view text) override {
-        if (output != text) {
+    void SetText(Control box, std::u16string_view text) override {
+        if (box == Control::kTxtCodeNum) {
+            codeNumber = text;
+            core.OnCodeNumberChange();
+        } else if (box == Control::kTxtIn) {
+            Edit(0, input.size(), text);
+        } else {
             output = text;
-            core.OnOutputChange();
         }
     }
     void Recomputed() override { recomputations.emplace_back(core.mode(), core.code_number()); }
