@@ -95,4 +95,13 @@ void BuildDesign(QWidget& window, QWidget& client, const WindowDesign& design,
     }
 }
 
+QFont FontOf(const FontDesign& design) {
+    QFont font(Latin1Text(design.face));
+    font.setPointSizeF(design.points);
+    font.setBold(design.bold);
+    font.setItalic(design.italic);
+    font.setUnderline(design.underline);
+    return font;
+}
+
 }  // namespace vellumark

@@ -4,6 +4,7 @@
 // says, and the focus passed on in its tab order.
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -13,6 +14,7 @@
 #include <string_view>
 
 #include "window_core/design.h"
+#include "window_core/fonts.h"
 #include "window_core/text_contrast.h"
 
 namespace vellumark {
@@ -46,6 +48,9 @@ inline QString QStringOf(std::u16string_view text) {
     return QString(reinterpret_cast<const QChar*>(text.data()),
                    static_cast<qsizetype>(text.size()));
 }
+
+// A design's font, at its size in points.
+QFont FontOf(const FontDesign& design);
 
 // The designs' colours are 0x00BBGGRR.
 inline QColor ColourOf(std::uint32_t bgr) {

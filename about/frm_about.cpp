@@ -67,12 +67,9 @@ frmAbout::frmAbout(QWidget* mainWindow)
     client->move(kFrameWidth, kFrameWidth);
     setFixedSize(client->size() + 2 * QSize(kFrameWidth, kFrameWidth));
     setModal(true);
-    constexpr int kTitlePoints = 12;
-    constexpr qreal kUrlPoints = 9.75;
-    DesignWidget<QLabel>(*this, "Label1")
-        ->setFont(QFont(QStringLiteral("MS Sans Serif"), kTitlePoints, QFont::Bold));
-    DesignWidget<QLabel>(*this, "Label3")
-        ->setFont(QFont(QStringLiteral("Arial"), kTitlePoints, QFont::Bold, true));
+    for (const ControlFont& own : kFrmAboutFonts) {
+        DesignWidget<QLabel>(*this, own.control)->setFont(FontOf(own.font));
+    }
     for (const char* boxed : {"Label1", "Label2", "Image1"}) {
         DesignWidget<QLabel>(*this, boxed)->setFrameStyle(QFrame::Box | QFrame::Plain);
     }
@@ -81,10 +78,6 @@ frmAbout::frmAbout(QWidget* mainWindow)
     }
 
     lblUrl_ = DesignWidget<QLabel>(*this, "lblUrl");
-    QFont urlFont(QStringLiteral("Arial"));
-    urlFont.setPointSizeF(kUrlPoints);
-    urlFont.setUnderline(true);
-    lblUrl_->setFont(urlFont);
     lblUrl_->setTextInteractionFlags(Qt::NoTextInteraction);
     ColourAddress(*lblUrl_);
     const QRect designed = lblUrl_->geometry();

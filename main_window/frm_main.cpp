@@ -35,9 +35,6 @@ namespace vellumark {
 
 namespace {
 
-// 8 points at 96 dots per inch.
-constexpr int kDialogFontPixels = 11;
-
 // Menus draw a box beside every checkable entry, an empty one while it is off; the mode
 // entries show a check mark on the active one and nothing beside the other.
 void ShowCheck(QAction& entry, bool checked) {
@@ -96,8 +93,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     // metrics (SubstituteClassicFonts): a desktop's larger default would not fit "Encrypt" into
     // its label. The menu bar and the status bar keep the desktop's font.
     QFont dialogFont = client->font();
-    dialogFont.setFamily(QStringLiteral("MS Sans Serif"));
-    dialogFont.setPixelSize(kDialogFontPixels);
+    dialogFont.setFamily(Latin1Text(kDialogFont.face));
+    dialogFont.setPixelSize(FontPixels(kDialogFont, kDesignDpi));
     client->setFont(dialogFont);
     // Frames with their caption on the top border line, which the controls sit just below.
     auto* frameStyle = new ClassicFrameStyle;
