@@ -3,37 +3,30 @@
 // modifiers held, and a letter key's letter.
 
 #include <QKeyEvent>
+#include <utility>
 
 #include "window_core/keys.h"
 
 namespace vellumark {
 
 inline KeyPress KeyPressOf(const QKeyEvent& event) {
-    KeyPress press;
-    switch (event.key()) {
-        case Qt::Key_Return:
-            press.key = Key::kEnter;
-            break;
-        case Qt::Key_Enter:
-            press.key = Key::kKeypadEnter;
-            break;
-        case Qt::Key_Space:
-        case Qt::Key_Select:
-            press.key = Key::kSpace;
-            break;
-        case Qt::Key_Escape:
-            press.key = Key::kEscape;
-            break;
-        default:
-            break;
+    // Select is the Space of some keypads.
+    constexpr std::pair<int, Key> kKeys[] = {{Qt::Key_Return, Key::kEnter},
+                                             {Qt::Key_Enter, Key::kKeypadEnter},
+                                             {Qt::Key_Space, Key::kSpace},
+                                             {Qt::Key_Select, Key::kSpace},
+                                             {Qt::Key_Escape, Key::kEscape}};
+    const Qt::KeyboardModifiers held = event.modifiers();
+    KeyPress press{Key::kOther, held.testFlag(Qt::ShiftModifier),
+                   held.testFlag(Qt::ControlModifier), held.testFlag(Qt::AltModifier)};
+    for (const auto& [code, key] : kKeys) {
+        if (event.key() == code) {
+            press.key = key;
+        }
     }
     if (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z) {
         press.letter = static_cast<char16_t>(u'A' + (event.key() - Qt::Key_A));
     }
-    const Qt::KeyboardModifiers held = event.modifiers();
-    press.shift = held.testFlag(Qt::ShiftModifier);
-    press.control = held.testFlag(Qt::ControlModifier);
-    press.alt = held.testFlag(Qt::AltModifier);
     return press;
 }
 
