@@ -73,8 +73,12 @@ void MainWindow::CreateControls() {
     SendMessageW(txtIn_, EM_SETLIMITTEXT, kInputLimit, 0);
     SendMessageW(txtOut_, EM_SETLIMITTEXT, 0, 0);
     MarkLiveRegion(statusBar_);
-    for (HWND control : {txtCodeNum_, txtIn_, txtOut_, lblEncrypt_, lblDecrypt_}) {
-        SetWindowSubclass(control, ControlProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    // Each subclass carries the core's name of its control, which its messages then need not
+    // look up.
+    for (const Control control : {Control::kTxtCodeNum, Control::kTxtIn, Control::kTxtOut,
+                                  Control::kLblEncrypt, Control::kLblDecrypt}) {
+        SetWindowSubclass(WindowOf(control), ControlProc, static_cast<UINT_PTR>(control),
+                          reinterpret_cast<DWORD_PTR>(this));
     }
 
     const HWND toolTips =

@@ -60,9 +60,9 @@ public:
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR id, DWORD_PTR self);
+                                        UINT_PTR named, DWORD_PTR self);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleControl(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleControl(HWND control, Control named, UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();
     void Layout(UINT dpi);
     void OnCommand(int id, int code);

@@ -29,12 +29,13 @@ MouseButton MouseButtonOf(UINT message) {
 }  // namespace
 
 LRESULT CALLBACK MainWindow::ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR /*id*/, DWORD_PTR self) {
-    return reinterpret_cast<MainWindow*>(self)->HandleControl(control, message, wParam, lParam);
+                                         UINT_PTR named, DWORD_PTR self) {
+    return reinterpret_cast<MainWindow*>(self)->HandleControl(control, static_cast<Control>(named),
+                                                              message, wParam, lParam);
 }
 
-LRESULT MainWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    const Control named = CoreControlOf(control);
+LRESULT MainWindow::HandleControl(HWND control, Control named, UINT message, WPARAM wParam,
+                                  LPARAM lParam) {
     const bool label = named == Control::kLblEncrypt || named == Control::kLblDecrypt;
     if (message == WM_GETOBJECT) {
         // A text box is named after its frame (the system names it after the control before

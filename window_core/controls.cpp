@@ -2,8 +2,6 @@
 
 #include <utility>
 
-#include "window_core/design.h"
-
 namespace vellumark {
 
 namespace {
@@ -34,20 +32,6 @@ std::optional<Control> ControlNamed(std::string_view name) {
         }
     }
     return std::nullopt;
-}
-
-std::u16string TextBoxName(Control control) {
-    const ControlDesign* box = FindControl(kFrmMainControls, ControlName(control));
-    if (box == nullptr || box->kind != ControlKind::kTextBox) {
-        return {};
-    }
-    std::u16string name;
-    for (const char letter : FindControl(kFrmMainControls, box->container)->caption) {
-        if (letter != '&') {
-            name += static_cast<char16_t>(letter);
-        }
-    }
-    return name;
 }
 
 std::optional<Control> AccessKeyTarget(char16_t letter) {

@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace vellumark {
@@ -56,10 +55,6 @@ constexpr std::optional<Button> ButtonOf(Control control) {
 std::string_view ControlName(Control control);
 // The control of a design name; nothing for a name that is not one of them.
 std::optional<Control> ControlNamed(std::string_view name);
-
-// What a screen reader calls a text box: the caption of the frame that holds it, without the
-// access key's "&" ("Code #", "Input", "Output"); empty for the other controls.
-std::u16string TextBoxName(Control control);
 
 // The controls that take the focus, in tab order: the three boxes and the four buttons.
 // The frames and labels hold places in the design's order but never take the focus.

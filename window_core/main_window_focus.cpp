@@ -102,9 +102,12 @@ bool MainWindowCore::OnWindowKey(const KeyPress& press) {
         // The window's own tab order, round its end.
         return OnTabKey(press.shift) != Control::kNone;
     }
+    // Only these keys ask the view for its focus, not every key typed into a box.
+    if (press.key != Key::kEnter && press.key != Key::kKeypadEnter && press.key != Key::kSpace) {
+        return false;
+    }
     const std::optional<Button> button = ButtonOf(view_.FocusedControl());
-    if (!button ||
-        (press.key != Key::kEnter && press.key != Key::kKeypadEnter && press.key != Key::kSpace)) {
+    if (!button) {
         return false;
     }
     // Whatever the core leaves alone of these keys, the button does not press itself by.

@@ -24,6 +24,14 @@ std::u16string NameInFrame(const ControlDesign& control, std::string_view frameC
     return name;
 }
 
+std::u16string TextBoxName(Control control) {
+    const ControlDesign* box = FindControl(kFrmMainControls, ControlName(control));
+    if (box == nullptr || box->kind != ControlKind::kTextBox) {
+        return {};
+    }
+    return NameInFrame(*box, FindControl(kFrmMainControls, box->container)->caption);
+}
+
 std::u16string_view ModeLabelDescription(Control control, bool decryptActive) {
     if (control != Control::kLblEncrypt && control != Control::kLblDecrypt) {
         return {};

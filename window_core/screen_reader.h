@@ -16,6 +16,11 @@ namespace vellumark {
 // without a caption or in none, which a reader names by its own caption.
 std::u16string NameInFrame(const ControlDesign& control, std::string_view frameCaption);
 
+// What a screen reader calls a text box of the main window: the caption of the frame that
+// holds it, without the access key's "&" ("Code #", "Input", "Output"); empty for the other
+// controls.
+std::u16string TextBoxName(Control control);
+
 // What a picture button does, said beside its name: its picture alone tells little.
 std::u16string_view ButtonDescription(Button button);
 

@@ -12,6 +12,7 @@
 #include "tests/row_name.h"
 #include "window_core/controls.h"
 #include "window_core/design.h"
+#include "window_core/screen_reader.h"
 
 namespace vellumark {
 namespace {
