@@ -266,6 +266,9 @@ void MainWindowCore::OnInputEdit(std::size_t position, std::size_t removed,
 
 void MainWindowCore::OnInputChange() {
     if (!settingText_) {
+        // A Cut's input is given back only to the box that the Cut emptied; nor is it kept
+        // once the user has moved on.
+        cutInput_.reset();
         InputChanged();
     }
 }
